@@ -1,0 +1,95 @@
+#include "controls/picture.h"
+
+#include <gtest/gtest.h>
+#include <png.h>
+#include <zlib.h>
+
+#include <vector>
+
+namespace dusk {
+namespace {
+
+// Encodes a width x height PNG in the given simplified format (R,G,B order as libpng writes).
+std::vector<std::uint8_t> EncodePng(int width, int height, png_uint_32 format,
+                                    const std::vector<std::uint8_t>& pixels) {
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    image.width = png_uint_32(width);
+    image.height = png_uint_32(height);
+    image.format = format;
+    png_alloc_size_t size = 0;
+    EXPECT_TRUE(png_image_write_get_memory_size(image, size, 0, pixels.data(), 0, nullptr));
+    std::vector<std::uint8_t> bytes(size);
+    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0,
+                                          nullptr));
+    bytes.resize(size);
+    return bytes;
+}
+
+TEST(PictureTest, DecodesRgbWithoutAlphaPlaneInBgrOrder) {
+    // 2 x 1: (R10,G20,B30) (R40,G50,B60)
+    const auto png = EncodePng(2, 1, PNG_FORMAT_RGB, {10, 20, 30, 40, 50, 60});
+    const auto picture = Picture::FromPng(png);
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->Width(), 2);
+    EXPECT_EQ(picture->Height(), 1);
+    EXPECT_FALSE(picture->HasAlpha());
+    EXPECT_EQ(std::vector<std::uint8_t>(picture->Row(0), picture->Row(0) + 6),
+              (std::vector<std::uint8_t>{30, 20, 10, 60, 50, 40}));
+    EXPECT_EQ(picture->ColorAt(1, 0), 0x3C3228u);  // 0x00BBGGRR
+    EXPECT_EQ(picture->AlphaAt(0, 0), 255);
+}
+
+TEST(PictureTest, DecodesRgbaIntoColourRowsAndAlphaPlane) {
+    // 1 x 2: (1,2,3,a0) over (4,5,6,a200)
+    const auto png = EncodePng(1, 2, PNG_FORMAT_RGBA, {1, 2, 3, 0, 4, 5, 6, 200});
+    const auto picture = Picture::FromPng(png);
+    ASSERT_TRUE(picture);
+    ASSERT_TRUE(picture->HasAlpha());
+    EXPECT_EQ(picture->AlphaRow(0)[0], 0);
+    EXPECT_EQ(picture->AlphaRow(1)[0], 200);
+    EXPECT_EQ(picture->Row(0)[0], 3);
+    EXPECT_EQ(picture->Row(1)[2], 4);
+}
+
+TEST(PictureTest, ExpandsGreyToThreeEqualBytes) {
+    const auto picture = Picture::FromPng(EncodePng(2, 1, PNG_FORMAT_GRAY, {0, 77}));
+    ASSERT_TRUE(picture);
+    EXPECT_FALSE(picture->HasAlpha());
+    EXPECT_EQ(picture->ColorAt(1, 0), 0x4D4D4Du);
+}
+
+TEST(PictureTest, MalformedInputGivesNothing) {
+    auto good = EncodePng(4, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(64, 9));
+    auto truncated = std::vector<std::uint8_t>(good.begin(), good.begin() + good.size() / 2);
+    auto corrupted = good;
+    for (std::size_t i = 40; i < corrupted.size() - 12; ++i) corrupted[i] ^= 0x5A;
+    auto hugeHeader = good;  // IHDR claims 9000 x 9000, with a valid checksum
+    hugeHeader[18] = hugeHeader[22] = 0x23;
+    hugeHeader[19] = hugeHeader[23] = 0x28;
+    const uLong crc = crc32(0, &hugeHeader[12], 17);
+    for (int i = 0; i < 4; ++i) hugeHeader[29 + i] = std::uint8_t(crc >> (24 - 8 * i));
+    const std::vector<std::vector<std::uint8_t>> inputs = {
+        {}, {0x89, 'P', 'N', 'G'}, truncated, corrupted, hugeHeader,
+        std::vector<std::uint8_t>(100, 0)};
+    for (const auto& input : inputs) {
+        EXPECT_FALSE(Picture::FromPng(input)) << "input of " << input.size() << " bytes";
+    }
+}
+
+TEST(PictureTest, ResizeKeepsTopLeftAndFillsOpaqueBlack) {
+    Picture picture(2, 2, true);
+    picture.SetColorAt(1, 1, 0x112233);
+    picture.SetAlphaAt(1, 1, 7);
+    picture.Resize(3, 1);
+    EXPECT_EQ(picture.Width(), 3);
+    EXPECT_EQ(picture.Height(), 1);
+    EXPECT_EQ(picture.AlphaAt(2, 0), 255);
+    EXPECT_EQ(picture.ColorAt(2, 0), 0u);
+    picture.Resize(0, 5);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(picture.Height(), 0);
+}
+
+}  // namespace
+}  // namespace dusk
