@@ -1,0 +1,22 @@
+#pragma once
+#include "controls/geometry.h"
+#include "controls/picture.h"
+
+namespace dusk {
+
+// into := from * (255 - a) div 255 + to * a div 255, each quotient truncated separately: first
+// every colour byte, then, where all three pictures have one, the alpha plane. Covers the area
+// the three pictures share (a button's pictures are all the size of its normal picture); `into`
+// keeps its bytes elsewhere. `alpha` is clamped to 0..255.
+void BlendPictures(const Picture& from, const Picture& to, int alpha, Picture& into);
+
+// Three-slice horizontal stretch: the left `margin` and right `margin` columns of the source are
+// kept and every column between repeats source column `margin`. A narrower width shrinks by the
+// same rule. The height is the source's; columns the source lacks are taken from its nearest one.
+Picture StretchPicture(const Picture& source, int newWidth, int margin);
+
+// Composites `source` onto the colour bytes of `target` with its top-left at `at`, by the
+// source's alpha plane (a plain copy without one). The target's alpha plane is untouched.
+void CompositeOnto(Picture& target, const Picture& source, Point at);
+
+}  // namespace dusk
