@@ -55,7 +55,7 @@ public:
         Color brush = 0;      // Rectangle
         const Picture* picture = nullptr;  // Stretch, Picture: the object passed
         Size pictureSize{};                // and its size at the call
-        std::wstring text;    // Text
+        std::wstring text{};  // Text
         Font font{};          // Text
     };
 

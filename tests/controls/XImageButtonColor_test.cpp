@@ -1,0 +1,173 @@
+#include "controls/XImageButtonColor.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/picture_ops.h"
+#include "controls/test_pictures.h"
+#include "fakes/fake_canvas.h"
+
+namespace dusk {
+namespace {
+
+using test::Columns;
+using test::Solid;
+
+constexpr ButtonState kStates[] = {ButtonState::Normal, ButtonState::MouseOn,
+                                   ButtonState::MouseDown, ButtonState::Disabled};
+
+struct ColorButtonTest : ::testing::Test {
+    test::FakeTextRenderer text;
+    TXImageButtonPicList list;
+    TXImageButtonColor button{text};
+
+    // 91 x 33 pictures in every colour and state, each with its own column values.
+    void FillList() {
+        for (int color = fBlue; color <= fRed; ++color) {
+            for (int state = 0; state < 4; ++state) {
+                list.SetPic(TButtonColor(color), kStates[state],
+                            Columns(91, 33, color * 20 + state * 5));
+            }
+        }
+    }
+    const Picture& StatePicture(ButtonState state) const {
+        switch (state) {
+            case ButtonState::Normal:
+                return button.PicNormal();
+            case ButtonState::MouseOn:
+                return button.PicMouseOn();
+            case ButtonState::MouseDown:
+                return button.PicMouseDown();
+            case ButtonState::Disabled:
+                break;
+        }
+        return button.PicDisabled();
+    }
+};
+
+TEST(StandardCaptionColorTest, OnePerButtonColour) {
+    EXPECT_EQ(StandardCaptionColor(fBlue), 0x9D4700u);
+    EXPECT_EQ(StandardCaptionColor(fGreen), 0x116D0Du);
+    EXPECT_EQ(StandardCaptionColor(fBlack), 0xFEFEFEu);
+    EXPECT_EQ(StandardCaptionColor(fYellow), 0x002D7Fu);
+    EXPECT_EQ(StandardCaptionColor(fRed), 0x0000B4u);
+}
+
+TEST_F(ColorButtonTest, StartsSuspendedWithTheBlueCaptionColour) {
+    EXPECT_TRUE(button.RedrawSuspended());
+    EXPECT_EQ(button.Font().color, 0x9D4700u);
+    EXPECT_TRUE(button.Font().bold);
+    EXPECT_EQ(button.FontDisable().color, 0x808080u);
+    EXPECT_EQ(button.CaptionLeft(), 40);
+    EXPECT_EQ(button.CaptionTop(), 8);
+    EXPECT_EQ(button.Cursor(), CursorKind::Hand);
+}
+
+TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
+    FillList();
+    button.SetBounds(5, 6, 135, 33);
+    button.SetNeedStretch(true);
+    for (TButtonColor color : {fBlue, fRed, fBlack}) {
+        if (color == fBlue) {
+            button.SetPicImageList(&list);
+        } else {
+            button.SetButtonColor(color);
+        }
+        SCOPED_TRACE(int(color));
+        EXPECT_EQ(button.ButtonColor(), color);
+        EXPECT_EQ(button.Left(), 5);
+        EXPECT_EQ(button.Width(), 135);
+        EXPECT_EQ(button.Height(), 33);
+        EXPECT_EQ(button.StretchMargin(), 135 / 4);
+        for (ButtonState state : kStates) {
+            const Picture& source = list.Pic(color, state);
+            const Picture& shown = StatePicture(state);
+            ASSERT_EQ(shown.Width(), 135);
+            for (int x = 0; x < 135; ++x) {
+                const int column = x < 22 ? x : x <= 112 ? 22 : x - 44;
+                ASSERT_EQ(shown.ColorAt(x, 32), source.ColorAt(column, 32)) << x;
+                ASSERT_EQ(shown.AlphaAt(x, 32), source.AlphaAt(column, 32)) << x;
+            }
+        }
+        EXPECT_EQ(button.Picture(), button.PicNormal());  // composed, no caption
+    }
+    // Moving the stretched button stretches again at a wider margin, which changes nothing.
+    const Picture before = button.PicNormal();
+    button.SetBounds(50, 60, 135, 33);
+    EXPECT_EQ(button.PicNormal(), before);
+}
+
+TEST_F(ColorButtonTest, WithoutStretchThePicturesKeepTheirSizeAndTheButtonItsOwn) {
+    FillList();
+    button.SetBounds(0, 0, 135, 33);
+    button.SetPicImageList(&list);
+    EXPECT_EQ(button.PicNormal(), list.Pic(fBlue, ButtonState::Normal));
+    EXPECT_EQ(button.Width(), 135);
+}
+
+TEST_F(ColorButtonTest, CaptionColourFollowsOnlyWhileStandard) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    struct Case {
+        Color initial;
+        std::vector<std::pair<TButtonColor, Color>> steps;
+    };
+    const Case cases[] = {
+        {0x9D4700, {{fRed, 0x0000B4}, {fGreen, 0x116D0D}, {fBlack, 0xFEFEFE},
+                    {fYellow, 0x002D7F}, {fBlue, 0x9D4700}}},
+        {0xFFFFFF, {{fRed, 0xFFFFFF}, {fBlack, 0xFFFFFF}, {fBlue, 0xFFFFFF}}},
+        // Red's standard colour on a blue button is not standard there, so it stays, until the
+        // button turns red: from then on it is standard and follows.
+        {0x0000B4, {{fGreen, 0x0000B4}, {fRed, 0x0000B4}, {fBlue, 0x9D4700}}},
+    };
+    for (const Case& c : cases) {
+        button.SetButtonColor(fBlue);
+        dusk::Font font = button.Font();
+        font.color = c.initial;
+        button.SetFont(font);
+        for (const auto& [color, expected] : c.steps) {
+            button.SetButtonColor(color);
+            EXPECT_EQ(button.Font().color, expected) << std::hex << c.initial << " to " << color;
+        }
+    }
+}
+
+TEST_F(ColorButtonTest, AssigningAListStartsBlueAndEmptyListPicturesEmptyTheButtons) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    button.SetButtonColor(fRed);
+    TXImageButtonPicList other;
+    other.SetPic(fBlue, ButtonState::Normal, Solid(25, 17, 0x00FF00));
+    other.SetPic(fBlue, ButtonState::MouseOn, Solid(25, 17, 0x0000FF));
+    button.SetPicImageList(&other);
+    EXPECT_EQ(button.ButtonColor(), fBlue);
+    EXPECT_EQ(button.PicNormal(), other.Pic(fBlue, ButtonState::Normal));
+    EXPECT_TRUE(button.PicMouseDown().Empty());
+    EXPECT_TRUE(button.PicDisabled().Empty());
+    EXPECT_EQ(button.Width(), 91);  // the size it had before
+}
+
+TEST_F(ColorButtonTest, WithoutAListAColourChangeKeepsThePictures) {
+    button.SetBounds(0, 0, 20, 10);
+    button.SetPicNormal(Solid(20, 10, 0x112233));
+    button.SetButtonColor(fGreen);
+    EXPECT_FALSE(button.RedrawSuspended());
+    EXPECT_EQ(button.PicNormal(), Solid(20, 10, 0x112233));
+    EXPECT_EQ(button.Picture(), button.PicNormal());
+    EXPECT_EQ(button.Font().color, 0x116D0Du);
+}
+
+TEST_F(ColorButtonTest, AColourWithAnEmptyNormalPictureLeavesTheButtonBlank) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    list.SetPic(fGreen, ButtonState::Normal, Picture());
+    button.SetButtonColor(fGreen);
+    EXPECT_TRUE(button.PicNormal().Empty());
+    EXPECT_TRUE(button.Picture().Empty());
+    EXPECT_EQ(button.Width(), 91);
+}
+
+}  // namespace
+}  // namespace dusk
