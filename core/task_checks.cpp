@@ -1,0 +1,31 @@
+#include "core/task_checks.h"
+
+#include "core/placeholder_text.h"
+#include "core/trigger_arithmetic.h"
+
+namespace dusk {
+
+SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime now,
+                                     const RegionalFormats& formats,
+                                     const MessageCatalogue& catalogue) {
+    // A text that does not read back names no moment to wait for: rejected like a past one.
+    const auto due = formats.ParseDateTime(SpecifiedDueText(date, timeOfDay, formats));
+    if (due && now < *due) return {true, {}};
+    return {false, SubstitutePlaceholders(catalogue.Text(CatalogueEntry::Lbl_lan12),
+                                          {{L"%s", formats.FormatDefault(now)}})};
+}
+
+bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
+                       Companion& companion, WindowHandle owner,
+                       const MessageCatalogue& catalogue) {
+    if (hoursText != L"0" || minutesText != L"0") return true;
+    ShowWarning(companion, owner, catalogue, catalogue.Text(CatalogueEntry::Lbl_lan5));
+    return false;
+}
+
+void ShowWarning(Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue,
+                 const std::wstring& text) {
+    companion.ShowMessageBox(owner, text, catalogue.Text(CatalogueEntry::Lbl_lan2), kMbWarning);
+}
+
+}  // namespace dusk

@@ -1,0 +1,64 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace dusk {
+
+constexpr std::int32_t kActionNone = -1;  // no action stored: nothing is performed
+constexpr std::int32_t kActionShutDown = 0;
+constexpr std::int32_t kActionLogOff = 1;
+constexpr std::int32_t kActionStandBy = 2;
+constexpr std::int32_t kActionHibernate = 3;
+constexpr std::int32_t kActionStandByAlias = 4;  // performed as stand by; never set by a task
+
+struct ActionInfo {
+    std::int32_t code;
+    std::wstring_view radioButton;  // component name of its radio button
+    std::wstring_view caption;
+    std::wstring_view keyword;      // the action's name in a scheduled task's parameters
+};
+
+// In radio-button order; the index is the action code.
+constexpr std::array<ActionInfo, 4> kActions = {{
+    {kActionShutDown, L"Radio_shut", L"Shut down", L"Shutdown"},
+    {kActionLogOff, L"Radio_Log", L"Log off", L"Logoff"},
+    {kActionStandBy, L"Radio_Stand", L"Stand by", L"Standby"},
+    {kActionHibernate, L"Radio_Hib", L"Hibernate", L"Hibernate"},
+}};
+
+// The stand-by caption on Windows Vista and later.
+constexpr std::wstring_view kSleepCaption = L"Sleep";
+
+// Null for a code that no radio button stands for (-1, 4, anything else).
+const ActionInfo* FindAction(std::int32_t code);
+// Empty for such a code.
+std::wstring_view ActionKeyword(std::int32_t code);
+
+enum class TriggerKind { None, Daily, Specified, FromNow };
+
+constexpr bool IsOneShot(TriggerKind kind) {
+    return kind == TriggerKind::Specified || kind == TriggerKind::FromNow;
+}
+
+constexpr std::int32_t kTaskStatusNone = 0;   // no task set or ended since start-up
+constexpr std::int32_t kTaskStatusSet = 1;
+constexpr std::int32_t kTaskStatusEnded = 2;  // cancelled or carried out
+
+// Any status but "none" and "ended" counts as a task that is set.
+constexpr bool IsTaskSet(std::int32_t status) {
+    return status != kTaskStatusNone && status != kTaskStatusEnded;
+}
+
+// The one task a process holds. Times are texts in the regional forms that wrote them.
+struct TaskRecord {
+    std::int32_t ActionCode = kActionShutDown;
+    TriggerKind Trigger = TriggerKind::None;
+    std::wstring DailyTimeText;   // long time form; daily tasks
+    std::wstring DueText;         // date-time (specified) or default (from now) form
+    std::wstring FromNowDueText;  // due moment of a running from-now task, as summarised
+    std::int32_t TaskStatus = kTaskStatusNone;
+};
+
+}  // namespace dusk

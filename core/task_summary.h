@@ -1,0 +1,20 @@
+#pragma once
+#include <string>
+
+#include "core/date_time.h"
+#include "core/regional_formats.h"
+#include "core/settings_store.h"
+#include "core/task_controls.h"
+#include "core/task_model.h"
+#include "shell/message_catalogue.h"
+
+namespace dusk {
+
+// The one-line summary of the task under the task controls, from the checked action and
+// trigger. While a from-now task is set, its due moment is taken from the task, else from the
+// store ("Waittime"), else from the delay fields, and kept in task.FromNowDueText.
+std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
+                              const MessageCatalogue& catalogue, const RegionalFormats& formats,
+                              SettingsStore& store, DateTime now);
+
+}  // namespace dusk

@@ -1,0 +1,103 @@
+#include "core/task_summary.h"
+
+#include <gtest/gtest.h>
+
+#include "core/registry_option.h"
+#include "fakes/fixed_regions.h"
+#include "fakes/memory_settings_store.h"
+
+namespace dusk {
+namespace {
+
+DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) {
+    return *DateTime::FromParts({y, mo, d, h, mi, s, ms});
+}
+
+enum class Trigger { None, Daily, Specified, FromNow };
+
+class TaskSummaryTest : public ::testing::Test {
+protected:
+    TaskSummaryTest() : controls(now.Date()), formats(test::FixedRegionSettings("en-US")) {}
+
+    void Choose(std::int32_t action, Trigger trigger) {
+        for (TXCheckBox* radio : controls.ActionRadios()) radio->SetStatus(csUnChecked);
+        if (action >= 0) controls.ActionRadios()[action]->SetStatus(csChecked);
+        for (TXCheckBox* box : controls.TriggerBoxes()) box->SetStatus(csUnChecked);
+        if (trigger != Trigger::None) {
+            controls.TriggerBoxes()[static_cast<int>(trigger) - 1]->SetStatus(csChecked);
+        }
+    }
+    std::wstring Summary() { return BuildTaskSummary(controls, task, catalogue, formats, store, now); }
+
+    const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
+    TaskControls controls;
+    TaskRecord task;
+    MessageCatalogue catalogue;
+    RegionalFormats formats;
+    test::MemorySettingsStore store;
+};
+
+TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
+    controls.Daily_time_P.SetValue(At(2016, 12, 24, 22, 0, 0));
+    controls.Action_Date_P.SetValue(At(2017, 1, 1, 8, 0, 0));
+    controls.Action_Time_P.SetValue(At(2016, 12, 24, 0, 30, 15));
+    controls.waitfor_hour_E.SetText(L"2");
+    controls.Waitfor_m_E.SetText(L"45");
+    struct Case {
+        std::int32_t action;
+        Trigger trigger;
+        const wchar_t* summary;
+    };
+    const Case cases[] = {
+        {kActionShutDown, Trigger::Daily, L"Shut down scheduled to run on 10:00:00 PM every day."},
+        {kActionLogOff, Trigger::Specified, L"Log off scheduled to run on 1/1/2017 12:30:15 AM."},
+        {kActionStandBy, Trigger::FromNow,
+         L"Stand by scheduled to run after 2 hours and 45 minutes."},
+        {kActionHibernate, Trigger::None, L""},
+        {kActionNone, Trigger::Daily, L" scheduled to run on 10:00:00 PM every day."},
+    };
+    for (const Case& c : cases) {
+        Choose(c.action, c.trigger);
+        EXPECT_EQ(Summary(), c.summary);
+    }
+}
+
+TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
+    controls.Radio_Stand.SetCaption(std::wstring(kSleepCaption));
+    catalogue.SetText(CatalogueEntry::Lbl_lan17, L"N%: H% h M% min (n%)");
+    Choose(kActionStandBy, Trigger::FromNow);
+    EXPECT_EQ(Summary(), L"Sleep: 1 h 0 min (Sleep)");
+}
+
+TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTaskStoreOrDelay) {
+    Choose(kActionShutDown, Trigger::FromNow);
+    task.TaskStatus = kTaskStatusSet;
+    controls.waitfor_hour_E.SetText(L"1");
+    controls.Waitfor_m_E.SetText(L"30");
+
+    // Neither kept nor stored: made from the delay and kept.
+    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
+    EXPECT_EQ(task.FromNowDueText, L"12/24/2016 10:35:09 PM");
+
+    // Kept: the store is not asked again.
+    store.Put(kRootLocalMachine, kSettingsKeyPath, L"WaitTime",
+              {StoredValue::Kind::Text, 0, L"1/1/2017"});
+    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
+
+    // Emptied when the task ended: the stored value is found under its other spelling.
+    task.FromNowDueText.clear();
+    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 1/1/2017.");
+    EXPECT_EQ(task.FromNowDueText, L"1/1/2017");
+}
+
+TEST_F(TaskSummaryTest, FromNowChoiceBeforeStartShowsTheDelayTexts) {
+    Choose(kActionShutDown, Trigger::FromNow);
+    for (const std::int32_t status : {kTaskStatusNone, kTaskStatusEnded}) {
+        task.TaskStatus = status;
+        EXPECT_EQ(Summary(), L"Shut down scheduled to run after 1 hours and 0 minutes.");
+        EXPECT_TRUE(task.FromNowDueText.empty());
+    }
+}
+
+}  // namespace
+}  // namespace dusk
