@@ -1,0 +1,53 @@
+#pragma once
+#include <compare>
+#include <cstdint>
+#include <optional>
+
+namespace dusk {
+
+struct DateTimeParts {
+    int year = 1;
+    int month = 1;
+    int day = 1;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+    int millisecond = 0;
+};
+
+// A local calendar date with a time of day, kept as whole milliseconds since
+// 0001-01-01 00:00:00.000 (proleptic Gregorian). No time zone: all values are local.
+// Differences are exact integers, so "at most 30 seconds" never depends on rounding.
+class DateTime {
+public:
+    static constexpr std::int64_t kMsPerSecond = 1000;
+    static constexpr std::int64_t kMsPerMinute = 60 * kMsPerSecond;
+    static constexpr std::int64_t kMsPerHour = 60 * kMsPerMinute;
+    static constexpr std::int64_t kMsPerDay = 24 * kMsPerHour;
+
+    constexpr DateTime() = default;
+    static constexpr DateTime FromMilliseconds(std::int64_t ms) { return DateTime(ms); }
+    // Nothing when the parts do not name a real date and time (month 13, 30 February, hour 24...).
+    static std::optional<DateTime> FromParts(const DateTimeParts& parts);
+
+    constexpr std::int64_t Milliseconds() const { return ms_; }
+    DateTimeParts Parts() const;
+    // Midnight of the same day.
+    DateTime Date() const;
+    // Milliseconds since midnight, 0 to kMsPerDay - 1.
+    std::int64_t TimeOfDayMs() const;
+    constexpr DateTime Plus(std::int64_t ms) const { return DateTime(ms_ + ms); }
+
+    friend constexpr auto operator<=>(DateTime, DateTime) = default;
+
+private:
+    constexpr explicit DateTime(std::int64_t ms) : ms_(ms) {}
+    std::int64_t ms_ = 0;
+};
+
+// later - earlier, in milliseconds.
+constexpr std::int64_t MillisecondsBetween(DateTime later, DateTime earlier) {
+    return later.Milliseconds() - earlier.Milliseconds();
+}
+
+}  // namespace dusk
