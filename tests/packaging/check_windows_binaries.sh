@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# DuskRelay.exe must be a 32-bit GUI program for Intel 80386 that asks for administrator rights,
+# needs only system DLLs and Vimbly.dll, and Vimbly.dll must export the ten calls undecorated.
+set -u
+bin="$1"
+exe="$bin/DuskRelay.exe"
+dll="$bin/Vimbly.dll"
+objdump=i686-w64-mingw32-objdump
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+[ -f "$exe" ] || { echo "FAIL: $exe missing"; exit 1; }
+[ -f "$dll" ] || { echo "FAIL: $dll missing"; exit 1; }
+
+file -b "$exe" | grep -q '^PE32 executable (GUI) Intel 80386' || fail "not a PE32 GUI i386 program: $(file -b "$exe")"
+file -b "$dll" | grep -q '^PE32 executable (DLL) (GUI) Intel 80386' || fail "Vimbly.dll is not a 32-bit DLL: $(file -b "$dll")"
+
+grep -q 'level="requireAdministrator"' "$exe" || fail "manifest does not ask for administrator rights"
+grep -q 'Microsoft.Windows.Common-Controls' "$exe" || fail "manifest does not ask for common controls 6"
+
+imports=$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
+for dllname in $imports; do
+    case "$dllname" in
+        vimbly.dll|kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|\
+        comctl32.dll|msimg32.dll|msvcrt.dll|ntdll.dll|uxtheme.dll|comdlg32.dll|version.dll|shlwapi.dll) ;;
+        *) fail "DuskRelay.exe needs $dllname" ;;
+    esac
+done
+echo "$imports" | grep -qx vimbly.dll || fail "DuskRelay.exe does not import Vimbly.dll at load time"
+
+exports=$($objdump -p "$dll" | sed -n 's/^\s*\[ *[0-9]*\] \(g_VimblyDLL_[A-Za-z@0-9_]*\)$/\1/p' | sort)
+expected="g_VimblyDLL_AddForm g_VimblyDLL_ChangeSize g_VimblyDLL_FormStyle g_VimblyDLL_GetOSInfo
+g_VimblyDLL_InitDLL g_VimblyDLL_MessageBox g_VimblyDLL_SetSkin g_VimblyDLL_ShowOurProducts
+g_VimblyDLL_ShowVimbly g_VimblyDLL_VisitHomePage"
+[ "$(echo $exports)" = "$(echo $expected)" ] || fail "Vimbly.dll exports: $(echo $exports)"
+
+[ $failures -eq 0 ] && echo "Windows binaries OK"
+exit $failures
