@@ -47,7 +47,7 @@ std::vector<DateToken> TokenizeDatePattern(const RegionalSettings& settings) {
         std::size_t runEnd = i;
         while (runEnd < pattern.size() && pattern[runEnd] == c) ++runEnd;
         const int letters = static_cast<int>(runEnd - i);
-        const Field field = c == L'd' ? Field::Day
+        const Field field = c == L'd'   ? Field::Day
                             : c == L'M' ? Field::Month
                             : c == L'y' ? Field::Year
                                         : Field::Literal;
@@ -155,9 +155,15 @@ std::wstring RegionalFormats::FormatShortDate(DateTime moment) const {
     std::wstring date;
     for (const DateToken& token : TokenizeDatePattern(settings_)) {
         switch (token.field) {
-            case Field::Literal: date += token.literal; break;
-            case Field::Day: AppendNumber(date, parts.day, token.letters); break;
-            case Field::Month: AppendNumber(date, parts.month, token.letters); break;
+            case Field::Literal:
+                date += token.literal;
+                break;
+            case Field::Day:
+                AppendNumber(date, parts.day, token.letters);
+                break;
+            case Field::Month:
+                AppendNumber(date, parts.month, token.letters);
+                break;
             case Field::Year:
                 AppendNumber(date, token.letters == 4 ? parts.year : parts.year % 100,
                              token.letters == 1 ? 1 : token.letters);

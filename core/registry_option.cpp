@@ -36,7 +36,7 @@ bool ReadStoredTextPair(SettingsStore& store, std::uint32_t root, std::wstring_v
     const auto secondValue = opened->Read(secondName);
     first = firstValue->text;
     second = secondValue && secondValue->kind == StoredValue::Kind::Text ? secondValue->text
-                                                                          : std::wstring();
+                                                                         : std::wstring();
     return true;
 }
 
@@ -73,9 +73,8 @@ void ClearStoredTask(SettingsStore& store) {
         run->Delete(kRunValueName);
     }
     if (const auto settings = store.Open(kRootLocalMachine, kSettingsKeyPath, false)) {
-        for (const std::wstring_view name : {kAdjustInfoValue, kDailyTimeValue,
-                                             kCountdownTimeValue, kWaitTimeReadValue,
-                                             kHourAndMinuteValue}) {
+        for (const std::wstring_view name : {kAdjustInfoValue, kDailyTimeValue, kCountdownTimeValue,
+                                             kWaitTimeReadValue, kHourAndMinuteValue}) {
             settings->Delete(name);
         }
     }

@@ -11,15 +11,16 @@ namespace dusk {
 // compare without regard to case, so the differing spellings name the same key or value.
 inline constexpr std::wstring_view kSettingsKeyPath = L"\\Software\\Tolvane\\Dusk Relay";
 inline constexpr std::wstring_view kSettingsKeyPathUpper = L"\\SOFTWARE\\Tolvane\\Dusk Relay";
-inline constexpr std::wstring_view kRunKeyPath = L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr std::wstring_view kRunKeyPath =
+    L"\\SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-inline constexpr std::wstring_view kAdjustInfoValue = L"AdjustInfo";          // action code
-inline constexpr std::wstring_view kDailyTimeValue = L"Daliy_ShutDown";       // long time
-inline constexpr std::wstring_view kCountdownTimeValue = L"CountdownTime";    // date-time
-inline constexpr std::wstring_view kWaitTimeWrittenValue = L"WaitTime";       // default form
+inline constexpr std::wstring_view kAdjustInfoValue = L"AdjustInfo";        // action code
+inline constexpr std::wstring_view kDailyTimeValue = L"Daliy_ShutDown";     // long time
+inline constexpr std::wstring_view kCountdownTimeValue = L"CountdownTime";  // date-time
+inline constexpr std::wstring_view kWaitTimeWrittenValue = L"WaitTime";     // default form
 inline constexpr std::wstring_view kWaitTimeReadValue = L"Waittime";
-inline constexpr std::wstring_view kHourAndMinuteValue = L"HourandMinute";    // "1|30"
-inline constexpr std::wstring_view kIgnoreValue = L"Ignore";                  // "1" or missing
+inline constexpr std::wstring_view kHourAndMinuteValue = L"HourandMinute";  // "1|30"
+inline constexpr std::wstring_view kIgnoreValue = L"Ignore";                // "1" or missing
 inline constexpr std::wstring_view kRunValueName = L"Tolvane Dusk Relay";
 inline constexpr std::wstring_view kProgramFileName = L"DuskRelay.exe";
 

@@ -23,8 +23,7 @@ SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime
 // Rejects the delay texts "0" and "0" (compared as texts) and then shows "Please set the
 // time." itself; any other pair is accepted silently.
 bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
-                       Companion& companion, WindowHandle owner,
-                       const MessageCatalogue& catalogue);
+                       Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue);
 
 // A warning box with the program's caption; the answer is of no interest.
 void ShowWarning(Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue,

@@ -17,7 +17,7 @@ struct ActionInfo {
     std::int32_t code;
     std::wstring_view radioButton;  // component name of its radio button
     std::wstring_view caption;
-    std::wstring_view keyword;      // the action's name in a scheduled task's parameters
+    std::wstring_view keyword;  // the action's name in a scheduled task's parameters
 };
 
 // In radio-button order; the index is the action code.
@@ -42,7 +42,7 @@ constexpr bool IsOneShot(TriggerKind kind) {
     return kind == TriggerKind::Specified || kind == TriggerKind::FromNow;
 }
 
-constexpr std::int32_t kTaskStatusNone = 0;   // no task set or ended since start-up
+constexpr std::int32_t kTaskStatusNone = 0;  // no task set or ended since start-up
 constexpr std::int32_t kTaskStatusSet = 1;
 constexpr std::int32_t kTaskStatusEnded = 2;  // cancelled or carried out
 

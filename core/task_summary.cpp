@@ -27,8 +27,9 @@ const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& tas
                        task.FromNowDueText);
     }
     if (task.FromNowDueText.empty()) {
-        task.FromNowDueText = FormatDelayedDue(now, DelayFieldValue(controls.waitfor_hour_E.Text()),
-                                               DelayFieldValue(controls.Waitfor_m_E.Text()), formats);
+        task.FromNowDueText =
+            FormatDelayedDue(now, DelayFieldValue(controls.waitfor_hour_E.Text()),
+                             DelayFieldValue(controls.Waitfor_m_E.Text()), formats);
     }
     return task.FromNowDueText;
 }
@@ -49,7 +50,8 @@ std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
     if (IsChecked(controls.Do_Action_R)) {
         const std::wstring due = SpecifiedDueText(controls.Action_Date_P.Value(),
                                                   controls.Action_Time_P.Value(), formats);
-        summary = SubstitutePlaceholders(catalogue.Text(Lbl_lan16), {{L"n%", action}, {L"s%", due}});
+        summary =
+            SubstitutePlaceholders(catalogue.Text(Lbl_lan16), {{L"n%", action}, {L"s%", due}});
     }
     if (IsChecked(controls.Waite_R)) {
         if (IsTaskSet(task.TaskStatus)) {

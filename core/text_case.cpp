@@ -13,11 +13,13 @@ std::wstring FoldCase(std::wstring_view text) {
 }
 
 bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
-    return std::ranges::equal(a, b, [](wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); });
+    return std::ranges::equal(a, b,
+                              [](wchar_t x, wchar_t y) { return FoldCase(x) == FoldCase(y); });
 }
 
 bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view prefix) {
-    return text.size() >= prefix.size() && EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
+    return text.size() >= prefix.size() &&
+           EqualsIgnoringCase(text.substr(0, prefix.size()), prefix);
 }
 
 bool EndsWithIgnoringCase(std::wstring_view text, std::wstring_view suffix) {

@@ -22,8 +22,7 @@ int DelayFieldValue(std::wstring_view text);
 
 // The due moment of a from-now task in the default form: now plus hours, then minutes (each
 // below 0 counts as 0). Keeps now's seconds; the text drops the milliseconds.
-std::wstring FormatDelayedDue(DateTime now, int hours, int minutes,
-                              const RegionalFormats& formats);
+std::wstring FormatDelayedDue(DateTime now, int hours, int minutes, const RegionalFormats& formats);
 
 // The specified trigger's text: the date picker's date, one blank, the time picker's time.
 std::wstring SpecifiedDueText(DateTime date, DateTime timeOfDay, const RegionalFormats& formats);

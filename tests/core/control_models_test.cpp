@@ -15,7 +15,7 @@ TEST(ControlModelsTest, UpDownStepsWithinItsRangeWithoutWrapping) {
         const wchar_t* text;
     };
     const Case cases[] = {
-        {0, 100, 1, 1, 0, L"2"},   {0, 100, 1, 0, 1, L"0"},  {0, 100, 1, 0, 5, L"0"},
+        {0, 100, 1, 1, 0, L"2"},    {0, 100, 1, 0, 1, L"0"},  {0, 100, 1, 0, 5, L"0"},
         {0, 100, 99, 5, 0, L"100"}, {0, 60, 59, 3, 0, L"60"}, {0, 60, 60, 0, 1, L"59"},
     };
     for (const Case& c : cases) {
@@ -35,7 +35,7 @@ TEST(ControlModelsTest, UpDownCountsFromWhatItsFieldShows) {
     field.SetText(L"30");  // set by the program, not through the buttons
     upDown.StepUp();
     EXPECT_EQ(field.Text(), L"31");
-    field.SetText(L"");    // unreadable: the last position counts
+    field.SetText(L"");  // unreadable: the last position counts
     upDown.StepUp();
     EXPECT_EQ(field.Text(), L"32");
 

@@ -11,10 +11,21 @@ DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) 
 
 TEST(DateTimeTest, RejectsPartsThatNameNoRealMoment) {
     const DateTimeParts invalid[] = {
-        {2023, 2, 29}, {1900, 2, 29},         {2024, 4, 31},        {2024, 13, 1},
-        {2024, 0, 1},  {2024, 1, 0},          {2024, 1, 32},        {0, 1, 1},
-        {10000, 1, 1}, {2024, 1, 1, 24},      {2024, 1, 1, -1},     {2024, 1, 1, 0, 60},
-        {2024, 1, 1, 0, 0, 60}, {2024, 1, 1, 0, 0, 0, 1000}, {2024, 1, 1, 0, 0, 0, -1},
+        {2023, 2, 29},
+        {1900, 2, 29},
+        {2024, 4, 31},
+        {2024, 13, 1},
+        {2024, 0, 1},
+        {2024, 1, 0},
+        {2024, 1, 32},
+        {0, 1, 1},
+        {10000, 1, 1},
+        {2024, 1, 1, 24},
+        {2024, 1, 1, -1},
+        {2024, 1, 1, 0, 60},
+        {2024, 1, 1, 0, 0, 60},
+        {2024, 1, 1, 0, 0, 0, 1000},
+        {2024, 1, 1, 0, 0, 0, -1},
     };
     for (const DateTimeParts& parts : invalid) {
         EXPECT_FALSE(DateTime::FromParts(parts).has_value())
@@ -25,8 +36,10 @@ TEST(DateTimeTest, RejectsPartsThatNameNoRealMoment) {
 
 TEST(DateTimeTest, AcceptsLeapDaysAndMonthEnds) {
     const DateTimeParts valid[] = {
-        {2024, 2, 29}, {2000, 2, 29}, {1600, 2, 29}, {2023, 2, 28}, {2024, 4, 30},
-        {2024, 12, 31, 23, 59, 59, 999}, {1, 1, 1}, {9999, 12, 31, 23, 59, 59, 999},
+        {2024, 2, 29}, {2000, 2, 29},
+        {1600, 2, 29}, {2023, 2, 28},
+        {2024, 4, 30}, {2024, 12, 31, 23, 59, 59, 999},
+        {1, 1, 1},     {9999, 12, 31, 23, 59, 59, 999},
     };
     for (const DateTimeParts& parts : valid) {
         const auto moment = DateTime::FromParts(parts);
@@ -55,9 +68,9 @@ TEST(DateTimeTest, DayDifferencesFollowTheCalendar) {
         std::int64_t days;
     };
     const Case cases[] = {
-        {At(2024, 3, 1), At(2024, 2, 28), 2},  {At(2023, 3, 1), At(2023, 2, 28), 1},
-        {At(2000, 3, 1), At(2000, 2, 28), 2},  {At(1900, 3, 1), At(1900, 2, 28), 1},
-        {At(2025, 1, 1), At(2024, 12, 31), 1}, {At(2025, 1, 1), At(2024, 1, 1), 366},
+        {At(2024, 3, 1), At(2024, 2, 28), 2},     {At(2023, 3, 1), At(2023, 2, 28), 1},
+        {At(2000, 3, 1), At(2000, 2, 28), 2},     {At(1900, 3, 1), At(1900, 2, 28), 1},
+        {At(2025, 1, 1), At(2024, 12, 31), 1},    {At(2025, 1, 1), At(2024, 1, 1), 366},
         {At(2001, 1, 1), At(1601, 1, 1), 146097},
     };
     for (const Case& c : cases) {

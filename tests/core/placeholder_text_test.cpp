@@ -41,8 +41,7 @@ TEST(PlaceholderTextTest, ReplacesInOrderEachOnTheResultBefore) {
     EXPECT_EQ(SubstitutePlaceholders(L"n% on s%.", {{L"n%", L"Go s%"}, {L"s%", L"9:30"}}),
               L"Go 9:30 on 9:30.");
     // ...while one holding an earlier placeholder is left alone.
-    EXPECT_EQ(SubstitutePlaceholders(L"n% on s%.", {{L"n%", L"Go"}, {L"s%", L"n%"}}),
-              L"Go on n%.");
+    EXPECT_EQ(SubstitutePlaceholders(L"n% on s%.", {{L"n%", L"Go"}, {L"s%", L"n%"}}), L"Go on n%.");
 }
 
 }  // namespace

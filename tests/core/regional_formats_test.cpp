@@ -54,10 +54,10 @@ TEST(RegionalFormatsTest, DefaultFormLeavesOutMidnightAndIgnoresMilliseconds) {
 // Every moment written in any region reads back to the same whole second.
 TEST(RegionalFormatsTest, TextsReadBackToTheSameMomentInEveryRegion) {
     const DateTime moments[] = {
-        At(2016, 12, 24, 0, 0, 0),   At(2016, 12, 24, 0, 0, 1),    At(2016, 12, 24, 0, 59, 59),
-        At(2016, 12, 24, 11, 59, 59), At(2016, 12, 24, 12, 0, 0),  At(2016, 12, 24, 12, 30, 5),
-        At(2016, 12, 24, 13, 0, 0),  At(2016, 12, 31, 23, 59, 59), At(2017, 1, 1, 0, 0, 0),
-        At(2024, 2, 29, 9, 8, 7),    At(2024, 2, 29, 21, 8, 7, 999), At(1999, 10, 5, 10, 10, 10),
+        At(2016, 12, 24, 0, 0, 0),    At(2016, 12, 24, 0, 0, 1),      At(2016, 12, 24, 0, 59, 59),
+        At(2016, 12, 24, 11, 59, 59), At(2016, 12, 24, 12, 0, 0),     At(2016, 12, 24, 12, 30, 5),
+        At(2016, 12, 24, 13, 0, 0),   At(2016, 12, 31, 23, 59, 59),   At(2017, 1, 1, 0, 0, 0),
+        At(2024, 2, 29, 9, 8, 7),     At(2024, 2, 29, 21, 8, 7, 999), At(1999, 10, 5, 10, 10, 10),
     };
     for (const auto& region : FixedRegions()) {
         const RegionalFormats formats(region.settings);

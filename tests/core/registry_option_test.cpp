@@ -21,12 +21,23 @@ enum class Stored { NoKey, NoValue, Integer, Text, EmptyText, Other };
 
 void Prepare(MemorySettingsStore& store, Stored stored, std::wstring_view name) {
     switch (stored) {
-        case Stored::NoKey: break;
-        case Stored::NoValue: store.Put(kRoot, kSettingsKeyPath, L"Unrelated", Integer(1)); break;
-        case Stored::Integer: store.Put(kRoot, kSettingsKeyPath, name, Integer(3)); break;
-        case Stored::Text: store.Put(kRoot, kSettingsKeyPath, name, Text(L"9:30:00 PM")); break;
-        case Stored::EmptyText: store.Put(kRoot, kSettingsKeyPath, name, Text(L"")); break;
-        case Stored::Other: store.Put(kRoot, kSettingsKeyPath, name, Other()); break;
+        case Stored::NoKey:
+            break;
+        case Stored::NoValue:
+            store.Put(kRoot, kSettingsKeyPath, L"Unrelated", Integer(1));
+            break;
+        case Stored::Integer:
+            store.Put(kRoot, kSettingsKeyPath, name, Integer(3));
+            break;
+        case Stored::Text:
+            store.Put(kRoot, kSettingsKeyPath, name, Text(L"9:30:00 PM"));
+            break;
+        case Stored::EmptyText:
+            store.Put(kRoot, kSettingsKeyPath, name, Text(L""));
+            break;
+        case Stored::Other:
+            store.Put(kRoot, kSettingsKeyPath, name, Other());
+            break;
     }
 }
 
@@ -37,8 +48,8 @@ TEST(RegistryOptionTest, ReadStoredIntegerAnswersByWhatIsStored) {
         std::int32_t value;
     };
     const Case cases[] = {
-        {Stored::NoKey, false, 7},   {Stored::NoValue, false, -1}, {Stored::Integer, true, 3},
-        {Stored::Text, false, -1},   {Stored::Other, false, -1},
+        {Stored::NoKey, false, 7}, {Stored::NoValue, false, -1}, {Stored::Integer, true, 3},
+        {Stored::Text, false, -1}, {Stored::Other, false, -1},
     };
     for (const Case& c : cases) {
         MemorySettingsStore store;
@@ -138,8 +149,9 @@ TEST(RegistryOptionTest, RunValueQuotesTheProgramPath) {
 
     MemorySettingsStore store;
     EXPECT_EQ(WriteRunValue(store, L"C:\\A B\\"), kWriteDone);
-    EXPECT_EQ(store.Peek(kRoot, L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
-                         L"tolvane dusk relay")
+    EXPECT_EQ(store
+                  .Peek(kRoot, L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run",
+                        L"tolvane dusk relay")
                   ->text,
               L"\"C:\\A B\\DuskRelay.exe\"");
 }

@@ -38,7 +38,8 @@ TEST(TaskChecksTest, SpecifiedMomentMustLieAfterNow) {
                 CheckSpecifiedNotPast(date, timeOfDay, c.now, formats, catalogue);
             EXPECT_EQ(check.accepted, c.accepted) << region.name << MillisecondsBetween(c.now, due);
             const std::wstring expected =
-                c.accepted ? L"" : L"Please select a time after " + formats.FormatDefault(c.now) + L".";
+                c.accepted ? L""
+                           : L"Please select a time after " + formats.FormatDefault(c.now) + L".";
             EXPECT_EQ(check.message, expected) << region.name;
         }
     }

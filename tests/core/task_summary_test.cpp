@@ -27,7 +27,9 @@ protected:
             controls.TriggerBoxes()[static_cast<int>(trigger) - 1]->SetStatus(csChecked);
         }
     }
-    std::wstring Summary() { return BuildTaskSummary(controls, task, catalogue, formats, store, now); }
+    std::wstring Summary() {
+        return BuildTaskSummary(controls, task, catalogue, formats, store, now);
+    }
 
     const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
     TaskControls controls;

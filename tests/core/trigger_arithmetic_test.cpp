@@ -35,15 +35,15 @@ TEST(TriggerArithmeticTest, DailyTaskIsDueOnlyInTheThirtySecondsBeforeItsTime) {
         int secondsAhead;
     };
     const Case cases[] = {
-        {At(2016, 12, 24, 22, 0, 0), false, 0},        // the same second: next day
-        {At(2016, 12, 24, 22, 0, 0, 999), false, 0},   // milliseconds do not count
+        {At(2016, 12, 24, 22, 0, 0), false, 0},       // the same second: next day
+        {At(2016, 12, 24, 22, 0, 0, 999), false, 0},  // milliseconds do not count
         {At(2016, 12, 24, 21, 59, 59, 500), true, 1},
         {At(2016, 12, 24, 21, 59, 30), true, 30},
         {At(2016, 12, 24, 21, 59, 30, 999), true, 30},
         {At(2016, 12, 24, 21, 59, 29, 999), false, 31},
         {At(2016, 12, 24, 21, 59, 0), false, 60},
         {At(2016, 12, 24, 22, 0, 1), false, -1},
-        {At(2016, 12, 25, 21, 59, 45), true, 15},      // any day
+        {At(2016, 12, 25, 21, 59, 45), true, 15},  // any day
         {At(2016, 12, 24, 0, 0, 0), false, 79200},
     };
     for (const auto& region : FixedRegions()) {
@@ -83,7 +83,7 @@ TEST(TriggerArithmeticTest, OneShotTaskIsDueFromThirtySecondsBeforeOnHoweverLate
         {due.Plus(-30'000), true},
         {due.Plus(-1), true},
         {due, true},
-        {due.Plus(3'600'000), true},              // an hour late
+        {due.Plus(3'600'000), true},  // an hour late
         {due.Plus(400 * DateTime::kMsPerDay), true},
         {due.Plus(-DateTime::kMsPerDay), false},  // same time of day, day before
     };
@@ -133,16 +133,23 @@ TEST(TriggerArithmeticTest, RestoredOneShotTaskIsValidUntilAMinutePast) {
         bool valid;
     };
     const Case cases[] = {
-        {-DateTime::kMsPerDay, true}, {-60'000, true}, {-1, true},      {0, false},
-        {1, true},                    {59'000, true},  {59'999, true},  {60'000, false},
-        {60'001, false},              {3'600'000, false},
+        {-DateTime::kMsPerDay, true},
+        {-60'000, true},
+        {-1, true},
+        {0, false},
+        {1, true},
+        {59'000, true},
+        {59'999, true},
+        {60'000, false},
+        {60'001, false},
+        {3'600'000, false},
     };
     for (const auto& region : FixedRegions()) {
         const RegionalFormats formats(region.settings);
         for (const Case& c : cases) {
-            EXPECT_EQ(IsDueStillValid(formats.FormatDateTime(due), due.Plus(c.nowMinusDueMs),
-                                      formats),
-                      c.valid)
+            EXPECT_EQ(
+                IsDueStillValid(formats.FormatDateTime(due), due.Plus(c.nowMinusDueMs), formats),
+                c.valid)
                 << region.name << " " << c.nowMinusDueMs;
         }
     }
@@ -155,10 +162,8 @@ TEST(TriggerArithmeticTest, DelayedDueAddsHoursThenMinutesAndKeepsTheSeconds) {
         DateTime due;
     };
     const Case cases[] = {
-        {0, 60, At(2017, 1, 1, 0, 15, 42)},
-        {100, 60, At(2017, 1, 5, 4, 15, 42)},
-        {1, 0, At(2017, 1, 1, 0, 15, 42)},
-        {0, 0, At(2016, 12, 31, 23, 15, 42)},
+        {0, 60, At(2017, 1, 1, 0, 15, 42)},     {100, 60, At(2017, 1, 5, 4, 15, 42)},
+        {1, 0, At(2017, 1, 1, 0, 15, 42)},      {0, 0, At(2016, 12, 31, 23, 15, 42)},
         {-5, -1, At(2016, 12, 31, 23, 15, 42)},
     };
     for (const auto& region : FixedRegions()) {
@@ -180,8 +185,9 @@ TEST(TriggerArithmeticTest, DelayFieldValueReadsOnlyPlainNumbers) {
         int value;
     };
     const Case cases[] = {
-        {L"0", 0},   {L"1", 1},     {L"100", 100},  {L"060", 60},         {L"", 0},
-        {L"-3", 0},  {L" 5", 0},    {L"5a", 0},     {L"123456789", 123456789},
+        {L"0", 0},          {L"1", 1},  {L"100", 100},
+        {L"060", 60},       {L"", 0},   {L"-3", 0},
+        {L" 5", 0},         {L"5a", 0}, {L"123456789", 123456789},
         {L"9999999999", 0},
     };
     for (const Case& c : cases) EXPECT_EQ(DelayFieldValue(c.text), c.value) << c.value;

@@ -9,9 +9,9 @@ namespace {
 RegionalSettings Region(std::wstring timeSeparator, bool hourLeadingZero, bool twelveHourClock,
                         std::wstring amText, std::wstring pmText, bool markerBeforeTime,
                         std::wstring shortDatePattern, std::wstring dateSeparator) {
-    return {std::move(timeSeparator), hourLeadingZero, twelveHourClock, std::move(amText),
-            std::move(pmText),        markerBeforeTime, std::move(shortDatePattern),
-            std::move(dateSeparator)};
+    return {std::move(timeSeparator),    hourLeadingZero,         twelveHourClock,
+            std::move(amText),           std::move(pmText),       markerBeforeTime,
+            std::move(shortDatePattern), std::move(dateSeparator)};
 }
 
 }  // namespace

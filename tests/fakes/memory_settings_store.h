@@ -22,8 +22,7 @@ public:
                                       bool create) override;
 
     // Puts a value of any kind, Other included, creating the key.
-    void Put(std::uint32_t root, std::wstring_view path, std::wstring_view name,
-             StoredValue value);
+    void Put(std::uint32_t root, std::wstring_view path, std::wstring_view name, StoredValue value);
     std::optional<StoredValue> Peek(std::uint32_t root, std::wstring_view path,
                                     std::wstring_view name) const;
     bool KeyExists(std::uint32_t root, std::wstring_view path) const;
