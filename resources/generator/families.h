@@ -1,0 +1,17 @@
+// Each family draws its pictures into the sink.
+#pragma once
+
+#include "picture_sink.h"
+
+namespace dusk::pictures {
+
+void drawFrames(PictureSink& sink);
+void drawButtonLists(PictureSink& sink);
+void drawCheckBoxes(PictureSink& sink);
+void drawCountdown(PictureSink& sink);
+void drawNotice(PictureSink& sink);
+void drawTaskSmallPictures(PictureSink& sink);
+// Also writes the icon file.
+void drawAppIcon(PictureSink& sink, const std::string& iconPath);
+
+}  // namespace dusk::pictures

@@ -1,0 +1,30 @@
+// Receives the drawn pictures, checks each against the picture table and writes it as PNG.
+#pragma once
+
+#include <set>
+#include <string>
+#include <string_view>
+
+#include "raster.h"
+
+namespace dusk::pictures {
+
+class PictureSink {
+public:
+    explicit PictureSink(std::string directory);
+
+    // Throws when the stem is not in the table, was already given, or has another size.
+    void add(std::string_view stem, const Image& image);
+
+    // Throws unless every picture of the table was given.
+    void checkComplete() const;
+
+    // Writes the RCDATA entry of every picture, with paths relative to the directory's parent.
+    void writeResourceScript(const std::string& path) const;
+
+private:
+    std::string directory_;
+    std::set<std::string, std::less<>> written_;
+};
+
+}  // namespace dusk::pictures
