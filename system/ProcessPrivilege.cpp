@@ -1,5 +1,6 @@
 #include "system/ProcessPrivilege.h"
 
+#include "core/task_model.h"
 #include "shell/message_catalogue.h"
 
 namespace dusk {
@@ -35,16 +36,16 @@ std::uint32_t EnableShutdownPrivilege(PowerApi& api) {
 
 void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
     switch (actionCode) {
-    case kActionShutdown:
+    case kActionShutDown:
         EnableShutdownPrivilege(api);
         api.ExitSession(kExitShutdownPowerOff, 0);
         break;
-    case kActionLogoff:
+    case kActionLogOff:
         EnableShutdownPrivilege(api);
         api.ExitSession(kExitLogoff, 0);
         break;
-    case kActionStandby:
-    case kActionStandbyAlias:
+    case kActionStandBy:
+    case kActionStandByAlias:
         // Without the privilege the program ends: the quit request is queued first and takes
         // effect once control is back in the message loop, after the suspend call.
         if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();

@@ -8,19 +8,13 @@ namespace dusk {
 
 class MessageCatalogue;
 
-// Action codes of a task; 4 is performed as stand by.
-constexpr std::int32_t kActionShutdown = 0;
-constexpr std::int32_t kActionLogoff = 1;
-constexpr std::int32_t kActionStandby = 2;
-constexpr std::int32_t kActionHibernate = 3;
-constexpr std::int32_t kActionStandbyAlias = 4;
-
 // Enables the shutdown privilege in the process token for the rest of the process's life.
 // Answers 0, or the system error code of the step that failed; 1300 when the account
 // does not hold the privilege.
 std::uint32_t EnableShutdownPrivilege(PowerApi& api);
 
-// Performs the operating-system call for the action code; any other code does nothing.
+// Performs the operating-system call for the action code (task_model.h; 4 is stand by too);
+// any other code does nothing.
 // Results of the power calls are not examined: a failed call leaves the program as it is.
 void PerformPowerAction(PowerApi& api, std::int32_t actionCode);
 
