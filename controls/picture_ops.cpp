@@ -6,17 +6,15 @@
 namespace dusk {
 namespace {
 
-// x div 255 for 0 <= x <= 65025, exact; stays in 16 bits so the blend loop vectorises.
-inline std::uint16_t Div255(std::uint16_t x) {
-    return std::uint16_t((x + 1u + (x >> 8)) >> 8);
-}
-
+// Both products fit 16 bits, so the loop vectorises in 16-bit lanes, each division by the
+// constant becoming a high-half multiply and a shift.
 void BlendBytes(const std::uint8_t* from, const std::uint8_t* to, std::uint8_t* out,
                 std::size_t count, std::uint16_t alpha) {
-    const std::uint16_t keep = std::uint16_t(255 - alpha);
+    const auto keep = std::uint16_t(255 - alpha);
     for (std::size_t i = 0; i < count; ++i) {
-        out[i] = std::uint8_t(Div255(std::uint16_t(from[i] * keep)) +
-                              Div255(std::uint16_t(to[i] * alpha)));
+        const auto kept = std::uint16_t(from[i] * keep);
+        const auto taken = std::uint16_t(to[i] * alpha);
+        out[i] = std::uint8_t(kept / 255 + taken / 255);
     }
 }
 
@@ -34,12 +32,16 @@ void BlendPictures(const Picture& from, const Picture& to, int alpha, Picture& i
     const int height = std::min({from.Height(), to.Height(), into.Height()});
     if (width <= 0 || height <= 0) return;
     const auto a = std::uint16_t(std::clamp(alpha, 0, 255));
-    for (int y = 0; y < height; ++y) {
-        BlendBytes(from.Row(y), to.Row(y), into.Row(y), std::size_t(width) * 3, a);
+    // Rows are unpadded, so pictures of one width blend as a single run of bytes.
+    const bool oneRun = from.Width() == width && to.Width() == width && into.Width() == width;
+    const int rows = oneRun ? 1 : height;
+    const std::size_t pixels = std::size_t(width) * std::size_t(oneRun ? height : 1);
+    for (int y = 0; y < rows; ++y) {
+        BlendBytes(from.Row(y), to.Row(y), into.Row(y), pixels * 3, a);
     }
     if (!from.HasAlpha() || !to.HasAlpha() || !into.HasAlpha()) return;
-    for (int y = 0; y < height; ++y) {
-        BlendBytes(from.AlphaRow(y), to.AlphaRow(y), into.AlphaRow(y), std::size_t(width), a);
+    for (int y = 0; y < rows; ++y) {
+        BlendBytes(from.AlphaRow(y), to.AlphaRow(y), into.AlphaRow(y), pixels, a);
     }
 }
 
