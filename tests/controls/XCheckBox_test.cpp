@@ -231,18 +231,5 @@ TEST_F(CheckBoxTest, DisabledControlIgnoresThePointerAndKeepsMouseOver) {
     EXPECT_EQ(box.CurrentPicture(), list.Pic(csUnChecked, CheckBoxLook::Normal));
 }
 
-TEST(CheckBoxDefaultsTest, ConstructorValues) {
-    TXCheckBox box;
-    EXPECT_EQ(box.Status(), csUnChecked);
-    EXPECT_TRUE(box.Enabled());
-    EXPECT_FALSE(box.RadioButton());
-    EXPECT_EQ(box.Caption(), L"XCheckBox");
-    EXPECT_EQ(box.Font(), (Font{L"Tahoma", 11, false, 0x000000}));
-    EXPECT_EQ(box.CaptionLeft(), 0);
-    EXPECT_EQ(box.CaptionTop(), -100);
-    EXPECT_TRUE(box.Autosize());
-    EXPECT_EQ(box.Cursor(), CursorKind::Hand);
-}
-
 }  // namespace
 }  // namespace dusk

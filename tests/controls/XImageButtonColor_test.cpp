@@ -44,24 +44,6 @@ struct ColorButtonTest : ::testing::Test {
     }
 };
 
-TEST(StandardCaptionColorTest, OnePerButtonColour) {
-    EXPECT_EQ(StandardCaptionColor(fBlue), 0x9D4700u);
-    EXPECT_EQ(StandardCaptionColor(fGreen), 0x116D0Du);
-    EXPECT_EQ(StandardCaptionColor(fBlack), 0xFEFEFEu);
-    EXPECT_EQ(StandardCaptionColor(fYellow), 0x002D7Fu);
-    EXPECT_EQ(StandardCaptionColor(fRed), 0x0000B4u);
-}
-
-TEST_F(ColorButtonTest, StartsSuspendedWithTheBlueCaptionColour) {
-    EXPECT_TRUE(button.RedrawSuspended());
-    EXPECT_EQ(button.Font().color, 0x9D4700u);
-    EXPECT_TRUE(button.Font().bold);
-    EXPECT_EQ(button.FontDisable().color, 0x808080u);
-    EXPECT_EQ(button.CaptionLeft(), 40);
-    EXPECT_EQ(button.CaptionTop(), 8);
-    EXPECT_EQ(button.Cursor(), CursorKind::Hand);
-}
-
 TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
     FillList();
     button.SetBounds(5, 6, 135, 33);

@@ -10,18 +10,21 @@ namespace dusk {
 namespace {
 
 // Encodes a width x height PNG in the given simplified format (R,G,B order as libpng writes).
+// With a colour map the pixels are indices into it.
 std::vector<std::uint8_t> EncodePng(int width, int height, png_uint_32 format,
-                                    const std::vector<std::uint8_t>& pixels) {
+                                    const std::vector<std::uint8_t>& pixels,
+                                    const std::vector<std::uint8_t>& colorMap = {}) {
     png_image image{};
     image.version = PNG_IMAGE_VERSION;
     image.width = png_uint_32(width);
     image.height = png_uint_32(height);
     image.format = format;
+    image.colormap_entries = png_uint_32(colorMap.size() / PNG_IMAGE_SAMPLE_CHANNELS(format));
+    const void* map = colorMap.empty() ? nullptr : colorMap.data();
     png_alloc_size_t size = 0;
-    EXPECT_TRUE(png_image_write_get_memory_size(image, size, 0, pixels.data(), 0, nullptr));
+    EXPECT_TRUE(png_image_write_get_memory_size(image, size, 0, pixels.data(), 0, map));
     std::vector<std::uint8_t> bytes(size);
-    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0,
-                                          nullptr));
+    EXPECT_TRUE(png_image_write_to_memory(&image, bytes.data(), &size, 0, pixels.data(), 0, map));
     bytes.resize(size);
     return bytes;
 }
@@ -57,6 +60,18 @@ TEST(PictureTest, ExpandsGreyToThreeEqualBytes) {
     ASSERT_TRUE(picture);
     EXPECT_FALSE(picture->HasAlpha());
     EXPECT_EQ(picture->ColorAt(1, 0), 0x4D4D4Du);
+}
+
+TEST(PictureTest, ExpandsAPaletteWithTransparencyIntoColourAndAlpha) {
+    const auto png = EncodePng(2, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0},
+                               {255, 0, 0, 255, 0, 0, 255, 128});
+    const auto picture = Picture::FromPng(png);
+    ASSERT_TRUE(picture);
+    ASSERT_TRUE(picture->HasAlpha());
+    EXPECT_EQ(picture->ColorAt(0, 0), 0xFF0000u);  // blue in 0x00BBGGRR
+    EXPECT_EQ(picture->AlphaAt(0, 0), 128);
+    EXPECT_EQ(picture->ColorAt(1, 0), 0x0000FFu);
+    EXPECT_EQ(picture->AlphaAt(1, 0), 255);
 }
 
 TEST(PictureTest, MalformedInputGivesNothing) {
