@@ -26,7 +26,8 @@ std::int64_t FrameBytes(const Picture& picture) {
     return std::int64_t(picture.ColorBytes().size() + picture.AlphaBytes().size());
 }
 
-void SetFrameCounters(benchmark::State& state, std::int64_t framesPerIteration, std::int64_t bytes) {
+void SetFrameCounters(benchmark::State& state, std::int64_t framesPerIteration,
+                      std::int64_t bytes) {
     state.SetBytesProcessed(state.iterations() * framesPerIteration * bytes);
     // Seconds per frame of CPU time, printed with an SI prefix (n, u).
     state.counters["per_frame"] = benchmark::Counter(

@@ -85,8 +85,8 @@ void TXCheckBox::PaintCheckBox(Canvas& canvas) {
                                                          : captionTop_};
     if (parent_) PaintParentBackground(canvas);
     if (!current_.Empty()) {
-        canvas.DrawPicture(current_, {(boxWidth - current_.Width()) / 2,
-                                      (boxHeight - current_.Height()) / 2});
+        canvas.DrawPicture(
+            current_, {(boxWidth - current_.Width()) / 2, (boxHeight - current_.Height()) / 2});
     }
     if (parent_) canvas.DrawTextLine(caption_, font_, caption);
 }

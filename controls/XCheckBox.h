@@ -2,9 +2,9 @@
 #include <functional>
 #include <string>
 
+#include "controls/XCheckBoxPicList.h"
 #include "controls/canvas.h"
 #include "controls/control_host.h"
-#include "controls/XCheckBoxPicList.h"
 
 namespace dusk {
 

@@ -16,8 +16,7 @@ const Picture& TXCheckBoxPicList::Pic(TXCheckBoxStatus status, CheckBoxLook look
     return Known(status) ? pictures_[Index(status, look)] : kNone;
 }
 
-void TXCheckBoxPicList::SetPic(TXCheckBoxStatus status, CheckBoxLook look,
-                               const Picture& picture) {
+void TXCheckBoxPicList::SetPic(TXCheckBoxStatus status, CheckBoxLook look, const Picture& picture) {
     if (Known(status)) pictures_[Index(status, look)] = picture;
 }
 

@@ -18,7 +18,8 @@ public:
     Picture(int width, int height, bool withAlpha);
 
     // Decodes a PNG. Grey, palette and 16-bit images become 8-bit colour; any transparency in the
-    // file (alpha channel or tRNS) gives an alpha plane. Nothing on any malformed or oversized input.
+    // file (alpha channel or tRNS) gives an alpha plane. Nothing on any malformed or oversized
+    // input.
     static std::optional<Picture> FromPng(std::span<const std::uint8_t> bytes);
 
     int Width() const { return width_; }

@@ -72,7 +72,8 @@ void CompositeOnto(Picture& target, const Picture& source, Point at) {
         std::uint8_t* to = target.Row(y + at.y) + 3 * (left + at.x);
         for (int x = left; x < right; ++x, from += 3, to += 3) {
             const unsigned a = alpha ? *alpha++ : 255u;
-            for (int c = 0; c < 3; ++c) to[c] = std::uint8_t((from[c] * a + to[c] * (255 - a) + 127) / 255);
+            for (int c = 0; c < 3; ++c)
+                to[c] = std::uint8_t((from[c] * a + to[c] * (255 - a) + 127) / 255);
         }
     }
 }

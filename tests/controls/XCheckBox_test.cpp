@@ -14,8 +14,12 @@ using test::Solid;
 // Paints the way a parent window would: a background fill, then its content.
 struct FakeParent : ControlParent {
     Size ClientSize() const override { return {300, 200}; }
-    void EraseBackground(Canvas& canvas) override { canvas.FillRectangle({0, 0, 300, 200}, 0xD58B3A); }
-    void PaintContent(Canvas& canvas) override { canvas.FillRectangle({3, 24, 366, 197}, 0xFFF5DF); }
+    void EraseBackground(Canvas& canvas) override {
+        canvas.FillRectangle({0, 0, 300, 200}, 0xD58B3A);
+    }
+    void PaintContent(Canvas& canvas) override {
+        canvas.FillRectangle({3, 24, 366, 197}, 0xFFF5DF);
+    }
 };
 
 // A list like the main window's: 9 x 9 checked and unchecked pictures, normal, mouse-on and
@@ -102,7 +106,7 @@ TEST_F(CheckBoxTest, ADoubleClickChangesTheStateOnce) {
 TEST_F(CheckBoxTest, SmallPictureSitsCentredInTheBoxAndTheWidthFitsTheCaption) {
     box.PaintCheckBox(canvas);
     ASSERT_EQ(canvas.ops.size(), 8u);
-    const Kind order[] = {Kind::Save, Kind::Origin, Kind::Clip, Kind::Fill,
+    const Kind order[] = {Kind::Save, Kind::Origin,  Kind::Clip,    Kind::Fill,
                           Kind::Fill, Kind::Restore, Kind::Picture, Kind::Text};
     for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(canvas.ops[i].kind, order[i]) << i;
     EXPECT_EQ(canvas.ops[1].at, (Point{-57, -40}));
@@ -121,12 +125,9 @@ TEST_F(CheckBoxTest, CaptionPlacement) {
         Point at;
     };
     const Case cases[] = {
-        {0, -100, 13, {18, 0}},   // centred against the 14-high box
-        {0, -100, 10, {18, 2}},
-        {0, -100, 20, {18, 0}},   // the caption is the taller
-        {0, 5, 13, {18, 5}},
-        {0, -99, 13, {18, -99}},
-        {6, -100, 13, {24, 0}},
+        {0, -100, 13, {18, 0}},                          // centred against the 14-high box
+        {0, -100, 10, {18, 2}}, {0, -100, 20, {18, 0}},  // the caption is the taller
+        {0, 5, 13, {18, 5}},    {0, -99, 13, {18, -99}}, {6, -100, 13, {24, 0}},
     };
     for (const Case& c : cases) {
         canvas.metrics.lineHeight = c.lineHeight;

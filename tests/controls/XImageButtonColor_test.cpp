@@ -95,8 +95,12 @@ TEST_F(ColorButtonTest, CaptionColourFollowsOnlyWhileStandard) {
         std::vector<std::pair<TButtonColor, Color>> steps;
     };
     const Case cases[] = {
-        {0x9D4700, {{fRed, 0x0000B4}, {fGreen, 0x116D0D}, {fBlack, 0xFEFEFE},
-                    {fYellow, 0x002D7F}, {fBlue, 0x9D4700}}},
+        {0x9D4700,
+         {{fRed, 0x0000B4},
+          {fGreen, 0x116D0D},
+          {fBlack, 0xFEFEFE},
+          {fYellow, 0x002D7F},
+          {fBlue, 0x9D4700}}},
         {0xFFFFFF, {{fRed, 0xFFFFFF}, {fBlack, 0xFFFFFF}, {fBlue, 0xFFFFFF}}},
         // Red's standard colour on a blue button is not standard there, so it stays, until the
         // button turns red: from then on it is standard and follows.

@@ -115,10 +115,8 @@ TEST_F(ButtonTest, PressMovesSmallPictureAndOnlyACustomCaption) {
     };
     // "OK" measures 12 wide; the button is 40 x 20; offsets 3, 2.
     const Case cases[] = {
-        {taCustom, 13, {3, 2}, {4, 3}},
-        {taLeft, 13, {4, 5}, {4, 5}},
-        {taCenter, 13, {17, 5}, {17, 5}},
-        {taRight, 13, {30, 5}, {30, 5}},
+        {taCustom, 13, {3, 2}, {4, 3}},   {taLeft, 13, {4, 5}, {4, 5}},
+        {taCenter, 13, {17, 5}, {17, 5}}, {taRight, 13, {30, 5}, {30, 5}},
         {taCenter, 25, {17, 0}, {17, 0}},  // (20 - 25) div 2 truncates to -2
     };
     button.SetEnableAnimation(false);
@@ -216,7 +214,7 @@ TEST_F(ButtonTest, OnlyALeftPressReleasedOverTheButtonClicks) {
     button.MouseUp(MouseButton::Left, false);  // released elsewhere
     button.MouseDown(MouseButton::Right, false);
     button.MouseUp(MouseButton::Right, true);
-    button.MouseUp(MouseButton::Left, true);   // release without a press
+    button.MouseUp(MouseButton::Left, true);  // release without a press
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(downs, 1);
     EXPECT_EQ(ups, 2);

@@ -23,12 +23,26 @@ TEST(FrameTest, EightStretchedPiecesForSmallAndLargeWindows) {
     };
     const Case cases[] = {
         // 30 high: all four corners, and sides only H - 20 = 10 high.
-        {100, 30,
-         {{0, 0, 5, 15}, {5, 0, 95, 15}, {95, 0, 100, 15}, {95, 15, 100, 25},
-          {95, 25, 100, 30}, {5, 25, 95, 30}, {0, 25, 5, 30}, {0, 15, 5, 25}}},
-        {369, 200,
-         {{0, 0, 5, 15}, {5, 0, 364, 15}, {364, 0, 369, 15}, {364, 15, 369, 195},
-          {364, 195, 369, 200}, {5, 195, 364, 200}, {0, 195, 5, 200}, {0, 15, 5, 195}}},
+        {100,
+         30,
+         {{0, 0, 5, 15},
+          {5, 0, 95, 15},
+          {95, 0, 100, 15},
+          {95, 15, 100, 25},
+          {95, 25, 100, 30},
+          {5, 25, 95, 30},
+          {0, 25, 5, 30},
+          {0, 15, 5, 25}}},
+        {369,
+         200,
+         {{0, 0, 5, 15},
+          {5, 0, 364, 15},
+          {364, 0, 369, 15},
+          {364, 15, 369, 195},
+          {364, 195, 369, 200},
+          {5, 195, 364, 200},
+          {0, 195, 5, 200},
+          {0, 15, 5, 195}}},
     };
     // Top edge from columns 5-10, bottom edge from 10-15; sides from rows 15 and 16 only.
     const std::vector<Rect> sources = {{0, 0, 5, 15},    {5, 0, 10, 15},   {15, 0, 20, 15},
@@ -52,8 +66,8 @@ TEST(FrameTest, EightStretchedPiecesForSmallAndLargeWindows) {
 TEST(FrameTest, SkinCodeChoosesThePictureAndUnknownCodesAreBlue) {
     const SkinPictures frames = MakeSkins(20, 20);
     const std::pair<std::uint8_t, const Picture*> cases[] = {
-        {1, &frames.blue},   {2, &frames.green}, {3, &frames.black}, {4, &frames.yellow},
-        {5, &frames.red},    {0, &frames.blue},  {6, &frames.blue},  {255, &frames.blue}};
+        {1, &frames.blue}, {2, &frames.green}, {3, &frames.black}, {4, &frames.yellow},
+        {5, &frames.red},  {0, &frames.blue},  {6, &frames.blue},  {255, &frames.blue}};
     for (const auto& [code, expected] : cases) {
         test::FakeCanvas canvas;
         EXPECT_EQ(&PaintFrame(canvas, 50, 50, code, frames), expected) << int(code);

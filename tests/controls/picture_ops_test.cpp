@@ -49,7 +49,8 @@ TEST(BlendPicturesTest, TruncatesTheTwoQuotientsSeparately) {
         from.SetAlphaAt(0, 0, c.from);
         to.SetAlphaAt(0, 0, c.to);
         BlendPictures(from, to, c.alpha, into);
-        EXPECT_EQ(into.ColorAt(0, 0), Color(c.expected) * 0x010101) << int(c.from) << "/" << c.alpha;
+        EXPECT_EQ(into.ColorAt(0, 0), Color(c.expected) * 0x010101)
+            << int(c.from) << "/" << c.alpha;
         EXPECT_EQ(into.AlphaAt(0, 0), c.expected);
     }
 }
@@ -107,16 +108,16 @@ TEST(StretchPictureTest, NarrowerAndDegenerateWidths) {
         std::vector<int> sourceColumns;
     };
     const Case cases[] = {
-        {91, 30, 22, {0, 1, 2, 3, 4, 5, 6, 7, 69, 70, 71, 72, 73, 74, 75, 76, 77, 78, 79, 80, 81,
-                      82, 83, 84, 85, 86, 87, 88, 89, 90}},
-        {3, 5, 0, {0, 0, 0, 0, 0}},     // margin 0: everything repeats column 0
+        {91, 30, 22, {0,  1,  2,  3,  4,  5,  6,  7,  69, 70, 71, 72, 73, 74, 75,
+                      76, 77, 78, 79, 80, 81, 82, 83, 84, 85, 86, 87, 88, 89, 90}},
+        {3, 5, 0, {0, 0, 0, 0, 0}},  // margin 0: everything repeats column 0
         {8, 8, 2, {0, 1, 2, 2, 2, 2, 6, 7}},
         {91, 10, 22, {81, 82, 83, 84, 85, 86, 87, 88, 89, 90}},
         {4, 6, 9, {0, 0, 0, 1, 2, 3}},  // margin wider than the source: nearest columns
     };
     for (const Case& c : cases) {
-        const Picture stretched = StretchPicture(Columns(c.sourceWidth, 2, false), c.newWidth,
-                                                 c.margin);
+        const Picture stretched =
+            StretchPicture(Columns(c.sourceWidth, 2, false), c.newWidth, c.margin);
         ASSERT_EQ(stretched.Width(), c.newWidth);
         EXPECT_FALSE(stretched.HasAlpha());
         for (int x = 0; x < c.newWidth; ++x) {
@@ -130,17 +131,17 @@ TEST(CompositeOntoTest, BlendsColourByTheSourceAlphaAndKeepsTargetAlpha) {
     Picture target(3, 3, true);
     target.SetAlphaAt(1, 1, 40);
     Picture source(2, 2, true);
-    source.SetColorAt(0, 0, 0xFFFFFF);                       // opaque white
+    source.SetColorAt(0, 0, 0xFFFFFF);  // opaque white
     source.SetColorAt(1, 0, 0xFFFFFF);
-    source.SetAlphaAt(1, 0, 0);                              // transparent
+    source.SetAlphaAt(1, 0, 0);  // transparent
     source.SetColorAt(0, 1, 0xFF00FF);
-    source.SetAlphaAt(0, 1, 128);                            // half
+    source.SetAlphaAt(0, 1, 128);  // half
     CompositeOnto(target, source, {1, 1});
     EXPECT_EQ(target.ColorAt(1, 1), 0xFFFFFFu);
     EXPECT_EQ(target.AlphaAt(1, 1), 40);
     EXPECT_EQ(target.ColorAt(2, 1), 0u);
     EXPECT_EQ(target.ColorAt(1, 2), 0x800080u);
-    CompositeOnto(target, source, {2, -1});                  // clipped on two sides
+    CompositeOnto(target, source, {2, -1});  // clipped on two sides
     EXPECT_EQ(target.ColorAt(2, 0), 0x800080u);
 }
 

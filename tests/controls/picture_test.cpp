@@ -63,8 +63,8 @@ TEST(PictureTest, ExpandsGreyToThreeEqualBytes) {
 }
 
 TEST(PictureTest, ExpandsAPaletteWithTransparencyIntoColourAndAlpha) {
-    const auto png = EncodePng(2, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0},
-                               {255, 0, 0, 255, 0, 0, 255, 128});
+    const auto png =
+        EncodePng(2, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0}, {255, 0, 0, 255, 0, 0, 255, 128});
     const auto picture = Picture::FromPng(png);
     ASSERT_TRUE(picture);
     ASSERT_TRUE(picture->HasAlpha());
@@ -85,8 +85,9 @@ TEST(PictureTest, MalformedInputGivesNothing) {
     const uLong crc = crc32(0, &hugeHeader[12], 17);
     for (int i = 0; i < 4; ++i) hugeHeader[29 + i] = std::uint8_t(crc >> (24 - 8 * i));
     const std::vector<std::vector<std::uint8_t>> inputs = {
-        {}, {0x89, 'P', 'N', 'G'}, truncated, corrupted, hugeHeader,
-        std::vector<std::uint8_t>(100, 0)};
+        {},         {0x89, 'P', 'N', 'G'},
+        truncated,  corrupted,
+        hugeHeader, std::vector<std::uint8_t>(100, 0)};
     for (const auto& input : inputs) {
         EXPECT_FALSE(Picture::FromPng(input)) << "input of " << input.size() << " bytes";
     }

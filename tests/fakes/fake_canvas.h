@@ -10,9 +10,7 @@ namespace dusk::test {
 struct FakeTextMetrics {
     int charWidth = 6;
     int lineHeight = 13;
-    Size Of(const std::wstring& text) const {
-        return {charWidth * int(text.size()), lineHeight};
-    }
+    Size Of(const std::wstring& text) const { return {charWidth * int(text.size()), lineHeight}; }
 };
 
 // Records what is drawn; text "drawn" into a picture marks the pixel at its origin in the font
@@ -48,15 +46,15 @@ public:
     enum class Kind { Fill, Rectangle, Stretch, Picture, Text, Save, Restore, Origin, Clip };
     struct Op {
         Kind kind;
-        Rect rect{};          // Fill, Rectangle, Clip; Stretch: destination
-        Rect source{};        // Stretch
-        Point at{};           // Picture, Text; Origin: the move
-        Color pen = 0;        // Rectangle; Fill: the colour
-        Color brush = 0;      // Rectangle
+        Rect rect{};                       // Fill, Rectangle, Clip; Stretch: destination
+        Rect source{};                     // Stretch
+        Point at{};                        // Picture, Text; Origin: the move
+        Color pen = 0;                     // Rectangle; Fill: the colour
+        Color brush = 0;                   // Rectangle
         const Picture* picture = nullptr;  // Stretch, Picture: the object passed
         Size pictureSize{};                // and its size at the call
-        std::wstring text{};  // Text
-        Font font{};          // Text
+        std::wstring text{};               // Text
+        Font font{};                       // Text
     };
 
     FakeTextMetrics metrics;
@@ -70,11 +68,16 @@ public:
         ops.push_back({.kind = Kind::Rectangle, .rect = rect, .pen = pen, .brush = brush});
     }
     void StretchCopy(const Picture& source, const Rect& from, const Rect& to) override {
-        ops.push_back({.kind = Kind::Stretch, .rect = to, .source = from, .picture = &source,
+        ops.push_back({.kind = Kind::Stretch,
+                       .rect = to,
+                       .source = from,
+                       .picture = &source,
                        .pictureSize = {source.Width(), source.Height()}});
     }
     void DrawPicture(const Picture& picture, Point at) override {
-        ops.push_back({.kind = Kind::Picture, .at = at, .picture = &picture,
+        ops.push_back({.kind = Kind::Picture,
+                       .at = at,
+                       .picture = &picture,
                        .pictureSize = {picture.Width(), picture.Height()}});
     }
     void DrawTextLine(const std::wstring& text, const Font& font, Point at) override {
