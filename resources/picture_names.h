@@ -220,6 +220,36 @@ inline constexpr PictureInfo kPictures[] = {
     {"tishi_tray_area", 176, 100, true},
     // The application's artwork at notification-area size.
     {"app_icon_16", 16, 16, true},
+    // Main window: the content area's edge pictures (right and bottom ones stretched).
+    {"imgBKWhiteRight", 8, 8, true},
+    {"imgBKWhiteBottom", 8, 8, true},
+    {"imgBKWhiteRightBottom", 8, 8, true},
+    {"imgBKWhiteLeftBottom", 8, 8, true},
+    // ImageList3: box title bars by index (0 Green, 1 Red, 2 Yellow, 3 Blue, 4 Black), stretched.
+    {"ImageList3_0", 16, 16, false},
+    {"ImageList3_1", 16, 16, false},
+    {"ImageList3_2", 16, 16, false},
+    {"ImageList3_3", 16, 16, false},
+    {"ImageList3_4", 16, 16, false},
+    // Skin selectors, shown unchanged in every state.
+    {"btnSkinBlue", 14, 12, true},
+    {"btnSkinGreen", 14, 12, true},
+    {"btnSkinBlack", 14, 12, true},
+    {"btnSkinYellow", 14, 12, true},
+    {"btnSkinRed", 14, 12, true},
+    // Main window's product picture (Image1) and the picture beside the task summary (Image4).
+    {"main_product", 64, 64, true},
+    {"main_hourglass", 26, 42, true},
+    // ImageList2: notification-area icons, 0 no task, 1 task set, 2 task cancelled.
+    {"ImageList2_0", 16, 16, true},
+    {"ImageList2_1", 16, 16, true},
+    {"ImageList2_2", 16, 16, true},
+    // Popup menu check pictures of palette slots 1 to 5 (green, red, yellow, blue, black).
+    {"LwVclPopupMenuPicList2_Pic1", 12, 12, true},
+    {"LwVclPopupMenuPicList2_Pic2", 12, 12, true},
+    {"LwVclPopupMenuPicList2_Pic3", 12, 12, true},
+    {"LwVclPopupMenuPicList2_Pic4", 12, 12, true},
+    {"LwVclPopupMenuPicList2_Pic5", 12, 12, true},
 };
 
 }  // namespace dusk

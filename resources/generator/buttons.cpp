@@ -22,8 +22,8 @@ Face pushFace(const Skin& skin, ButtonState state) {
         }
     }
     switch (state) {
-        case ButtonState::Normal: return {lighten(w, 0.97), lighten(w, 0.74), darken(w, 0.08)};
-        case ButtonState::MouseOn: return {kWhite, lighten(w, 0.62), w};
+        case ButtonState::Normal: return {lighten(w, 0.97), lighten(w, 0.76), darken(w, 0.08)};
+        case ButtonState::MouseOn: return {kWhite, lighten(w, 0.56), w};
         case ButtonState::MouseDown: return {lighten(w, 0.60), lighten(w, 0.84), darken(w, 0.22)};
         case ButtonState::Disabled: return {fromRgb(0xF5F5F5), fromRgb(0xE1E1E1), fromRgb(0xBCBCBC)};
     }
@@ -50,7 +50,7 @@ Image pushButton(const Skin& skin, ButtonState state, int width, int height, dou
     const double top = pressed ? 2 : 1;
     const Shape body = roundRect({1, top, width - 1.0, height - 3 + top}, radius);
     if (state == ButtonState::MouseOn) {
-        fill(image, outline(grow(body, 0.5), 0.5), withAlpha(skin.dark ? kWhite : skin.window, 0.35));
+        fill(image, outline(grow(body, 0.5), 0.5), withAlpha(skin.dark ? kWhite : skin.window, 0.45));
     } else if (!pressed) {
         fill(image, translate(body, 0, 1), withAlpha(kBlack, skin.dark ? 0.30 : 0.16));
     }

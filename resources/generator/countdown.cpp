@@ -86,6 +86,14 @@ Image backdrop() {
     fill(image, recess, kRecess);
     fill(image, subtract(recess, translate(recess, 0, 2)), withAlpha(kBlack, 0.45));
     fill(image, secLabel(176, 59), withAlpha(kLitBottom, 0.55));
+    // A stopwatch on the left balances the unit on the right.
+    const Point watch{64, 47};
+    fill(image,
+         unite({outline(circle(watch, 11), 1.1), capsule({watch.x, watch.y - 14}, {watch.x, watch.y - 12}, 1.3),
+                capsule({watch.x - 2.5, watch.y - 15.5}, {watch.x + 2.5, watch.y - 15.5}, 1.2),
+                capsule({watch.x + 8.6, watch.y - 10.4}, {watch.x + 10, watch.y - 11.8}, 1.1),
+                capsule(watch, {watch.x + 4.5, watch.y - 4.5}, 1.0), circle(watch, 1.6)}),
+         withAlpha(kLitBottom, 0.55));
     // A faint gloss over the upper half of the glass.
     fill(image, intersect(grow(body, -2), ellipse({124, -30}, 190, 62)), withAlpha(kWhite, 0.05));
     return image;

@@ -11,6 +11,8 @@ void drawCheckBoxes(PictureSink& sink);
 void drawCountdown(PictureSink& sink);
 void drawNotice(PictureSink& sink);
 void drawTaskSmallPictures(PictureSink& sink);
+void drawMainWindowPictures(PictureSink& sink);
+void drawMenuAndTrayPictures(PictureSink& sink);
 // Also writes the icon file.
 void drawAppIcon(PictureSink& sink, const std::string& iconPath);
 

@@ -44,7 +44,7 @@ Image cornerPicture(const Skin& skin) {
         fill(image, outline(circle(sun, r), 0.6 + 0.2 * i), withAlpha(light, opacity));
     }
     // A crescent moon low in the glow.
-    const Shape moon = subtract(circle({150, 24}, 7), circle({154, 21}, 6));
+    const Shape moon = subtract(circle({122, 31}, 7), circle({126, 28}, 6));
     fill(image, moon, withAlpha(kWhite, 0.55));
     // Fade out towards the left and the bottom, and keep off the frame's outer pixels.
     fadeAlpha(image, [](Point p) {

@@ -24,6 +24,8 @@ int main(int argc, char** argv) {
         drawCountdown(sink);
         drawTaskSmallPictures(sink);
         drawNotice(sink);
+        drawMainWindowPictures(sink);
+        drawMenuAndTrayPictures(sink);
         drawAppIcon(sink, (resources / "icons" / "DuskRelay.ico").string());
         sink.checkComplete();
         sink.writeResourceScript((resources / "pictures.rc").string());

@@ -87,6 +87,34 @@ void notice(const Skin& skin, const std::string& out) {
     writePng(out + "/notice_" + std::string(skin.name) + ".png", win, false);
 }
 
+// Outline colour of the two boxes on the task page, by skin.
+Color boxOutline(const Skin& skin) {
+    const std::string name(skin.name);
+    if (name == "Green") return fromBgr(0xAEF89C);
+    if (name == "Black") return fromBgr(0xC1C1C1);
+    if (name == "Yellow") return fromBgr(0xA2D0FF);
+    if (name == "Red") return fromBgr(0xB4BEFC);
+    return fromBgr(0xF3D8B1);
+}
+
+int boxTitleIndex(const Skin& skin) {
+    const std::string name(skin.name);
+    return name == "Green" ? 0 : name == "Red" ? 1 : name == "Yellow" ? 2 : name == "Black" ? 4 : 3;
+}
+
+void frameRect(Image& img, int x, int y, int w, int h, Color c) {
+    fillRect(img, x, y, x + w, y + 1, c);
+    fillRect(img, x, y + h - 1, x + w, y + h, c);
+    fillRect(img, x, y, x + 1, y + h, c);
+    fillRect(img, x + w - 1, y, x + w, y + h, c);
+}
+
+Image scaled(const Image& src, int w, int h) {
+    Image out(w, h);
+    stretchCopy(out, 0, 0, w, h, src, 0, 0, src.width(), src.height());
+    return out;
+}
+
 void mainWindow(const Skin& skin, const std::string& out) {
     const int w = 700, h = 524;
     Image win = window(skin, w, h);
@@ -95,6 +123,12 @@ void mainWindow(const Skin& skin, const std::string& out) {
     fillRect(win, 20, h - 38, w - 20, h - 32, kWhite);
     fillRect(win, 14, 65, w - 14, 66, fromRgb(0x666666));
     fillRect(win, 14, 65, 15, h - 38, fromRgb(0x666666));
+    composite(win, load("imgBKWhiteRightBottom"), w - 20, h - 38);
+    composite(win, load("imgBKWhiteLeftBottom"), 14, h - 38);
+    composite(win, scaled(load("imgBKWhiteBottom"), w - 42, 8), 22, h - 38);
+    composite(win, scaled(load("imgBKWhiteRight"), 8, h - 104), w - 20, 66);
+    const char* selectors[] = {"Green", "Red", "Yellow", "Blue", "Black"};
+    for (int i = 0; i < 5; ++i) composite(win, load(std::string("btnSkin") + selectors[i]), 525 + 15 * i, 5);
     composite(win, load(list("imgListMin", skin, "Normal")), 602, 1);
     composite(win, load(list("imgListMax", skin, "Disabled")), 627, 1);
     composite(win, load(list("imgListClose", skin, "Normal")), 652, 1);
@@ -102,6 +136,13 @@ void mainWindow(const Skin& skin, const std::string& out) {
     composite(win, load(list("imgListTab", skin, "MouseOn")), 127, 35);
     composite(win, load(list("imgListTab", skin, "Disabled")), 12, 35);
     const int mx = 20, my = 72;
+    fillRect(win, mx, my, mx + 661, my + 419, kWhite);
+    composite(win, load("main_product"), mx + 34, my + 16);
+    frameRect(win, mx + 28, my + 112, 258, 241, boxOutline(skin));
+    frameRect(win, mx + 298, my + 112, 331, 241, boxOutline(skin));
+    const Image title = load("ImageList3_" + std::to_string(boxTitleIndex(skin)));
+    composite(win, scaled(title, 254, 19), mx + 30, my + 116);
+    composite(win, scaled(title, 327, 21), mx + 300, my + 114);
     const char* looks[] = {"Checked_Normal", "UnChecked_Normal", "UnChecked_MouseOn", "UnChecked_Disabled"};
     const int radioTops[] = {153, 206, 260, 310};
     for (int i = 0; i < 4; ++i) {
@@ -110,6 +151,7 @@ void mainWindow(const Skin& skin, const std::string& out) {
     composite(win, load("XCheckBoxPicList1_Checked_MouseOn"), mx + 316 + 2, my + 152 + 2);
     composite(win, load("XCheckBoxPicList1_Checked_Disabled"), mx + 316 + 2, my + 205 + 2);
     composite(win, load("XCheckBoxPicList1_UnChecked_Normal"), mx + 316 + 2, my + 256 + 2);
+    composite(win, load("main_hourglass"), mx + 28, my + 372);
     Image start = stretched(load(list("XImageButtonPicList1", skin, "Normal")), 135);
     composite(start, load("task_start_small"), 13, 7);
     composite(win, start, mx + 495, my + 372);

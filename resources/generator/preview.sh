@@ -7,7 +7,7 @@ repo="$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)"
 out="$(realpath -m "${1:-$repo/build/pictures-preview}")"
 build="${DUSK_GENERATOR_BUILD:-$repo/build/generator}"
 pics="$repo/resources/pictures"
-mkdir -p "$out/tmp"
+mkdir -p "$out/tmp/tiles"
 
 cmake -S "$repo/resources/generator" -B "$build" >/dev/null
 cmake --build "$build" >/dev/null
@@ -49,19 +49,42 @@ for skin in Blue Green Black Yellow Red; do
     y=225; for t in "Shut down" "Log off" "Stand by" "Hibernate"; do
         text "$f" "$bold" 11 '#666666' $((20 + 57 + 18)) "$y" "$t"; y=$((y + 53))
     done
+    text "$f" "$bold" 12 '#00479D' $((20 + 35)) $((72 + 116)) "  Task  "
+    text "$f" "$bold" 12 '#00479D' $((20 + 305)) $((72 + 116)) "  Time  "
+    text "$f" "$font" 19 '#116CBF' $((20 + 120)) $((72 + 12)) "Dusk Relay"
+    text "$f" "$bold" 12 '#00479D' $((20 + 60)) $((72 + 380)) "Please set a task."
     centred "$f" "$bold" 12 "${caption[$skin]}" $((515 + 8)) $((444 - 1)) 135 33 "Start Task"
     centred "$f" "$bold" 12 "${caption[$skin]}" $((365 + 8)) $((444 - 1)) 135 33 "Cancel Task"
 done
 
-montage "$out"/countdown_*.png -tile 2x -geometry +6+6 -background '#6B7380' "$out/sheet_countdown.png"
-montage "$out"/notice_*.png -tile 2x -geometry +6+6 -background '#6B7380' "$out/sheet_notice.png"
+montage "$out"/countdown_*.png -tile 2x -geometry +6+6 -background '#6B7380' "$out/windows_countdown.png"
+montage "$out"/notice_*.png -tile 2x -geometry +6+6 -background '#6B7380' "$out/windows_notice.png"
 convert "$out/tmp"/blink_*.png -append -scale 200% "$out/sheet_blink.png"
 
-# Every picture at twice its size on a checkerboard, labelled with its stem.
-for f in "$pics"/*.png; do
-    stem=$(basename "$f" .png)
-    convert -size 520x320 pattern:checkerboard -crop "$(identify -format '%[fx:w*2]x%[fx:h*2]' "$f")+0+0" +repage \
-        \( "$f" -scale 200% \) -composite "$out/tmp/sheet_$stem.png"
-done
-montage -label '%t' "$out"/tmp/sheet_*.png -tile 10x -geometry +4+4 -pointsize 9 -background '#9AA3AE' "$out/sheet_all.png"
+# Contact sheets by family: every picture magnified on a checkerboard, labelled with its stem.
+sheet() {  # sheet NAME SCALE COLUMNS GLOB...
+    local name=$1 scale=$2 columns=$3; shift 3
+    local tiles=()
+    for f in "$@"; do
+        local stem; stem=$(basename "$f" .png)
+        local size; size=$(identify -format "%[fx:w*$scale/100]x%[fx:h*$scale/100]" "$f")
+        convert -size "$size" pattern:checkerboard \( "$f" -scale "$scale%" \) -composite "$out/tmp/tiles/$stem.png"
+        tiles+=("$out/tmp/tiles/$stem.png")
+    done
+    montage -label '%t' "${tiles[@]}" -tile "${columns}x" -geometry +4+4 -pointsize 10 -background '#9AA3AE' \
+        "$out/sheet_$name.png"
+}
+cd "$pics"
+sheet frames 800 5 imgBKBlue.png imgBKGreen.png imgBKBlack.png imgBKYellow.png imgBKRed.png
+sheet corners 100 5 imgBK*2.png
+for list in imgListTab XImageButtonPicList1 imgListOK imgListLanguage; do sheet "$list" 200 4 "$list"_*.png; done
+sheet chrome 400 11 imgListMin_*.png imgListMax_*.png imgListRestore_*.png imgListClose_*.png
+sheet checkboxes 800 6 XCheckBoxPicList1_*.png
+sheet checkboxes2 800 6 XCheckBoxPicList2_*.png
+sheet countdown 200 5 jishi_*.png
+sheet small 400 5 task_*.png tishi_info.png app_icon_16.png
+sheet tray 300 1 tishi_tray_area.png
+sheet main 400 9 imgBKWhite*.png ImageList3_*.png btnSkin*.png
+sheet main_large 300 2 main_*.png
+sheet tray_menu 600 8 ImageList2_*.png LwVclPopupMenuPicList2_*.png
 echo "preview in $out"
