@@ -65,6 +65,7 @@ using UniqueKey = UniqueResource<HandleTraits<HKEY, ::RegCloseKey>>;
 using UniqueIcon = UniqueResource<HandleTraits<HICON, ::DestroyIcon>>;
 using UniqueMenu = UniqueResource<HandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueDC = UniqueResource<HandleTraits<HDC, ::DeleteDC>>;  // created DCs only
+using UniqueWindow = UniqueResource<HandleTraits<HWND, ::DestroyWindow>>;
 using UniqueMappedView = UniqueResource<HandleTraits<void*, ::UnmapViewOfFile>>;
 
 template <typename GdiObject>
