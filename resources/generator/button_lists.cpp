@@ -25,7 +25,8 @@ Shape maxGlyph(double cx, double cy) {
 }
 
 Shape restoreGlyph(double cx, double cy) {
-    const Shape back = subtract(rect({cx - 2, cy - 5, cx + 5, cy + 2}), rect({cx - 1, cy - 3, cx + 4, cy + 1}));
+    const Shape back =
+        subtract(rect({cx - 2, cy - 5, cx + 5, cy + 2}), rect({cx - 1, cy - 3, cx + 4, cy + 1}));
     const Shape front = rect({cx - 5, cy - 2, cx + 2, cy + 5});
     return unite(subtract(back, grow(front, 1)),
                  subtract(front, rect({cx - 4, cy, cx + 1, cy + 4})));
@@ -58,7 +59,8 @@ Image languageButton(const Skin& skin, ButtonState state) {
 }
 
 std::vector<ButtonState> statesOf(bool hasDisabled) {
-    std::vector<ButtonState> states{ButtonState::Normal, ButtonState::MouseOn, ButtonState::MouseDown};
+    std::vector<ButtonState> states{ButtonState::Normal, ButtonState::MouseOn,
+                                    ButtonState::MouseDown};
     if (hasDisabled) states.push_back(ButtonState::Disabled);
     return states;
 }
@@ -67,7 +69,8 @@ template <typename Draw>
 void addList(PictureSink& sink, std::string_view list, bool hasDisabled, Draw draw) {
     for (const Skin& skin : kSkins) {
         for (ButtonState state : statesOf(hasDisabled)) {
-            sink.add(std::string(list) + "_" + std::string(skin.name) + "_" + std::string(stateName(state)),
+            sink.add(std::string(list) + "_" + std::string(skin.name) + "_" +
+                         std::string(stateName(state)),
                      draw(skin, state));
         }
     }
@@ -76,7 +79,8 @@ void addList(PictureSink& sink, std::string_view list, bool hasDisabled, Draw dr
 }  // namespace
 
 void drawButtonLists(PictureSink& sink) {
-    addList(sink, "imgListTab", true, [](const Skin& s, ButtonState st) { return tabButton(s, st, 128, 31); });
+    addList(sink, "imgListTab", true,
+            [](const Skin& s, ButtonState st) { return tabButton(s, st, 128, 31); });
     addList(sink, "imgListMin", false, [](const Skin& s, ButtonState st) {
         return chromeWithGlyph(s, st, 25, Radii{0, 0, 0, 4}, false, false, minGlyph);
     });

@@ -15,17 +15,25 @@ Face pushFace(const Skin& skin, ButtonState state) {
     const Color w = skin.window;
     if (skin.dark) {
         switch (state) {
-            case ButtonState::Normal: return {fromRgb(0x5E5E5E), fromRgb(0x2F2F2F), fromRgb(0x101010)};
-            case ButtonState::MouseOn: return {fromRgb(0x767676), fromRgb(0x3E3E3E), fromRgb(0x101010)};
-            case ButtonState::MouseDown: return {fromRgb(0x222222), fromRgb(0x3A3A3A), fromRgb(0x080808)};
-            case ButtonState::Disabled: return {fromRgb(0x4E4E4E), fromRgb(0x404040), fromRgb(0x2C2C2C)};
+            case ButtonState::Normal:
+                return {fromRgb(0x5E5E5E), fromRgb(0x2F2F2F), fromRgb(0x101010)};
+            case ButtonState::MouseOn:
+                return {fromRgb(0x767676), fromRgb(0x3E3E3E), fromRgb(0x101010)};
+            case ButtonState::MouseDown:
+                return {fromRgb(0x222222), fromRgb(0x3A3A3A), fromRgb(0x080808)};
+            case ButtonState::Disabled:
+                return {fromRgb(0x4E4E4E), fromRgb(0x404040), fromRgb(0x2C2C2C)};
         }
     }
     switch (state) {
-        case ButtonState::Normal: return {lighten(w, 0.97), lighten(w, 0.76), darken(w, 0.08)};
-        case ButtonState::MouseOn: return {kWhite, lighten(w, 0.56), w};
-        case ButtonState::MouseDown: return {lighten(w, 0.60), lighten(w, 0.84), darken(w, 0.22)};
-        case ButtonState::Disabled: return {fromRgb(0xF5F5F5), fromRgb(0xE1E1E1), fromRgb(0xBCBCBC)};
+        case ButtonState::Normal:
+            return {lighten(w, 0.97), lighten(w, 0.76), darken(w, 0.08)};
+        case ButtonState::MouseOn:
+            return {kWhite, lighten(w, 0.56), w};
+        case ButtonState::MouseDown:
+            return {lighten(w, 0.60), lighten(w, 0.84), darken(w, 0.22)};
+        case ButtonState::Disabled:
+            return {fromRgb(0xF5F5F5), fromRgb(0xE1E1E1), fromRgb(0xBCBCBC)};
     }
     return {};
 }
@@ -34,23 +42,28 @@ Face pushFace(const Skin& skin, ButtonState state) {
 
 std::string_view stateName(ButtonState state) {
     switch (state) {
-        case ButtonState::Normal: return "Normal";
-        case ButtonState::MouseOn: return "MouseOn";
-        case ButtonState::MouseDown: return "MouseDown";
-        case ButtonState::Disabled: return "Disabled";
+        case ButtonState::Normal:
+            return "Normal";
+        case ButtonState::MouseOn:
+            return "MouseOn";
+        case ButtonState::MouseDown:
+            return "MouseDown";
+        case ButtonState::Disabled:
+            return "Disabled";
     }
     return "";
 }
 
 Image pushButton(const Skin& skin, ButtonState state, int width, int height, double radius) {
-    Image image(width, height, withAlpha(pushFace(skin, state).bottom, 0));
     const Face face = pushFace(skin, state);
+    Image image(width, height, withAlpha(face.bottom, 0));
     const bool pressed = state == ButtonState::MouseDown;
     // Pressed, the face sinks by a pixel into the space its shadow used.
     const double top = pressed ? 2 : 1;
     const Shape body = roundRect({1, top, width - 1.0, height - 3 + top}, radius);
     if (state == ButtonState::MouseOn) {
-        fill(image, outline(grow(body, 0.5), 0.5), withAlpha(skin.dark ? kWhite : skin.window, 0.45));
+        fill(image, outline(grow(body, 0.5), 0.5),
+             withAlpha(skin.dark ? kWhite : skin.window, 0.45));
     } else if (!pressed) {
         fill(image, translate(body, 0, 1), withAlpha(kBlack, skin.dark ? 0.30 : 0.16));
     }
@@ -58,7 +71,8 @@ Image pushButton(const Skin& skin, ButtonState state, int width, int height, dou
     fill(image, body, gradient);
     if (pressed) {
         // A soft inner shadow along the top edge.
-        fill(image, subtract(body, translate(body, 0, 2)), withAlpha(kBlack, skin.dark ? 0.35 : 0.12));
+        fill(image, subtract(body, translate(body, 0, 2)),
+             withAlpha(kBlack, skin.dark ? 0.35 : 0.12));
     } else {
         bevel(image, body, gradient, skin.dark ? 0.22 : 0.9, skin.dark ? 0.0 : 0.03);
     }
@@ -75,10 +89,23 @@ Image tabButton(const Skin& skin, ButtonState state, int width, int height) {
     Color bottom;
     Color border = darken(w, skin.dark ? 0.6 : 0.38);
     switch (state) {
-        case ButtonState::Normal: top = lighten(w, 0.14); bottom = darken(w, 0.16); break;
-        case ButtonState::MouseOn: top = lighten(w, 0.32); bottom = lighten(w, 0.02); break;
-        case ButtonState::MouseDown: top = darken(w, 0.32); bottom = darken(w, 0.14); break;
-        case ButtonState::Disabled: top = kWhite; bottom = kWhite; border = line; break;
+        case ButtonState::Normal:
+            top = lighten(w, 0.14);
+            bottom = darken(w, 0.16);
+            break;
+        case ButtonState::MouseOn:
+            top = lighten(w, 0.32);
+            bottom = lighten(w, 0.02);
+            break;
+        case ButtonState::MouseDown:
+            top = darken(w, 0.32);
+            bottom = darken(w, 0.14);
+            break;
+        case ButtonState::Disabled:
+            top = kWhite;
+            bottom = kWhite;
+            border = line;
+            break;
     }
     if (skin.dark && state != ButtonState::Disabled) {
         top = lighten(top, 0.12);
@@ -113,7 +140,8 @@ Image chromeButton(const Skin& skin, ButtonState state, int width, int height, R
     const Paint gradient = vertical(0, lighten(base, 0.12), height, darken(base, 0.10));
     fill(image, body, gradient);
     bevel(image, body, gradient, 0.25, 0.0);
-    fill(image, intersect(outline(grow(body, -0.5), 0.5), rect({0, 0, double(width), double(height)})),
+    fill(image,
+         intersect(outline(grow(body, -0.5), 0.5), rect({0, 0, double(width), double(height)})),
          darken(base, 0.45));
     return image;
 }

@@ -22,11 +22,21 @@ Shape segment(Point a, Point b, double t, double gap) {
     if (a.y == b.y) {
         const double x0 = a.x + gap;
         const double x1 = b.x - gap;
-        return polygon({{x0, a.y}, {x0 + h, a.y - h}, {x1 - h, a.y - h}, {x1, a.y}, {x1 - h, a.y + h}, {x0 + h, a.y + h}});
+        return polygon({{x0, a.y},
+                        {x0 + h, a.y - h},
+                        {x1 - h, a.y - h},
+                        {x1, a.y},
+                        {x1 - h, a.y + h},
+                        {x0 + h, a.y + h}});
     }
     const double y0 = a.y + gap;
     const double y1 = b.y - gap;
-    return polygon({{a.x, y0}, {a.x + h, y0 + h}, {a.x + h, y1 - h}, {a.x, y1}, {a.x - h, y1 - h}, {a.x - h, y0 + h}});
+    return polygon({{a.x, y0},
+                    {a.x + h, y0 + h},
+                    {a.x + h, y1 - h},
+                    {a.x, y1},
+                    {a.x - h, y1 - h},
+                    {a.x - h, y0 + h}});
 }
 
 // Segments a to g of a 30 x 50 digit, leaning slightly forward.
@@ -40,8 +50,8 @@ std::array<Shape, 7> segments() {
 }
 
 // Lit segments a..g of each digit.
-constexpr std::array<const char*, 10> kLit{"abcdef", "bc", "abdeg", "abcdg", "bcfg",
-                                           "acdfg", "acdefg", "abc", "abcdefg", "abcdfg"};
+constexpr std::array<const char*, 10> kLit{"abcdef", "bc",     "abdeg", "abcdg",   "bcfg",
+                                           "acdfg",  "acdefg", "abc",   "abcdefg", "abcdfg"};
 
 Image digit(int n) {
     Image image(30, 50, withAlpha(kRecess, 0));
@@ -67,9 +77,27 @@ Shape secLabel(double x, double y) {
         for (Point& p : pts) p = {p.x + x + dx, p.y + y};
         return stroke(pts, 0.8);
     };
-    return unite({at(0, {{6.2, 1.6}, {5, 0.5}, {2, 0.5}, {0.8, 1.8}, {1, 3.6}, {3.5, 5}, {6, 6.4}, {6.2, 8.3}, {5, 9.5}, {2, 9.5}, {0.8, 8.4}}),
-                  at(10, {{6.5, 0.5}, {0.8, 0.5}, {0.8, 9.5}, {6.5, 9.5}}), at(10, {{0.8, 5}, {5.2, 5}}),
-                  at(20, {{6.5, 1.5}, {5, 0.5}, {2.2, 0.5}, {0.8, 2}, {0.8, 8}, {2.2, 9.5}, {5, 9.5}, {6.5, 8.5}})});
+    return unite({at(0, {{6.2, 1.6},
+                         {5, 0.5},
+                         {2, 0.5},
+                         {0.8, 1.8},
+                         {1, 3.6},
+                         {3.5, 5},
+                         {6, 6.4},
+                         {6.2, 8.3},
+                         {5, 9.5},
+                         {2, 9.5},
+                         {0.8, 8.4}}),
+                  at(10, {{6.5, 0.5}, {0.8, 0.5}, {0.8, 9.5}, {6.5, 9.5}}),
+                  at(10, {{0.8, 5}, {5.2, 5}}),
+                  at(20, {{6.5, 1.5},
+                          {5, 0.5},
+                          {2.2, 0.5},
+                          {0.8, 2},
+                          {0.8, 8},
+                          {2.2, 9.5},
+                          {5, 9.5},
+                          {6.5, 8.5}})});
 }
 
 Image backdrop() {
@@ -89,7 +117,8 @@ Image backdrop() {
     // A stopwatch on the left balances the unit on the right.
     const Point watch{64, 47};
     fill(image,
-         unite({outline(circle(watch, 11), 1.1), capsule({watch.x, watch.y - 14}, {watch.x, watch.y - 12}, 1.3),
+         unite({outline(circle(watch, 11), 1.1),
+                capsule({watch.x, watch.y - 14}, {watch.x, watch.y - 12}, 1.3),
                 capsule({watch.x - 2.5, watch.y - 15.5}, {watch.x + 2.5, watch.y - 15.5}, 1.2),
                 capsule({watch.x + 8.6, watch.y - 10.4}, {watch.x + 10, watch.y - 11.8}, 1.1),
                 capsule(watch, {watch.x + 4.5, watch.y - 4.5}, 1.0), circle(watch, 1.6)}),

@@ -6,9 +6,9 @@
 namespace dusk::pictures {
 
 struct EmblemStyle {
-    double glow = 0;          // strength of an orange halo around the disc, 0..1
-    double symbolLight = 1;   // 1 white symbol, lower values fade it towards the sky
-    bool moon = true;         // too small to show below about 20 pixels
+    double glow = 0;         // strength of an orange halo around the disc, 0..1
+    double symbolLight = 1;  // 1 white symbol, lower values fade it towards the sky
+    bool moon = true;        // too small to show below about 20 pixels
 };
 
 // Draws the emblem with its disc of the given radius centred on `centre`.

@@ -12,9 +12,17 @@ namespace {
 class Bytes {
 public:
     void u8(std::uint32_t v) { data_.push_back(static_cast<char>(v & 0xFF)); }
-    void u16(std::uint32_t v) { u8(v); u8(v >> 8); }
-    void u32(std::uint32_t v) { u16(v); u16(v >> 16); }
-    void append(const Bytes& other) { data_.insert(data_.end(), other.data_.begin(), other.data_.end()); }
+    void u16(std::uint32_t v) {
+        u8(v);
+        u8(v >> 8);
+    }
+    void u32(std::uint32_t v) {
+        u16(v);
+        u16(v >> 16);
+    }
+    void append(const Bytes& other) {
+        data_.insert(data_.end(), other.data_.begin(), other.data_.end());
+    }
     std::size_t size() const { return data_.size(); }
     const std::vector<char>& data() const { return data_; }
 
@@ -73,14 +81,15 @@ void writeIco(const std::string& path, const std::vector<Image>& images) {
     Bytes bodies;
     std::size_t offset = 6 + 16 * images.size();
     for (const Image& image : images) {
-        if (image.width() > 255 || image.height() > 255) throw std::runtime_error("icon image too large");
+        if (image.width() > 255 || image.height() > 255)
+            throw std::runtime_error("icon image too large");
         const Bytes body = dib(image);
         header.u8(image.width());
         header.u8(image.height());
-        header.u8(0);   // no palette
+        header.u8(0);  // no palette
         header.u8(0);
-        header.u16(1);  // planes
-        header.u16(32); // bits per pixel
+        header.u16(1);   // planes
+        header.u16(32);  // bits per pixel
         header.u32(static_cast<std::uint32_t>(body.size()));
         header.u32(static_cast<std::uint32_t>(offset));
         offset += body.size();

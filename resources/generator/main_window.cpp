@@ -49,8 +49,18 @@ Image skinSelector(const Skin& skin) {
 Image hourglass() {
     Image image(26, 42, withAlpha(fromRgb(0x8A5A2B), 0));
     const Color wood = fromRgb(0x9A6634);
-    const Shape glass = unite(polygon({{5, 6}, {21, 6}, {21, 9}, {14.2, 20}, {14.2, 22}, {21, 33}, {21, 36}, {5, 36}, {5, 33},
-                                       {11.8, 22}, {11.8, 20}, {5, 9}}),
+    const Shape glass = unite(polygon({{5, 6},
+                                       {21, 6},
+                                       {21, 9},
+                                       {14.2, 20},
+                                       {14.2, 22},
+                                       {21, 33},
+                                       {21, 36},
+                                       {5, 36},
+                                       {5, 33},
+                                       {11.8, 22},
+                                       {11.8, 20},
+                                       {5, 9}}),
                               grow(rect({6, 7, 20, 35}), -5));
     fill(image, glass, fromRgb(0xE8F2FB));
     fill(image, outline(grow(glass, -0.5), 0.6), fromRgb(0x7E9BB8));
@@ -80,10 +90,12 @@ void drawMainWindowPictures(PictureSink& sink) {
     const char* byIndex[] = {"Green", "Red", "Yellow", "Blue", "Black"};
     for (int i = 0; i < 5; ++i) {
         for (const Skin& skin : kSkins) {
-            if (skin.name == byIndex[i]) sink.add("ImageList3_" + std::to_string(i), boxTitle(skin.window, skin.dark));
+            if (skin.name == byIndex[i])
+                sink.add("ImageList3_" + std::to_string(i), boxTitle(skin.window, skin.dark));
         }
     }
-    for (const Skin& skin : kSkins) sink.add("btnSkin" + std::string(skin.name), skinSelector(skin));
+    for (const Skin& skin : kSkins)
+        sink.add("btnSkin" + std::string(skin.name), skinSelector(skin));
     Image product(64, 64, withAlpha(fromRgb(0x5B3C8C), 0));
     shadow(product, circle({32, 32}, 29), 1.5, 0, 1.5, withAlpha(kBlack, 0.30));
     drawEmblem(product, {32, 32}, 29, {});

@@ -18,11 +18,13 @@ Image trayIcon(int index) {
     fill(image, grow(badge, 0.9), withAlpha(kWhite, 0.95));
     if (index == 1) {
         fill(image, badge, vertical(8, fromRgb(0x6FD36B), 16, fromRgb(0x2A9A34)));
-        fill(image, unite(capsule({b.x, b.y - 2.4}, b, 0.65), capsule(b, {b.x + 1.8, b.y}, 0.65)), kWhite);
+        fill(image, unite(capsule({b.x, b.y - 2.4}, b, 0.65), capsule(b, {b.x + 1.8, b.y}, 0.65)),
+             kWhite);
     } else {
         fill(image, badge, vertical(8, fromRgb(0xA7A7A7), 16, fromRgb(0x6C6C6C)));
-        fill(image, unite(capsule({b.x - 1.6, b.y - 1.6}, {b.x + 1.6, b.y + 1.6}, 0.55),
-                          capsule({b.x - 1.6, b.y + 1.6}, {b.x + 1.6, b.y - 1.6}, 0.55)),
+        fill(image,
+             unite(capsule({b.x - 1.6, b.y - 1.6}, {b.x + 1.6, b.y + 1.6}, 0.55),
+                   capsule({b.x - 1.6, b.y + 1.6}, {b.x + 1.6, b.y - 1.6}, 0.55)),
              kWhite);
     }
     return image;

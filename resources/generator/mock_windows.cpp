@@ -128,7 +128,8 @@ void mainWindow(const Skin& skin, const std::string& out) {
     composite(win, scaled(load("imgBKWhiteBottom"), w - 42, 8), 22, h - 38);
     composite(win, scaled(load("imgBKWhiteRight"), 8, h - 104), w - 20, 66);
     const char* selectors[] = {"Green", "Red", "Yellow", "Blue", "Black"};
-    for (int i = 0; i < 5; ++i) composite(win, load(std::string("btnSkin") + selectors[i]), 525 + 15 * i, 5);
+    for (int i = 0; i < 5; ++i)
+        composite(win, load(std::string("btnSkin") + selectors[i]), 525 + 15 * i, 5);
     composite(win, load(list("imgListMin", skin, "Normal")), 602, 1);
     composite(win, load(list("imgListMax", skin, "Disabled")), 627, 1);
     composite(win, load(list("imgListClose", skin, "Normal")), 652, 1);
@@ -143,10 +144,12 @@ void mainWindow(const Skin& skin, const std::string& out) {
     const Image title = load("ImageList3_" + std::to_string(boxTitleIndex(skin)));
     composite(win, scaled(title, 254, 19), mx + 30, my + 116);
     composite(win, scaled(title, 327, 21), mx + 300, my + 114);
-    const char* looks[] = {"Checked_Normal", "UnChecked_Normal", "UnChecked_MouseOn", "UnChecked_Disabled"};
+    const char* looks[] = {"Checked_Normal", "UnChecked_Normal", "UnChecked_MouseOn",
+                           "UnChecked_Disabled"};
     const int radioTops[] = {153, 206, 260, 310};
     for (int i = 0; i < 4; ++i) {
-        composite(win, load(std::string("XCheckBoxPicList1_") + looks[i]), mx + 57 + 2, my + radioTops[i] + 2);
+        composite(win, load(std::string("XCheckBoxPicList1_") + looks[i]), mx + 57 + 2,
+                  my + radioTops[i] + 2);
     }
     composite(win, load("XCheckBoxPicList1_Checked_MouseOn"), mx + 316 + 2, my + 152 + 2);
     composite(win, load("XCheckBoxPicList1_Checked_Disabled"), mx + 316 + 2, my + 205 + 2);

@@ -27,7 +27,8 @@ Image infoSymbol() {
 // Seven-segment digit, w x h, for the taskbar clock; segments a..g lit per `lit`.
 Shape clockDigit(double x, double y, double w, double h, const char* lit) {
     const double hw = 0.65;
-    const Point p[6] = {{x, y}, {x + w, y}, {x + w, y + h / 2}, {x + w, y + h}, {x, y + h}, {x, y + h / 2}};
+    const Point p[6] = {{x, y},         {x + w, y}, {x + w, y + h / 2},
+                        {x + w, y + h}, {x, y + h}, {x, y + h / 2}};
     // a: 0-1, b: 1-2, c: 2-3, d: 3-4, e: 4-5, f: 5-0, g: 5-2
     const int ends[7][2] = {{0, 1}, {1, 2}, {2, 3}, {3, 4}, {4, 5}, {5, 0}, {5, 2}};
     std::vector<Shape> parts;
@@ -72,7 +73,14 @@ Image trayArea() {
         fill(image, rect({62.0 + i * 3, cy + 4 - 2.5 * i - 1, 64.0 + i * 3, cy + 5}), icon);
     }
     // Speaker with two sound waves.
-    fill(image, polygon({{78, cy - 1.5}, {80.5, cy - 1.5}, {84, cy - 5}, {84, cy + 5}, {80.5, cy + 1.5}, {78, cy + 1.5}}), icon);
+    fill(image,
+         polygon({{78, cy - 1.5},
+                  {80.5, cy - 1.5},
+                  {84, cy - 5},
+                  {84, cy + 5},
+                  {80.5, cy + 1.5},
+                  {78, cy + 1.5}}),
+         icon);
     fill(image, arc({84, cy}, 3.2, 0.6, M_PI, 4.2), icon);
     fill(image, arc({84, cy}, 5.8, 0.6, M_PI, 4.2), icon);
     // The program's icon, lit as if hovered.
@@ -83,9 +91,11 @@ Image trayArea() {
     // Clock 22:00.
     const double dx = 128;
     const Color white = fromRgb(0xF2F4FA);
-    fill(image, unite({clockDigit(dx, 80, 4.5, 9, "abdeg"), clockDigit(dx + 7.5, 80, 4.5, 9, "abdeg"),
-                       circle({dx + 14.5, 82.5}, 0.8), circle({dx + 14.5, 86.5}, 0.8),
-                       clockDigit(dx + 17.5, 80, 4.5, 9, "abcdef"), clockDigit(dx + 25, 80, 4.5, 9, "abcdef")}),
+    fill(image,
+         unite({clockDigit(dx, 80, 4.5, 9, "abdeg"), clockDigit(dx + 7.5, 80, 4.5, 9, "abdeg"),
+                circle({dx + 14.5, 82.5}, 0.8), circle({dx + 14.5, 86.5}, 0.8),
+                clockDigit(dx + 17.5, 80, 4.5, 9, "abcdef"),
+                clockDigit(dx + 25, 80, 4.5, 9, "abcdef")}),
          white);
     // The arrow, curving down from the desktop onto the icon.
     const std::vector<Point> path = curve({66, 32}, {108, 22}, {108, 60}, 24);

@@ -10,9 +10,7 @@ Paint solid(Color c) {
     return [c](Point) { return c; };
 }
 
-Paint vertical(double y0, Color c0, double y1, Color c1) {
-    return vertical({{y0, c0}, {y1, c1}});
-}
+Paint vertical(double y0, Color c0, double y1, Color c1) { return vertical({{y0, c0}, {y1, c1}}); }
 
 Paint vertical(std::vector<Stop> stops) {
     return [stops = std::move(stops)](Point p) {
@@ -66,7 +64,8 @@ void shadow(Image& image, const Shape& shape, double sigma, double dx, double dy
     std::vector<double> mask(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
-            mask[static_cast<std::size_t>(y) * w + x] = clamp01(0.5 - shape({x + 0.5 - dx, y + 0.5 - dy}));
+            mask[static_cast<std::size_t>(y) * w + x] =
+                clamp01(0.5 - shape({x + 0.5 - dx, y + 0.5 - dy}));
         }
     }
     const int reach = static_cast<int>(std::ceil(sigma * 3));
@@ -97,7 +96,8 @@ void shadow(Image& image, const Shape& shape, double sigma, double dx, double dy
     pass(true);
     pass(false);
     for (int y = 0; y < h; ++y) {
-        for (int x = 0; x < w; ++x) image.blend(x, y, color, mask[static_cast<std::size_t>(y) * w + x]);
+        for (int x = 0; x < w; ++x)
+            image.blend(x, y, color, mask[static_cast<std::size_t>(y) * w + x]);
     }
 }
 
@@ -114,7 +114,8 @@ void composite(Image& dst, const Image& src, int dx, int dy, double opacity) {
 
 void fadeAlpha(Image& image, const std::function<double(Point)>& mask) {
     for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) image.at(x, y).a *= clamp01(mask({x + 0.5, y + 0.5}));
+        for (int x = 0; x < image.width(); ++x)
+            image.at(x, y).a *= clamp01(mask({x + 0.5, y + 0.5}));
     }
 }
 

@@ -14,7 +14,9 @@ double length(double x, double y) { return std::hypot(x, y); }
 
 Shape rect(Rect r) { return roundRect(r, 0.0); }
 
-Shape roundRect(Rect r, double radius) { return roundRect(r, Radii{radius, radius, radius, radius}); }
+Shape roundRect(Rect r, double radius) {
+    return roundRect(r, Radii{radius, radius, radius, radius});
+}
 
 Shape roundRect(Rect r, Radii radii) {
     const double cx = (r.left + r.right) / 2;
@@ -29,8 +31,7 @@ Shape roundRect(Rect r, Radii radii) {
         rad = std::min({rad, hw, hh});
         const double qx = std::abs(px) - hw + rad;
         const double qy = std::abs(py) - hh + rad;
-        return std::min(std::max(qx, qy), 0.0) + length(std::max(qx, 0.0), std::max(qy, 0.0)) -
-               rad;
+        return std::min(std::max(qx, qy), 0.0) + length(std::max(qx, 0.0), std::max(qy, 0.0)) - rad;
     };
 }
 

@@ -22,9 +22,9 @@ Image badge(Color light, Color dark, const Shape& symbol) {
 void drawTaskSmallPictures(PictureSink& sink) {
     sink.add("task_start_small", badge(fromRgb(0x6FD36B), fromRgb(0x2A9A34),
                                        grow(polygon({{6.3, 4.9}, {11.4, 8}, {6.3, 11.1}}), 0.45)));
-    sink.add("task_cancel_small",
-             badge(fromRgb(0xF7776B), fromRgb(0xC9302A),
-                   unite(capsule({5.4, 5.4}, {10.6, 10.6}, 1.05), capsule({5.4, 10.6}, {10.6, 5.4}, 1.05))));
+    sink.add("task_cancel_small", badge(fromRgb(0xF7776B), fromRgb(0xC9302A),
+                                        unite(capsule({5.4, 5.4}, {10.6, 10.6}, 1.05),
+                                              capsule({5.4, 10.6}, {10.6, 5.4}, 1.05))));
 }
 
 }  // namespace dusk::pictures

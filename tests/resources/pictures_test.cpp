@@ -30,7 +30,7 @@ std::vector<unsigned char> readBytes(const std::string& path) {
 struct Decoded {
     int width = 0;
     int height = 0;
-    int colorType = -1;  // from the header, as stored
+    int colorType = -1;               // from the header, as stored
     std::vector<std::uint32_t> rgba;  // one 0xRRGGBBAA per pixel
 
     std::uint32_t at(int x, int y) const { return rgba[static_cast<std::size_t>(y) * width + x]; }
@@ -51,7 +51,8 @@ Decoded decode(std::string_view stem) {
     d.width = static_cast<int>(image.width);
     d.height = static_cast<int>(image.height);
     for (std::size_t i = 0; i < pixels.size(); i += 4) {
-        d.rgba.push_back(std::uint32_t(pixels[i]) << 24 | pixels[i + 1] << 16 | pixels[i + 2] << 8 | pixels[i + 3]);
+        d.rgba.push_back(std::uint32_t(pixels[i]) << 24 | pixels[i + 1] << 16 | pixels[i + 2] << 8 |
+                         pixels[i + 3]);
     }
     return d;
 }
