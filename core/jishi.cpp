@@ -12,11 +12,16 @@ namespace {
 
 std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
     switch (actionCode) {
-    case kActionShutDown: return CatalogueEntry::Lbl_lan8;
-    case kActionLogOff: return CatalogueEntry::Lbl_lan9;
-    case kActionStandBy: return CatalogueEntry::Lbl_lan10;
-    case kActionHibernate: return CatalogueEntry::Lbl_lan11;
-    default: return std::nullopt;  // code 4 and others keep the caption they have
+        case kActionShutDown:
+            return CatalogueEntry::Lbl_lan8;
+        case kActionLogOff:
+            return CatalogueEntry::Lbl_lan9;
+        case kActionStandBy:
+            return CatalogueEntry::Lbl_lan10;
+        case kActionHibernate:
+            return CatalogueEntry::Lbl_lan11;
+        default:
+            return std::nullopt;  // code 4 and others keep the caption they have
     }
 }
 
@@ -58,10 +63,9 @@ void Tjishi_frm::Timer2Timer() {
 void Tjishi_frm::btnCancelClick() {
     // The count stands still while the question is open; the icon keeps blinking.
     dao_jishi_timer.SetEnabled(false);
-    const int answer = companion_.ShowMessageBox(host.window,
-                                                 catalogue_.Text(CatalogueEntry::Lbl_lan7),
-                                                 catalogue_.Text(CatalogueEntry::Lbl_lan2),
-                                                 kMbQuestionYesNo);
+    const int answer =
+        companion_.ShowMessageBox(host.window, catalogue_.Text(CatalogueEntry::Lbl_lan7),
+                                  catalogue_.Text(CatalogueEntry::Lbl_lan2), kMbQuestionYesNo);
     if (answer == kAnswerYes) {
         state_.CountdownCancelled = true;
         Close();

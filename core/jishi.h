@@ -23,10 +23,10 @@ struct CountdownState {
 
 // What the countdown window does on screen; filled in by the Windows window.
 struct CountdownHost {
-    WindowHandle window = nullptr;       // owner of the cancel question
-    std::function<void()> showTopmost;   // topmost at its current place and size, and shown
-    std::function<void()> closeModal;    // hides the window; the modal showing returns
-    std::function<void()> viewChanged;   // a picture's digit, visibility or the caption changed
+    WindowHandle window = nullptr;      // owner of the cancel question
+    std::function<void()> showTopmost;  // topmost at its current place and size, and shown
+    std::function<void()> closeModal;   // hides the window; the modal showing returns
+    std::function<void()> viewChanged;  // a picture's digit, visibility or the caption changed
 };
 
 // The countdown window: shows 30 seconds counting down in two digit pictures, blinks its icon

@@ -25,8 +25,7 @@ void Ttishi_frm::ShowNoticeIfWanted() {
 void Ttishi_frm::btnOkClick() {
     if (chkIgnore.Status() == csChecked) {
         // Off for the rest of the run even when the write fails; then it returns next start.
-        WriteStoredText(store_, kRootLocalMachine, kSettingsKeyPathUpper, kIgnoreValue,
-                        kNoticeOff);
+        WriteStoredText(store_, kRootLocalMachine, kSettingsKeyPathUpper, kIgnoreValue, kNoticeOff);
         ignoreNotice_ = kNoticeOff;
     }
     if (host.closeModal) host.closeModal();

@@ -36,27 +36,27 @@ std::uint32_t EnableShutdownPrivilege(PowerApi& api) {
 
 void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
     switch (actionCode) {
-    case kActionShutDown:
-        EnableShutdownPrivilege(api);
-        api.ExitSession(kExitShutdownPowerOff, 0);
-        break;
-    case kActionLogOff:
-        EnableShutdownPrivilege(api);
-        api.ExitSession(kExitLogoff, 0);
-        break;
-    case kActionStandBy:
-    case kActionStandByAlias:
-        // Without the privilege the program ends: the quit request is queued first and takes
-        // effect once control is back in the message loop, after the suspend call.
-        if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();
-        api.SetPowerState(kSystemTrue, kSystemTrue);
-        break;
-    case kActionHibernate:
-        EnableShutdownPrivilege(api);
-        api.SetPowerState(kSystemFalse, kSystemTrue);
-        break;
-    default:
-        break;
+        case kActionShutDown:
+            EnableShutdownPrivilege(api);
+            api.ExitSession(kExitShutdownPowerOff, 0);
+            break;
+        case kActionLogOff:
+            EnableShutdownPrivilege(api);
+            api.ExitSession(kExitLogoff, 0);
+            break;
+        case kActionStandBy:
+        case kActionStandByAlias:
+            // Without the privilege the program ends: the quit request is queued first and takes
+            // effect once control is back in the message loop, after the suspend call.
+            if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();
+            api.SetPowerState(kSystemTrue, kSystemTrue);
+            break;
+        case kActionHibernate:
+            EnableShutdownPrivilege(api);
+            api.SetPowerState(kSystemFalse, kSystemTrue);
+            break;
+        default:
+            break;
     }
 }
 

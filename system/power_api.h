@@ -5,9 +5,10 @@
 
 namespace dusk {
 
-constexpr std::uint32_t kTokenAdjustPrivilegesAndQuery = 0x28;  // TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY
-constexpr std::uint32_t kPrivilegeEnabled = 2;                  // SE_PRIVILEGE_ENABLED
-constexpr std::uint32_t kErrorNotAllAssigned = 1300;            // ERROR_NOT_ALL_ASSIGNED
+// TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY
+constexpr std::uint32_t kTokenAdjustPrivilegesAndQuery = 0x28;
+constexpr std::uint32_t kPrivilegeEnabled = 2;        // SE_PRIVILEGE_ENABLED
+constexpr std::uint32_t kErrorNotAllAssigned = 1300;  // ERROR_NOT_ALL_ASSIGNED
 constexpr std::wstring_view kShutdownPrivilegeName = L"SeShutdownPrivilege";
 
 // ExitWindowsEx flags; each forces, so no other application can veto the action.

@@ -150,12 +150,9 @@ TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
     };
     const Step steps[] = {
         {4, L"Time before shut down:"},  // the design text until a known code is shown
-        {-1, L"Time before shut down:"},
-        {0, L"Time before shutdown:"},
-        {1, L"Time before logoff:"},
-        {4, L"Time before logoff:"},
-        {5, L"Time before logoff:"},
-        {2, L"Time before standby:"},
+        {-1, L"Time before shut down:"},  {0, L"Time before shutdown:"},
+        {1, L"Time before logoff:"},      {4, L"Time before logoff:"},
+        {5, L"Time before logoff:"},      {2, L"Time before standby:"},
         {3, L"Time before hibernation:"},
     };
     for (const Step& step : steps) {

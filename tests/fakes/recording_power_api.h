@@ -64,8 +64,8 @@ private:
         ~Token() override { api_.Record("CloseHandle"); }
 
         bool AdjustPrivileges(const PrivilegeRequest& r) override {
-            api_.Record("AdjustTokenPrivileges count=" + std::to_string(r.count) + " luid=" +
-                        Hex(r.id.lowPart) + ":" + std::to_string(r.id.highPart) +
+            api_.Record("AdjustTokenPrivileges count=" + std::to_string(r.count) +
+                        " luid=" + Hex(r.id.lowPart) + ":" + std::to_string(r.id.highPart) +
                         " attributes=" + std::to_string(r.attributes));
             api_.lastError_ = api_.adjustError;
             return api_.adjustSucceeds;

@@ -36,13 +36,13 @@ void Configure(RecordingPowerApi& api, Privilege privilege) {
 
 Calls PrivilegeCalls(Privilege privilege) {
     switch (privilege) {
-    case Privilege::TokenFails:
-        return {"OpenProcessToken 0x28", "GetLastError"};
-    case Privilege::LookupFails:
-        return {"OpenProcessToken 0x28", "LookupPrivilegeValue SeShutdownPrivilege",
-                "GetLastError", "CloseHandle"};
-    default:
-        return kPrivilegeCalls;
+        case Privilege::TokenFails:
+            return {"OpenProcessToken 0x28", "GetLastError"};
+        case Privilege::LookupFails:
+            return {"OpenProcessToken 0x28", "LookupPrivilegeValue SeShutdownPrivilege",
+                    "GetLastError", "CloseHandle"};
+        default:
+            return kPrivilegeCalls;
     }
 }
 
@@ -103,24 +103,24 @@ const Calls kSuspend = {"SetSystemPowerState -1 -1"};
 const Calls kQuitThenSuspend = {"PostQuitMessage", "SetSystemPowerState -1 -1"};
 const Calls kHibernate = {"SetSystemPowerState 0 -1"};
 
-INSTANTIATE_TEST_SUITE_P(
-    Codes, PerformPowerActionTest,
-    ::testing::Values(
-        ActionCase{0, Privilege::Granted, kShutdown}, ActionCase{0, Privilege::NotHeld, kShutdown},
-        ActionCase{0, Privilege::TokenFails, kShutdown},
-        ActionCase{1, Privilege::Granted, kLogoff}, ActionCase{1, Privilege::NotHeld, kLogoff},
-        ActionCase{1, Privilege::LookupFails, kLogoff},
-        ActionCase{2, Privilege::Granted, kSuspend},
-        ActionCase{2, Privilege::NotHeld, kQuitThenSuspend},
-        ActionCase{2, Privilege::TokenFails, kQuitThenSuspend},
-        ActionCase{2, Privilege::LookupFails, kQuitThenSuspend},
-        ActionCase{3, Privilege::Granted, kHibernate},
-        ActionCase{3, Privilege::NotHeld, kHibernate},
-        ActionCase{3, Privilege::TokenFails, kHibernate},
-        ActionCase{4, Privilege::Granted, kSuspend},
-        ActionCase{4, Privilege::NotHeld, kQuitThenSuspend},
-        ActionCase{4, Privilege::TokenFails, kQuitThenSuspend}),
-    ActionCaseName);
+INSTANTIATE_TEST_SUITE_P(Codes, PerformPowerActionTest,
+                         ::testing::Values(ActionCase{0, Privilege::Granted, kShutdown},
+                                           ActionCase{0, Privilege::NotHeld, kShutdown},
+                                           ActionCase{0, Privilege::TokenFails, kShutdown},
+                                           ActionCase{1, Privilege::Granted, kLogoff},
+                                           ActionCase{1, Privilege::NotHeld, kLogoff},
+                                           ActionCase{1, Privilege::LookupFails, kLogoff},
+                                           ActionCase{2, Privilege::Granted, kSuspend},
+                                           ActionCase{2, Privilege::NotHeld, kQuitThenSuspend},
+                                           ActionCase{2, Privilege::TokenFails, kQuitThenSuspend},
+                                           ActionCase{2, Privilege::LookupFails, kQuitThenSuspend},
+                                           ActionCase{3, Privilege::Granted, kHibernate},
+                                           ActionCase{3, Privilege::NotHeld, kHibernate},
+                                           ActionCase{3, Privilege::TokenFails, kHibernate},
+                                           ActionCase{4, Privilege::Granted, kSuspend},
+                                           ActionCase{4, Privilege::NotHeld, kQuitThenSuspend},
+                                           ActionCase{4, Privilege::TokenFails, kQuitThenSuspend}),
+                         ActionCaseName);
 
 TEST(PerformPowerAction, UnknownCodesMakeNoCallAtAll) {
     for (std::int32_t code : {5, -1, 100, INT_MIN, INT_MAX}) {

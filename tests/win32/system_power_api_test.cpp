@@ -2,9 +2,8 @@
 // here: they would end the session.
 #include "system/win32/system_power_api.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <optional>
 #include <vector>
