@@ -1,6 +1,7 @@
 #include "emblem.h"
 
 #include <cmath>
+#include <numbers>
 
 #include "skins.h"
 #include "style.h"
@@ -32,7 +33,7 @@ void drawEmblem(Image& image, Point c, double r, const EmblemStyle& style) {
     // The power symbol: an open ring with a bar through its gap; bolder when small.
     const double w = std::max(1.0, r * 0.085);
     const Point ring{c.x, c.y + 0.08 * r};
-    const Shape symbol = unite(arc(ring, 0.41 * r, w, -M_PI / 2, 1.3),
+    const Shape symbol = unite(arc(ring, 0.41 * r, w, -std::numbers::pi / 2, 1.3),
                                capsule({c.x, c.y - 0.46 * r}, {c.x, c.y + 0.04 * r}, w));
     const Color white = mix(fromRgb(0xF3B27A), kWhite, style.symbolLight);
     if (r >= 10) fill(image, translate(symbol, 0, r * 0.04), withAlpha(fromRgb(0x1A1030), 0.35));

@@ -1,6 +1,7 @@
 // Notice window pictures: the information symbol and an illustration of the notification
 // area with an arrow pointing at the program's icon.
 #include <cmath>
+#include <numbers>
 #include <vector>
 
 #include "emblem.h"
@@ -81,8 +82,8 @@ Image trayArea() {
                   {80.5, cy + 1.5},
                   {78, cy + 1.5}}),
          icon);
-    fill(image, arc({84, cy}, 3.2, 0.6, M_PI, 4.2), icon);
-    fill(image, arc({84, cy}, 5.8, 0.6, M_PI, 4.2), icon);
+    fill(image, arc({84, cy}, 3.2, 0.6, std::numbers::pi, 4.2), icon);
+    fill(image, arc({84, cy}, 5.8, 0.6, std::numbers::pi, 4.2), icon);
     // The program's icon, lit as if hovered.
     const Shape hot = roundRect({97, 75, 119, 94}, 3);
     fill(image, hot, withAlpha(kWhite, 0.16));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numbers>
 #include <utility>
 
 namespace dusk::pictures {
@@ -90,15 +91,15 @@ Shape polygon(std::vector<Point> v) {
 
 Shape arc(Point c, double radius, double halfWidth, double gapDirection, double gapAngle) {
     // Work in a frame where the arc is symmetric about the axis opposite the gap.
-    const double axis = gapDirection + M_PI;
-    const double aperture = M_PI - gapAngle / 2;  // half the drawn sweep
+    const double axis = gapDirection + std::numbers::pi;
+    const double aperture = std::numbers::pi - gapAngle / 2;  // half the drawn sweep
     const double sx = std::sin(aperture);
     const double sy = std::cos(aperture);
     return [=](Point p) {
         const double dx = p.x - c.x;
         const double dy = p.y - c.y;
         // Rotate so that the arc's middle lies on +y.
-        const double rot = M_PI / 2 - axis;
+        const double rot = std::numbers::pi / 2 - axis;
         double x = dx * std::cos(rot) - dy * std::sin(rot);
         const double y = dx * std::sin(rot) + dy * std::cos(rot);
         x = std::abs(x);
