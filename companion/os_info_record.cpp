@@ -8,20 +8,34 @@ namespace {
 
 std::span<char16_t> TextSlot(OsInfoRecord& record, int number) {
     switch (number) {
-        case 1: return record.osFamily;
-        case 2: return record.versionNumber;
-        case 3: return record.productName;
-        case 4: return record.servicePack;
-        case 5: return record.platform;
-        case 6: return record.architecture;
-        case 7: return record.taskNameSuffix;
-        case 8: return record.userName;
-        case 9: return record.computerName;
-        case 10: return record.windowsFolder;
-        case 11: return record.localeName;
-        case 12: return record.productType;
-        case 13: return record.systemFolder;
-        default: return {};
+        case 1:
+            return record.osFamily;
+        case 2:
+            return record.versionNumber;
+        case 3:
+            return record.productName;
+        case 4:
+            return record.servicePack;
+        case 5:
+            return record.platform;
+        case 6:
+            return record.architecture;
+        case 7:
+            return record.taskNameSuffix;
+        case 8:
+            return record.userName;
+        case 9:
+            return record.computerName;
+        case 10:
+            return record.windowsFolder;
+        case 11:
+            return record.localeName;
+        case 12:
+            return record.productType;
+        case 13:
+            return record.systemFolder;
+        default:
+            return {};
     }
 }
 

@@ -9,19 +9,19 @@ namespace dusk {
 // The companion library's operating-system record: 3,980 bytes, thirteen UTF-16 texts of fixed
 // capacity (terminator included) and three 32-bit integers. Texts are numbered from 1.
 struct OsInfoRecord {
-    char16_t osFamily[64];          // 1: "98", "me", "nt", "2000", "2003", "xp" ... "windows10"
-    char16_t versionNumber[64];     // 2: major.minor.build
-    char16_t productName[256];      // 3
-    char16_t servicePack[256];      // 4
-    char16_t platform[64];          // 5: "Windows 9x" or "Windows NT"
-    char16_t architecture[64];      // 6: "x86", "x64", "ARM64"...
-    char16_t taskNameSuffix[64];    // 7: the user name, safe for a task name
-    char16_t userName[256];         // 8
-    char16_t computerName[256];     // 9
-    char16_t windowsFolder[256];    // 10
-    char16_t localeName[64];        // 11
-    char16_t productType[64];       // 12: "workstation", "domain controller" or "server"
-    char16_t systemFolder[256];     // 13
+    char16_t osFamily[64];        // 1: "98", "me", "nt", "2000", "2003", "xp" ... "windows10"
+    char16_t versionNumber[64];   // 2: major.minor.build
+    char16_t productName[256];    // 3
+    char16_t servicePack[256];    // 4
+    char16_t platform[64];        // 5: "Windows 9x" or "Windows NT"
+    char16_t architecture[64];    // 6: "x86", "x64", "ARM64"...
+    char16_t taskNameSuffix[64];  // 7: the user name, safe for a task name
+    char16_t userName[256];       // 8
+    char16_t computerName[256];   // 9
+    char16_t windowsFolder[256];  // 10
+    char16_t localeName[64];      // 11
+    char16_t productType[64];     // 12: "workstation", "domain controller" or "server"
+    char16_t systemFolder[256];   // 13
     std::int32_t majorVersion;
     std::int32_t minorVersion;
     std::int32_t buildNumber;

@@ -11,7 +11,7 @@ struct OsVersion {
     std::uint32_t major = 0;
     std::uint32_t minor = 0;
     std::uint32_t build = 0;
-    bool workstation = true;       // product type: workstation rather than server
+    bool workstation = true;  // product type: workstation rather than server
 };
 
 // The record's family word: "98", "me", "nt", "2000", "2003", "xp", "vista", "windows7",

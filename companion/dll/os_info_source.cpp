@@ -30,8 +30,8 @@ KernelInfo ReadKernelInfo() {
     const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
     const auto rtlGetVersion =
         ntdll == nullptr ? nullptr
-                         : reinterpret_cast<RtlGetVersionFunction>(reinterpret_cast<void*>(
-                               ::GetProcAddress(ntdll, "RtlGetVersion")));
+                         : reinterpret_cast<RtlGetVersionFunction>(
+                               reinterpret_cast<void*>(::GetProcAddress(ntdll, "RtlGetVersion")));
     if (rtlGetVersion == nullptr || rtlGetVersion(&info) != 0) {
         info = {};
         info.dwOSVersionInfoSize = sizeof info;
@@ -58,20 +58,29 @@ const wchar_t* ArchitectureName() {
     SYSTEM_INFO info{};
     ::GetNativeSystemInfo(&info);
     switch (info.wProcessorArchitecture) {
-        case PROCESSOR_ARCHITECTURE_INTEL: return L"x86";
-        case PROCESSOR_ARCHITECTURE_AMD64: return L"x64";
-        case PROCESSOR_ARCHITECTURE_ARM: return L"ARM";
-        case PROCESSOR_ARCHITECTURE_ARM64: return L"ARM64";
-        case PROCESSOR_ARCHITECTURE_IA64: return L"IA64";
-        default: return L"unknown";
+        case PROCESSOR_ARCHITECTURE_INTEL:
+            return L"x86";
+        case PROCESSOR_ARCHITECTURE_AMD64:
+            return L"x64";
+        case PROCESSOR_ARCHITECTURE_ARM:
+            return L"ARM";
+        case PROCESSOR_ARCHITECTURE_ARM64:
+            return L"ARM64";
+        case PROCESSOR_ARCHITECTURE_IA64:
+            return L"IA64";
+        default:
+            return L"unknown";
     }
 }
 
 const wchar_t* ProductTypeName(int productType) {
     switch (productType) {
-        case VER_NT_DOMAIN_CONTROLLER: return L"domain controller";
-        case VER_NT_SERVER: return L"server";
-        default: return L"workstation";
+        case VER_NT_DOMAIN_CONTROLLER:
+            return L"domain controller";
+        case VER_NT_SERVER:
+            return L"server";
+        default:
+            return L"workstation";
     }
 }
 
@@ -92,13 +101,11 @@ void FillOsInfoRecord(OsInfoRecord& record) {
     const KernelInfo kernel = ReadKernelInfo();
     const OsVersion& version = kernel.version;
 
-    const std::wstring userName = BufferText(257, [](wchar_t* buffer, DWORD& size) {
-        return ::GetUserNameW(buffer, &size) != FALSE;
-    });
-    const std::wstring computerName =
-        BufferText(MAX_COMPUTERNAME_LENGTH + 1, [](wchar_t* buffer, DWORD& size) {
-            return ::GetComputerNameW(buffer, &size) != FALSE;
-        });
+    const std::wstring userName = BufferText(
+        257, [](wchar_t* buffer, DWORD& size) { return ::GetUserNameW(buffer, &size) != FALSE; });
+    const std::wstring computerName = BufferText(
+        MAX_COMPUTERNAME_LENGTH + 1,
+        [](wchar_t* buffer, DWORD& size) { return ::GetComputerNameW(buffer, &size) != FALSE; });
     const std::wstring windowsFolder = BufferText(MAX_PATH, [](wchar_t* buffer, DWORD& size) {
         const UINT length = ::GetWindowsDirectoryW(buffer, size);
         return length > 0 && length < size;

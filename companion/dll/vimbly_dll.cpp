@@ -1,6 +1,9 @@
 // The exported functions of Vimbly.dll. The host calls them from its one GUI thread.
 #define VIMBLY_BUILDING_DLL
+// windows.h first: the other system headers build on it.
+// clang-format off
 #include <windows.h>
+// clang-format on
 #include <shellapi.h>
 
 #include <string>

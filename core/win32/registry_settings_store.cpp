@@ -12,12 +12,18 @@ namespace {
 
 HKEY PredefinedKey(std::uint32_t root) {
     switch (root) {
-        case 0x80000000: return HKEY_CLASSES_ROOT;
-        case 0x80000001: return HKEY_CURRENT_USER;
-        case 0x80000002: return HKEY_LOCAL_MACHINE;
-        case 0x80000003: return HKEY_USERS;
-        case 0x80000005: return HKEY_CURRENT_CONFIG;
-        default: return nullptr;
+        case 0x80000000:
+            return HKEY_CLASSES_ROOT;
+        case 0x80000001:
+            return HKEY_CURRENT_USER;
+        case 0x80000002:
+            return HKEY_LOCAL_MACHINE;
+        case 0x80000003:
+            return HKEY_USERS;
+        case 0x80000005:
+            return HKEY_CURRENT_CONFIG;
+        default:
+            return nullptr;
     }
 }
 
@@ -87,8 +93,8 @@ public:
 private:
     bool Write(std::wstring_view name, DWORD type, const void* data, std::size_t size) {
         return ::RegSetValueExW(key_.Get(), std::wstring(name).c_str(), 0, type,
-                                static_cast<const BYTE*>(data), static_cast<DWORD>(size)) ==
-               ERROR_SUCCESS;
+                                static_cast<const BYTE*>(data),
+                                static_cast<DWORD>(size)) == ERROR_SUCCESS;
     }
 
     UniqueKey key_;
@@ -96,8 +102,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<SettingsKey> RegistrySettingsStore::Open(std::uint32_t root,
-                                                         std::wstring_view path, bool create) {
+std::unique_ptr<SettingsKey> RegistrySettingsStore::Open(std::uint32_t root, std::wstring_view path,
+                                                         bool create) {
     const HKEY rootKey = PredefinedKey(root);
     if (rootKey == nullptr) return nullptr;
     while (!path.empty() && path.front() == L'\\') path.remove_prefix(1);

@@ -1,6 +1,6 @@
 #pragma once
-#include <windows.h>
 #include <unknwn.h>
+#include <windows.h>
 
 #include <utility>
 
@@ -80,7 +80,8 @@ using UniqueRegion = UniqueGdi<HRGN>;
 // object can be deleted afterwards (a selected object cannot).
 class SelectionGuard {
 public:
-    SelectionGuard(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(::SelectObject(dc, object)) {}
+    SelectionGuard(HDC dc, HGDIOBJ object) noexcept
+        : dc_(dc), previous_(::SelectObject(dc, object)) {}
     SelectionGuard(const SelectionGuard&) = delete;
     SelectionGuard& operator=(const SelectionGuard&) = delete;
     ~SelectionGuard() {

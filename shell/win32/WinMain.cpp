@@ -1,5 +1,8 @@
 // DuskRelay.exe: sets up the process and runs the message loop until the program exits.
+// windows.h first: the other system headers build on it.
+// clang-format off
 #include <windows.h>
+// clang-format on
 #include <commctrl.h>
 
 #include "companion/win32/vimbly_companion.h"

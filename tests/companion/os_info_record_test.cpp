@@ -13,9 +13,9 @@ struct Slot {
     std::size_t capacity;  // UTF-16 units, terminator included
 };
 
-constexpr Slot kSlots[] = {{1, 0, 64},     {2, 128, 64},    {3, 256, 256},   {4, 768, 256},
-                           {5, 1280, 64},  {6, 1408, 64},   {7, 1536, 64},   {8, 1664, 256},
-                           {9, 2176, 256}, {10, 2688, 256}, {11, 3200, 64},  {12, 3328, 64},
+constexpr Slot kSlots[] = {{1, 0, 64},     {2, 128, 64},    {3, 256, 256},  {4, 768, 256},
+                           {5, 1280, 64},  {6, 1408, 64},   {7, 1536, 64},  {8, 1664, 256},
+                           {9, 2176, 256}, {10, 2688, 256}, {11, 3200, 64}, {12, 3328, 64},
                            {13, 3456, 256}};
 
 const char16_t* UnitsAt(const OsInfoRecord& record, std::size_t offset) {
@@ -51,7 +51,8 @@ TEST(OsInfoRecord, UnterminatedTextIsReadOnlyUpToItsCapacity) {
     std::fill(std::begin(record.systemFolder), std::end(record.systemFolder), u'z');
 
     EXPECT_EQ(ReadOsInfoText(record, 1), std::u16string(64, u'a'));
-    EXPECT_EQ(ReadOsInfoText(record, 13), std::u16string(256, u'z'));  // the last, before the integers
+    EXPECT_EQ(ReadOsInfoText(record, 13),
+              std::u16string(256, u'z'));  // the last, before the integers
 }
 
 TEST(OsInfoRecord, ShorterTextReplacesLongerOneCompletely) {

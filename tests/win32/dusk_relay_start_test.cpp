@@ -1,7 +1,6 @@
 // Starts the built DuskRelay.exe as its own process.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -96,7 +95,8 @@ TEST(DuskRelayStart, DoesNotStartWithoutVimbly) {
     ::SetErrorMode(previousMode);
     if (program.process) {
         ASSERT_EQ(::WaitForSingleObject(program.process.Get(), kStartTimeoutMs), WAIT_OBJECT_0);
-        EXPECT_EQ(ExitCode(program.process.Get()), static_cast<DWORD>(0xC0000135));  // DLL not found
+        EXPECT_EQ(ExitCode(program.process.Get()),
+                  static_cast<DWORD>(0xC0000135));  // DLL not found
     }
     ::DeleteFileW(lonely.c_str());
     ::RemoveDirectoryW(folder.c_str());

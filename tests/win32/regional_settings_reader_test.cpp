@@ -1,8 +1,7 @@
 #include "core/win32/regional_settings_reader.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "core/regional_formats.h"
 #include "core/win32/system_clock.h"
@@ -18,12 +17,11 @@ TEST(ApplyTimeFormat, DerivesClockMarkerAndLeadingZero) {
         bool markerBefore;
     };
     const Case cases[] = {
-        {L"h:mm:ss tt", false, true, false},   // en-US
-        {L"HH:mm:ss", true, false, false},     // de-DE
-        {L"H:mm:ss", false, false, false},     // en-GB style without zero
-        {L"tt h:mm:ss", false, true, true},    // ko-KR
-        {L"tt hh:mm:ss", true, true, true},
-        {L"hh:mm:ss tt", true, true, false},
+        {L"h:mm:ss tt", false, true, false},  // en-US
+        {L"HH:mm:ss", true, false, false},    // de-DE
+        {L"H:mm:ss", false, false, false},    // en-GB style without zero
+        {L"tt h:mm:ss", false, true, true},   // ko-KR
+        {L"tt hh:mm:ss", true, true, true},   {L"hh:mm:ss tt", true, true, false},
         {L"'t'H.mm.ss", false, false, false},  // quoted letters are literal
         {L"'uhr' HH:mm", true, false, false},
     };
@@ -81,9 +79,14 @@ TEST(ReadUserRegionalSettings, FormatsLikeTheSystem) {
         {2030, 7, 15, 12, 0, 59, 0},
     };
     for (const DateTimeParts& parts : moments) {
-        const SYSTEMTIME time{static_cast<WORD>(parts.year),   static_cast<WORD>(parts.month), 0,
-                              static_cast<WORD>(parts.day),    static_cast<WORD>(parts.hour),
-                              static_cast<WORD>(parts.minute), static_cast<WORD>(parts.second), 0};
+        const SYSTEMTIME time{static_cast<WORD>(parts.year),
+                              static_cast<WORD>(parts.month),
+                              0,
+                              static_cast<WORD>(parts.day),
+                              static_cast<WORD>(parts.hour),
+                              static_cast<WORD>(parts.minute),
+                              static_cast<WORD>(parts.second),
+                              0};
         wchar_t timeText[100] = {};
         wchar_t dateText[100] = {};
         ASSERT_GT(::GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, nullptr, timeText, 100), 0);

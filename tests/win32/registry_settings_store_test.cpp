@@ -1,8 +1,7 @@
 #include "core/win32/registry_settings_store.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <climits>
 #include <vector>
@@ -28,8 +27,8 @@ protected:
     // Stores raw data of any type, bypassing the store.
     static void SetRaw(const wchar_t* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
-        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_WRITE,
-                                    nullptr, &key, nullptr),
+        ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kTestKey, 0, nullptr, 0, KEY_WRITE, nullptr,
+                                    &key, nullptr),
                   ERROR_SUCCESS);
         EXPECT_EQ(::RegSetValueExW(key, name, 0, type, static_cast<const BYTE*>(data), size),
                   ERROR_SUCCESS);
@@ -117,8 +116,8 @@ TEST_F(RegistrySettingsStoreTest, RawDataOfEveryTypeReadsSafely) {
          StoredValue::Kind::Text, L"%WINDIR%\\x", 0},
         {L"NoData", REG_SZ, {}, StoredValue::Kind::Text, L"", 0},
         {L"NoDataExpandable", REG_EXPAND_SZ, {}, StoredValue::Kind::Text, L"", 0},
-        {L"Unterminated", REG_SZ, bytes(unterminated, sizeof unterminated),
-         StoredValue::Kind::Text, L"abc", 0},
+        {L"Unterminated", REG_SZ, bytes(unterminated, sizeof unterminated), StoredValue::Kind::Text,
+         L"abc", 0},
         {L"OddSize", REG_SZ, bytes(L"abc", 7), StoredValue::Kind::Text, L"abc", 0},
         {L"OneByte", REG_SZ, {0x41}, StoredValue::Kind::Text, L"", 0},
         {L"Embedded", REG_SZ, bytes(embedded, sizeof embedded), StoredValue::Kind::Text, L"ab", 0},

@@ -1,9 +1,8 @@
 // Vimbly.dll through the companion seam, which calls the DLL's imported functions.
 #include "companion/win32/vimbly_companion.h"
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstring>
@@ -48,8 +47,8 @@ TEST(VimblyOsInfo, FillsTheRecord) {
     g_VimblyDLL_GetOSInfo(&record);
 
     const std::u16string family = ReadOsInfoText(record, kOsFamilyText);
-    const std::u16string allowed[] = {u"98", u"me", u"nt", u"2000", u"2003", u"xp",
-                                      u"vista", u"windows7", u"windows8", u"windows10"};
+    const std::u16string allowed[] = {u"98", u"me",    u"nt",       u"2000",     u"2003",
+                                      u"xp", u"vista", u"windows7", u"windows8", u"windows10"};
     EXPECT_NE(std::find(std::begin(allowed), std::end(allowed), family), std::end(allowed))
         << std::string(family.begin(), family.end());
     // The family and the version numbers come from the same source.
@@ -83,7 +82,9 @@ TEST(VimblyOsInfo, SeamReturnsTheTwoTextsUsed) {
     OsInfoRecord record{};
     g_VimblyDLL_GetOSInfo(&record);
     const OsInfo info = VimblyCompanion().GetOSInfo();
-    const auto wide = [](const std::u16string& text) { return std::wstring(text.begin(), text.end()); };
+    const auto wide = [](const std::u16string& text) {
+        return std::wstring(text.begin(), text.end());
+    };
     EXPECT_EQ(info.osFamily, wide(ReadOsInfoText(record, kOsFamilyText)));
     EXPECT_EQ(info.taskNameSuffix, wide(ReadOsInfoText(record, kTaskNameSuffixText)));
 }
@@ -144,8 +145,8 @@ TEST_F(VimblySkinTest, InitDLLWritesOnlyTheSkinCode) {
     companion_.SetSkin(2);
     std::int32_t unused = 12345;
     std::uint8_t skinCode = 1;
-    g_VimblyDLL_InitDLL(L"Tolvane Dusk Relay", L"2.1.0.0", nullptr, nullptr, 4, &unused,
-                        &skinCode, nullptr);
+    g_VimblyDLL_InitDLL(L"Tolvane Dusk Relay", L"2.1.0.0", nullptr, nullptr, 4, &unused, &skinCode,
+                        nullptr);
     EXPECT_EQ(skinCode, 3);
     EXPECT_EQ(unused, 12345);
     g_VimblyDLL_InitDLL(nullptr, nullptr, nullptr, nullptr, 4, nullptr, nullptr, nullptr);
@@ -223,9 +224,9 @@ TEST(VimblyPages, FillThePanelsOnce) {
         void (VimblyCompanion::*show)(WindowHandle, int, int);
         const wchar_t* heading;
     };
-    for (const Page& page : {Page{vimblyPanel.Get(), &VimblyCompanion::ShowVimbly, L"Vimbly"},
-                             Page{productsPanel.Get(), &VimblyCompanion::ShowOurProducts,
-                                  L"Our Products"}}) {
+    for (const Page& page :
+         {Page{vimblyPanel.Get(), &VimblyCompanion::ShowVimbly, L"Vimbly"},
+          Page{productsPanel.Get(), &VimblyCompanion::ShowOurProducts, L"Our Products"}}) {
         SCOPED_TRACE(page.heading);
         (companion.*page.show)(page.panel, 651, 405);
         (companion.*page.show)(page.panel, 300, 200);  // again: the same child, new size
