@@ -1,0 +1,109 @@
+#include "controls/win32/check_box_window.h"
+
+#include "controls/win32/dib_surface.h"
+#include "controls/win32/gdi_canvas.h"
+
+namespace dusk::win32 {
+
+CheckBoxWindow::CheckBoxWindow(TXCheckBox& box) : box_(box) {
+    box_.host.RepaintNow = [this] {
+        if (Handle() == nullptr) return;
+        ::InvalidateRect(Handle(), nullptr, FALSE);
+        ::UpdateWindow(Handle());
+    };
+    box_.host.Invalidate = [this] { SizeChanged(); };
+}
+
+bool CheckBoxWindow::Create(HWND window, Point origin) {
+    Fit();
+    Creation creation{L"TXCheckBox"};
+    creation.classStyle = CS_DBLCLKS;
+    creation.style = WS_CHILD | WS_VISIBLE;
+    const int left = origin.x + box_.Left();
+    const int top = origin.y + box_.Top();
+    creation.bounds = {left, top, left + box_.Width(), top + box_.Height()};
+    creation.parent = window;
+    return CreateWindowFor(creation);
+}
+
+LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_PAINT:
+            Fit();
+            PaintWindowBuffered(Handle(), [this](Canvas& canvas) { Paint(canvas); });
+            return 0;
+        case WM_PRINTCLIENT:
+            PrintClientBuffered(Handle(), reinterpret_cast<HDC>(wParam),
+                                [this](Canvas& canvas) { Paint(canvas); });
+            return 0;
+        case WM_MOUSEMOVE:
+            MouseMove();
+            return 0;
+        case WM_MOUSELEAVE:
+            tracking_ = false;
+            box_.MouseLeave();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            ButtonDown(message == WM_LBUTTONDBLCLK);
+            return 0;
+        case WM_LBUTTONUP:
+            ButtonUp(MousePoint(lParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            if (pressed_) {
+                pressed_ = false;
+                box_.MouseUp(MouseButton::Left, false);
+            }
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) != HTCLIENT) break;
+            ShowCursorKind(box_.Cursor());
+            return TRUE;
+        default:
+            break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void CheckBoxWindow::Fit() {
+    // A dry run on a scratch surface: the box measures its caption and takes its width.
+    DibSurface scratch(1, 1);
+    GdiCanvas canvas(scratch.Dc());
+    box_.PaintCheckBox(canvas);
+}
+
+void CheckBoxWindow::Paint(Canvas& canvas) { box_.PaintCheckBox(canvas); }
+
+void CheckBoxWindow::MouseMove() {
+    if (tracking_) return;
+    TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+    tracking_ = ::TrackMouseEvent(&track) != FALSE;
+    box_.MouseEnter();
+    ShowCursorKind(box_.Cursor());  // entering may have changed it
+}
+
+void CheckBoxWindow::ButtonDown(bool doubleClick) {
+    ::SetCapture(Handle());
+    pressed_ = true;
+    box_.MouseDown(MouseButton::Left, doubleClick);
+}
+
+void CheckBoxWindow::ButtonUp(POINT point) {
+    if (!pressed_) return;
+    pressed_ = false;
+    ::ReleaseCapture();
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    box_.MouseUp(MouseButton::Left, ::PtInRect(&client, point) != FALSE);
+}
+
+void CheckBoxWindow::SizeChanged() {
+    if (Handle() == nullptr) return;
+    ::SetWindowPos(Handle(), nullptr, 0, 0, box_.Width(), box_.Height(),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace dusk::win32

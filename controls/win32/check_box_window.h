@@ -1,0 +1,35 @@
+#pragma once
+#include "controls/XCheckBox.h"
+#include "controls/win32/window_base.h"
+
+namespace dusk::win32 {
+
+// The windowed host of an image check box: a child window of its own whose paint runs
+// PaintCheckBox on an off-screen surface, so the box shows its parent's painting behind it.
+// A double click arrives as a press that starts no click, so it toggles the box once.
+class CheckBoxWindow : public WindowBase {
+public:
+    explicit CheckBoxWindow(TXCheckBox& box);
+
+    // The child of `window` at the box's bounds; `origin` is where the box's parent's (0, 0)
+    // lies in the window.
+    bool Create(HWND window, Point origin);
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Lets an autosized box take its width before a paint, so that no paint resizes it.
+    void Fit();
+    void Paint(Canvas& canvas);
+    void MouseMove();
+    void ButtonDown(bool doubleClick);
+    void ButtonUp(POINT point);
+    void SizeChanged();
+
+    TXCheckBox& box_;
+    bool tracking_ = false;  // a leave notice is requested
+    bool pressed_ = false;
+};
+
+}  // namespace dusk::win32

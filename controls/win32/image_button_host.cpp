@@ -1,0 +1,92 @@
+#include "controls/win32/image_button_host.h"
+
+#include "controls/win32/window_base.h"
+
+namespace dusk::win32 {
+
+ImageButtonHost::ImageButtonHost(HWND window, TXImageButton& button, Point origin)
+    : window_(window), button_(button), origin_(origin) {
+    button_.host.RepaintNow = [this] { RepaintNow(); };
+    button_.host.Invalidate = [this] { Invalidate(); };
+    painted_ = Bounds();
+}
+
+RECT ImageButtonHost::Bounds() const {
+    const int left = origin_.x + button_.Left();
+    const int top = origin_.y + button_.Top();
+    return {left, top, left + button_.Width(), top + button_.Height()};
+}
+
+void ImageButtonHost::Paint(Canvas& canvas) const {
+    if (button_.Visible()) canvas.DrawPicture(button_.Picture(), {button_.Left(), button_.Top()});
+}
+
+bool ImageButtonHost::Hit(POINT point) const {
+    const RECT bounds = Bounds();
+    return button_.Visible() && ::PtInRect(&bounds, point);
+}
+
+bool ImageButtonHost::MouseMove(POINT point) {
+    const bool hit = Hit(point);
+    if (hit != over_) {
+        over_ = hit;
+        if (hit) {
+            button_.MouseEnter();
+            ShowCursorKind(button_.Cursor());  // entering may have changed it
+        } else {
+            button_.MouseLeave();
+        }
+    }
+    return hit;
+}
+
+void ImageButtonHost::MouseLeftWindow() {
+    if (!over_ || pressed_) return;  // a held button keeps the pointer until its release
+    over_ = false;
+    button_.MouseLeave();
+}
+
+bool ImageButtonHost::LeftButtonDown(POINT point, bool doubleClick) {
+    if (!Hit(point)) return false;
+    // The release must reach the button even off the window, or no press would ever end.
+    ::SetCapture(window_);
+    pressed_ = true;
+    button_.MouseDown(MouseButton::Left, doubleClick);
+    return true;
+}
+
+bool ImageButtonHost::LeftButtonUp(POINT point) {
+    if (!pressed_) return false;
+    pressed_ = false;
+    // Before the click: its handler may open a modal box, which needs the mouse.
+    ::ReleaseCapture();
+    button_.MouseUp(MouseButton::Left, Hit(point));
+    return true;
+}
+
+bool ImageButtonHost::SetCursorAt(POINT point) const {
+    if (!Hit(point)) return false;
+    ShowCursorKind(button_.Cursor());
+    return true;
+}
+
+void ImageButtonHost::CaptureLost() {
+    if (!pressed_) return;
+    pressed_ = false;
+    button_.MouseUp(MouseButton::Left, false);
+}
+
+void ImageButtonHost::RepaintNow() {
+    Invalidate();
+    ::UpdateWindow(window_);
+}
+
+void ImageButtonHost::Invalidate() {
+    // The old place too: a button that moved or shrank must not leave its picture behind.
+    const RECT bounds = Bounds();
+    ::InvalidateRect(window_, &painted_, FALSE);
+    ::InvalidateRect(window_, &bounds, FALSE);
+    painted_ = bounds;
+}
+
+}  // namespace dusk::win32

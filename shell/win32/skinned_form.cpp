@@ -1,0 +1,211 @@
+#include "shell/win32/skinned_form.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "controls/win32/dib_surface.h"
+#include "controls/win32/gdi_canvas.h"
+
+namespace dusk::win32 {
+
+namespace {
+constexpr WPARAM kMoveByCaption = 0xF012;  // SC_MOVE | HTCAPTION: drag from any point
+}
+
+SkinnedForm::SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode,
+                         Companion& companion)
+    : frames_(frames), skinCode_(skinCode), companion_(companion) {}
+
+bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
+    Creation creation{layout.className};
+    creation.classStyle = CS_DBLCLKS;
+    creation.style = WS_POPUP | WS_CLIPCHILDREN;
+    creation.title = layout.title;
+    creation.bounds = {0, 0, layout.clientWidth, layout.clientHeight};
+    creation.parent = owner;
+    if (!CreateWindowFor(creation)) return false;
+    draggingEnabled_ = true;
+    companion_.FormStyle(Handle());
+    return true;
+}
+
+void SkinnedForm::SetFormColor(Color color) {
+    formColor_ = color;
+    if (Handle() != nullptr) ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+Picture SkinnedForm::RenderClient() {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    DibSurface surface(client.right, client.bottom);
+    if (!surface.Valid()) return {};
+    GdiCanvas canvas(surface.Dc());
+    FormPaint(canvas);
+    return surface.ToPicture();
+}
+
+bool SkinnedForm::ShowModal(const std::function<void()>& show) {
+    const bool joining = IsModal();
+    if (!joining) {
+        const HWND owner = ::GetWindow(Handle(), GW_OWNER);
+        if (owner != nullptr && ::IsWindowEnabled(owner)) {
+            ::EnableWindow(owner, FALSE);
+            disabledOwner_ = owner;
+        }
+    }
+    ++modalDepth_;
+    if (!joining) show();
+    bool quit = false;
+    MSG message{};
+    while (::IsWindowVisible(Handle())) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            quit = true;
+            break;
+        }
+        if (got == -1) break;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+    --modalDepth_;
+    if (!joining) EnableOwner();
+    if (quit) {
+        ::ShowWindow(Handle(), SW_HIDE);
+        ::PostQuitMessage(int(message.wParam));  // the outer loop must end too
+    }
+    return !quit;
+}
+
+void SkinnedForm::CloseModal() {
+    // The owner comes back first, so that the system activates it when this window hides.
+    EnableOwner();
+    ::ShowWindow(Handle(), SW_HIDE);
+}
+
+void SkinnedForm::EnableOwner() {
+    if (disabledOwner_ != nullptr) ::EnableWindow(std::exchange(disabledOwner_, nullptr), TRUE);
+}
+
+void SkinnedForm::CentreOn(const RECT& area) {
+    RECT bounds{};
+    ::GetWindowRect(Handle(), &bounds);
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    int left = area.left + (area.right - area.left - width) / 2;
+    int top = area.top + (area.bottom - area.top - height) / 2;
+    RECT wanted{left, top, left + width, top + height};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (::GetMonitorInfoW(::MonitorFromRect(&wanted, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        left = std::max(int(work.left), std::min(left, int(work.right) - width));
+        top = std::max(int(work.top), std::min(top, int(work.bottom) - height));
+    }
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_PAINT:
+            PaintWindowBuffered(Handle(), [this](Canvas& canvas) { FormPaint(canvas); });
+            return 0;
+        case WM_PRINTCLIENT:
+            PrintClientBuffered(Handle(), reinterpret_cast<HDC>(wParam),
+                                [this](Canvas& canvas) { FormPaint(canvas); });
+            return 0;
+        case WM_SIZE:
+            FormResize();
+            return 0;
+        case WM_MOUSEMOVE:
+            MouseMove(MousePoint(lParam));
+            return 0;
+        case WM_MOUSELEAVE:
+            trackingLeave_ = false;
+            MouseLeftWindow();
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            LeftButtonDown(MousePoint(lParam), message == WM_LBUTTONDBLCLK);
+            return 0;
+        case WM_LBUTTONUP:
+            for (ImageButtonHost* button : buttons_) button->LeftButtonUp(MousePoint(lParam));
+            return 0;
+        case WM_CAPTURECHANGED:
+            for (ImageButtonHost* button : buttons_) button->CaptureLost();
+            return 0;
+        case WM_SETCURSOR:
+            if (LOWORD(lParam) == HTCLIENT && SetCursorAt()) return TRUE;
+            break;
+        case WM_SHOWWINDOW:
+            if (wParam == FALSE) {  // no button stays lit behind a hidden form
+                trackingLeave_ = false;
+                MouseLeftWindow();
+            }
+            break;
+        case WM_TIMER:
+            TimerTick(wParam);
+            return 0;
+        case WM_CLOSE:
+            CloseRequested();
+            return 0;
+        case WM_QUERYENDSESSION:
+            Default(message, wParam, lParam);
+            return 1;  // never blocks a log-off or shut-down
+        default:
+            break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+void SkinnedForm::FormPaint(Canvas& canvas) {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    canvas.FillRectangle({0, 0, client.right, client.bottom}, formColor_);
+    lastFrame_ = &PaintFrame(canvas, client.right, client.bottom, skinCode_, frames_);
+    PaintContent(canvas);
+}
+
+void SkinnedForm::FormMouseDown() {
+    if (!draggingEnabled_) return;
+    ::ReleaseCapture();
+    ::SendMessageW(Handle(), WM_SYSCOMMAND, kMoveByCaption, 0);
+}
+
+void SkinnedForm::FormResize() {
+    companion_.FormStyle(Handle());
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+}
+
+void SkinnedForm::MouseMove(POINT point) {
+    if (!trackingLeave_) {
+        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
+        trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
+    }
+    for (ImageButtonHost* button : buttons_) button->MouseMove(point);
+}
+
+void SkinnedForm::MouseLeftWindow() {
+    for (ImageButtonHost* button : buttons_) button->MouseLeftWindow();
+}
+
+void SkinnedForm::LeftButtonDown(POINT point, bool doubleClick) {
+    for (ImageButtonHost* button : buttons_) {
+        if (button->LeftButtonDown(point, doubleClick)) return;
+    }
+    FormMouseDown();
+}
+
+bool SkinnedForm::SetCursorAt() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    ::ScreenToClient(Handle(), &point);
+    for (const ImageButtonHost* button : buttons_) {
+        if (button->SetCursorAt(point)) return true;
+    }
+    return false;
+}
+
+}  // namespace dusk::win32

@@ -1,0 +1,85 @@
+#pragma once
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "companion/companion.h"
+#include "controls/frame_painter.h"
+#include "controls/win32/image_button_host.h"
+#include "controls/win32/window_base.h"
+
+namespace dusk::win32 {
+
+// The common part of the program's borderless skinned windows: the form colour with the skin's
+// frame, dragging from any point, hosted image buttons, the modal showing and the end query.
+// A form is created once, hidden, and only ever hidden again; it is never destroyed early.
+class SkinnedForm : public WindowBase {
+public:
+    SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode, Companion& companion);
+
+    bool IsModal() const { return modalDepth_ > 0; }
+    bool DraggingEnabled() const { return draggingEnabled_; }
+    Color FormColor() const { return formColor_; }
+    void SetFormColor(Color color);
+    // The frame picture of the latest paint; null before the first.
+    const Picture* LastFramePicture() const { return lastFrame_; }
+
+    // The client area as the window paints it, child windows excluded.
+    Picture RenderClient();
+
+protected:
+    struct Layout {
+        const wchar_t* className;
+        const wchar_t* title;
+        int clientWidth;
+        int clientHeight;
+    };
+    // FormCreate: the hidden window, dragging enabled, styled by the companion library.
+    bool CreateForm(const Layout& layout, HWND owner);
+
+    // Runs show(), which shows the window, then the messages until the window hides; the owner
+    // is disabled meanwhile. A call while the window is already modal waits for that showing to
+    // end instead. False when the application quit meanwhile (the quit is passed on).
+    bool ShowModal(const std::function<void()>& show);
+    // Hides the window; the modal showing returns.
+    void CloseModal();
+
+    // Moves the window so that it is centred on `area` (screen coordinates), kept within the
+    // work area of the monitor it lands on.
+    void CentreOn(const RECT& area);
+
+    void AddButton(ImageButtonHost& button) { buttons_.push_back(&button); }
+
+    // Everything inside the frame, over the form colour.
+    virtual void PaintContent(Canvas& canvas) = 0;
+    virtual void TimerTick(UINT_PTR /*id*/) {}
+    // Alt+F4 and the like: the window must not be destroyed. Hides it unless overridden.
+    virtual void CloseRequested() { CloseModal(); }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void EnableOwner();
+    void FormPaint(Canvas& canvas);
+    void FormMouseDown();
+    void FormResize();
+    void MouseMove(POINT point);
+    void MouseLeftWindow();
+    void LeftButtonDown(POINT point, bool doubleClick);
+    bool SetCursorAt();
+
+    const SkinPictures& frames_;
+    const std::uint8_t& skinCode_;
+    Companion& companion_;
+    Color formColor_ = 0xD58B3A;
+    const Picture* lastFrame_ = nullptr;
+    bool draggingEnabled_ = false;
+    bool trackingLeave_ = false;
+    int modalDepth_ = 0;
+    HWND disabledOwner_ = nullptr;  // disabled by the modal showing, enabled again at its end
+    std::vector<ImageButtonHost*> buttons_;
+};
+
+}  // namespace dusk::win32

@@ -1,0 +1,47 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "controls/picture.h"
+
+namespace dusk::test {
+
+// Runs test steps inside whatever message loop is running: each posted step runs when the loop
+// reaches it, in order with the other messages posted to this thread.
+class StepPoster {
+public:
+    StepPoster();
+    StepPoster(const StepPoster&) = delete;
+    StepPoster& operator=(const StepPoster&) = delete;
+    ~StepPoster();
+
+    void Post(std::function<void()> step);
+
+private:
+    static LRESULT CALLBACK Proc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND window_ = nullptr;
+};
+
+// The window's pixels as they are on screen (children included); by default after the paints
+// that are pending.
+Picture CaptureWindow(HWND window, bool paintFirst = true);
+
+// Posts a left click at a client point: move, press and release.
+void PostClick(HWND window, POINT at);
+
+// Colour channels differ by at most tolerance.
+bool NearlyEqual(Color a, Color b, int tolerance);
+// Pixels of `expected` that differ from `actual` at offset `at` by more than tolerance.
+int CountMismatches(const Picture& actual, Point at, const Picture& expected, int tolerance);
+// Pixels of `picture` inside rect whose colour differs from `color` by more than tolerance.
+int CountDiffering(const Picture& picture, const Rect& rect, Color color, int tolerance);
+
+// The part of a picture inside rect.
+Picture Crop(const Picture& picture, const Rect& rect);
+
+// Writes the picture's colours as a PNG into the build's artifacts folder; false on failure.
+bool SaveArtifact(const Picture& picture, const std::string& fileName);
+
+}  // namespace dusk::test
