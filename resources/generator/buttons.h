@@ -1,7 +1,6 @@
 // Button faces shared by the button picture lists.
 #pragma once
 
-#include <array>
 #include <string_view>
 
 #include "raster.h"
@@ -10,9 +9,6 @@
 namespace dusk::pictures {
 
 enum class ButtonState { Normal, MouseOn, MouseDown, Disabled };
-
-inline constexpr std::array<ButtonState, 4> kButtonStates{
-    ButtonState::Normal, ButtonState::MouseOn, ButtonState::MouseDown, ButtonState::Disabled};
 
 std::string_view stateName(ButtonState state);
 

@@ -37,14 +37,6 @@ constexpr Color withAlpha(Color c, double a) { return {c.r, c.g, c.b, a}; }
 constexpr Color lighten(Color c, double t) { return mix(c, withAlpha(kWhite, c.a), t); }
 constexpr Color darken(Color c, double t) { return mix(c, withAlpha(kBlack, c.a), t); }
 
-constexpr double luminance(Color c) { return 0.299 * c.r + 0.587 * c.g + 0.114 * c.b; }
-
-// Desaturates by t (1 = fully grey).
-constexpr Color greyed(Color c, double t = 1) {
-    const double y = luminance(c);
-    return mix(c, Color{y, y, y, c.a}, t);
-}
-
 constexpr double clamp01(double v) { return std::clamp(v, 0.0, 1.0); }
 
 }  // namespace dusk::pictures

@@ -130,14 +130,14 @@ Image backdrop() {
 
 Image emblemIcon(const EmblemStyle& style) {
     Image image(65, 65, withAlpha(fromRgb(0x5B3C8C), 0));
-    drawEmblem(image, {32.5, 32.5}, 27, style);
+    drawEmblem(image, {32.5, 32.5}, 26, style);
     return image;
 }
 
 }  // namespace
 
 void drawCountdown(PictureSink& sink) {
-    sink.add("jishi_icon1", emblemIcon({.glow = 0.85, .symbolLight = 1}));
+    sink.add("jishi_icon1", emblemIcon({.glow = 1, .symbolLight = 1}));
     sink.add("jishi_icon2", emblemIcon({.glow = 0, .symbolLight = 0.35}));
     sink.add("jishi_backdrop", backdrop());
     for (int n = 0; n < 10; ++n) sink.add("jishi_digit_" + std::to_string(n), digit(n));

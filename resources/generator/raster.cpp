@@ -119,15 +119,6 @@ void fadeAlpha(Image& image, const std::function<double(Point)>& mask) {
     }
 }
 
-void recolor(Image& image, const std::function<Color(Color)>& f) {
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            Color& c = image.at(x, y);
-            c = withAlpha(f(c), c.a);
-        }
-    }
-}
-
 void stretchCopy(Image& dst, int dx, int dy, int dw, int dh, const Image& src, int sx, int sy,
                  int sw, int sh) {
     for (int y = 0; y < dh; ++y) {

@@ -57,9 +57,6 @@ void composite(Image& dst, const Image& src, int dx, int dy, double opacity = 1)
 // Multiplies every pixel's alpha by mask(point), for fading a picture out.
 void fadeAlpha(Image& image, const std::function<double(Point)>& mask);
 
-// Keeps every pixel's alpha and recolours it through f.
-void recolor(Image& image, const std::function<Color(Color)>& f);
-
 // Copies the rectangle (sx, sy, sw, sh) of src stretched onto (dx, dy, dw, dh), nearest pixel;
 // this is how the program stretches its bitmaps.
 void stretchCopy(Image& dst, int dx, int dy, int dw, int dh, const Image& src, int sx, int sy,
