@@ -38,8 +38,8 @@ private:
     HWND window_;
     TXImageButton& button_;
     Point origin_;
-    RECT painted_{};      // where the button was last painted, to erase it after a move
-    bool over_ = false;   // the pointer is on the button
+    RECT painted_{};        // where the button was last painted, to erase it after a move
+    bool over_ = false;     // the pointer is on the button
     bool pressed_ = false;  // the left button went down on it and the window holds the capture
 };
 

@@ -31,8 +31,8 @@ bool WindowBase::CreateWindowFor(const Creation& creation) {
     }
     const RECT& r = creation.bounds;
     ::CreateWindowExW(creation.exStyle, creation.className, creation.title, creation.style, r.left,
-                      r.top, r.right - r.left, r.bottom - r.top, creation.parent, nullptr,
-                      instance, this);
+                      r.top, r.right - r.left, r.bottom - r.top, creation.parent, nullptr, instance,
+                      this);
     return window_ != nullptr;
 }
 

@@ -6,7 +6,14 @@
 #include <commctrl.h>
 
 #include "companion/win32/vimbly_companion.h"
+#include "core/jishi.h"
+#include "core/task_model.h"
+#include "core/win32/registry_settings_store.h"
 #include "resources/version.h"
+#include "shell/tishi.h"
+#include "shell/win32/frmRes.h"
+#include "shell/win32/jishi_frm.h"
+#include "shell/win32/tishi_frm.h"
 
 namespace {
 
@@ -51,8 +58,29 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     const HWND appWindow = CreateAppWindow(instance);
     if (appWindow == nullptr) return 1;
 
+    // Process-wide state the windows read when they need it.
+    dusk::TaskRecord task;
+    dusk::CountdownState countdownState;
+    std::uint8_t skinCode = 1;  // preset before the companion library reports the user's skin
+    dusk::win32::RegistrySettingsStore settings;
     dusk::win32::VimblyCompanion companion;
-    companion.InitDLL(appWindow);  // the skin code it reports is applied once skinned windows exist
+
+    // The windows, created hidden in their start-up order; they live until the program ends.
+    dusk::win32::TfrmResource frmResource;
+    if (!frmResource.Create(appWindow)) return 1;
+    dusk::win32::CountdownWindow jishi_frm(frmResource, countdownState, task.ActionCode, skinCode,
+                                           companion);
+    if (!jishi_frm.Create(appWindow)) return 1;
+    dusk::Ttishi_frm notice(settings);
+    dusk::win32::NoticeWindow tishi_frm(frmResource, notice, skinCode, companion);
+    if (!tishi_frm.Create(appWindow)) return 1;
+
+    skinCode = companion.InitDLL(appWindow);
+    jishi_frm.ApplySkin();
+    tishi_frm.ApplySkin();
+    companion.AddForm(L"frmResource", frmResource.Handle());
+    companion.AddForm(L"jishi_frm", jishi_frm.Handle());
+    companion.AddForm(L"tishi_frm", tishi_frm.Handle());
 
     return RunMessageLoop();
 }

@@ -105,14 +105,10 @@ void TfrmResource::Store(std::string_view stem, const Picture& picture) {
     const std::vector<std::string_view> parts = Split(stem);
     if (parts.size() != 3) return;
     const std::pair<std::string_view, TXImageButtonPicList*> buttonLists[] = {
-        {"imgListTab", &imgListTab},
-        {"imgListClose", &imgListClose},
-        {"imgListMin", &imgListMin},
-        {"imgListMax", &imgListMax},
-        {"imgListRestore", &imgListRestore},
-        {"XImageButtonPicList1", &XImageButtonPicList1},
-        {"imgListOK", &imgListOK},
-        {"imgListLanguage", &imgListLanguage}};
+        {"imgListTab", &imgListTab},         {"imgListClose", &imgListClose},
+        {"imgListMin", &imgListMin},         {"imgListMax", &imgListMax},
+        {"imgListRestore", &imgListRestore}, {"XImageButtonPicList1", &XImageButtonPicList1},
+        {"imgListOK", &imgListOK},           {"imgListLanguage", &imgListLanguage}};
     for (const auto& [name, list] : buttonLists) {
         const auto colour = ColourNamed(parts[1]);
         const auto state = ButtonStateNamed(parts[2]);

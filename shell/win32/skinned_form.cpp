@@ -101,8 +101,7 @@ void SkinnedForm::CentreOn(const RECT& area) {
         left = std::max(int(work.left), std::min(left, int(work.right) - width));
         top = std::max(int(work.top), std::min(top, int(work.bottom) - height));
     }
-    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(Handle(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -94,8 +94,8 @@ void Post(HWND window, UINT message, POINT at) {
 class ImageButtonHostTest : public ::testing::Test {
 protected:
     ImageButtonHostTest() : button(text) {
-        for (ButtonState state : {ButtonState::Normal, ButtonState::MouseOn,
-                                  ButtonState::MouseDown, ButtonState::Disabled}) {
+        for (ButtonState state : {ButtonState::Normal, ButtonState::MouseOn, ButtonState::MouseDown,
+                                  ButtonState::Disabled}) {
             const Color color = state == ButtonState::MouseOn     ? kMouseOn
                                 : state == ButtonState::MouseDown ? kMouseDown
                                                                   : kNormal;
@@ -149,8 +149,7 @@ TEST_F(ImageButtonHostTest, EachLookIsOnScreenBeforeTheHandlerReturns) {
     button.MouseEnter();
     EXPECT_EQ(CountDiffering(test::CaptureWindow(window.Handle(), false), face, kMouseOn, 0), 0);
     button.MouseDown(MouseButton::Left, false);
-    EXPECT_EQ(CountDiffering(test::CaptureWindow(window.Handle(), false), face, kMouseDown, 0),
-              0);
+    EXPECT_EQ(CountDiffering(test::CaptureWindow(window.Handle(), false), face, kMouseDown, 0), 0);
     button.MouseUp(MouseButton::Left, true);  // a click: back to the normal look
     EXPECT_EQ(CountDiffering(test::CaptureWindow(window.Handle(), false), face, kNormal, 0), 0);
     EXPECT_EQ(CountDiffering(test::CaptureWindow(window.Handle(), false), {0, 0, 40, 30},

@@ -1,9 +1,10 @@
 // The resource window's pictures as the program embeds them, and what a damaged picture
 // module does.
+#include "shell/win32/frmRes.h"
+
 #include <gtest/gtest.h>
 
 #include "resources/picture_names.h"
-#include "shell/win32/frmRes.h"
 
 namespace dusk::win32 {
 namespace {
@@ -12,8 +13,9 @@ TEST(TfrmResource, EveryEmbeddedPictureLoadsAtItsSize) {
     TfrmResource resources;
     ASSERT_TRUE(resources.Create(nullptr));
     EXPECT_TRUE(resources.FailedPictures().empty())
-        << "first failed: " << std::string(resources.FailedPictures().front().begin(),
-                                           resources.FailedPictures().front().end());
+        << "first failed: "
+        << std::string(resources.FailedPictures().front().begin(),
+                       resources.FailedPictures().front().end());
     EXPECT_FALSE(::IsWindowVisible(resources.Handle()));
     RECT client{};
     ::GetClientRect(resources.Handle(), &client);
@@ -54,8 +56,8 @@ TEST(TfrmResource, EveryEmbeddedPictureLoadsAtItsSize) {
 }
 
 TEST(TfrmResource, DamagedPicturesStayBlankAndAreListed) {
-    const HMODULE module = ::LoadLibraryExW(L"test_pictures.dll", nullptr,
-                                            LOAD_LIBRARY_AS_DATAFILE);
+    const HMODULE module =
+        ::LoadLibraryExW(L"test_pictures.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
     TfrmResource resources;
     resources.LoadPictures(module);
@@ -63,9 +65,9 @@ TEST(TfrmResource, DamagedPicturesStayBlankAndAreListed) {
     auto listed = [&failed](const wchar_t* stem) {
         return std::find(failed.begin(), failed.end(), stem) != failed.end();
     };
-    EXPECT_TRUE(listed(L"jishi_icon1"));   // a PNG of another size
-    EXPECT_TRUE(listed(L"jishi_icon2"));   // not a PNG
-    EXPECT_TRUE(listed(L"imgBKBlue2"));    // right file kind, no alpha plane, wrong size
+    EXPECT_TRUE(listed(L"jishi_icon1"));           // a PNG of another size
+    EXPECT_TRUE(listed(L"jishi_icon2"));           // not a PNG
+    EXPECT_TRUE(listed(L"imgBKBlue2"));            // right file kind, no alpha plane, wrong size
     EXPECT_TRUE(listed(L"imgListOK_Red_Normal"));  // missing
     EXPECT_FALSE(listed(L"imgBKBlue"));
     EXPECT_EQ(failed.size(), std::size(kPictures) - 1);

@@ -1,10 +1,11 @@
 // The GDI canvas and text against real GDI: where pixels land, how pictures blend, how big
 // text is.
+#include "controls/win32/gdi_canvas.h"
+
 #include <gtest/gtest.h>
 
 #include "controls/test_pictures.h"
 #include "controls/win32/dib_surface.h"
-#include "controls/win32/gdi_canvas.h"
 #include "gui_test_support.h"
 
 namespace dusk::win32 {
@@ -41,9 +42,7 @@ Rect InkBounds(const Picture& picture, Color background) {
 TEST(GdiCanvas, FontHeightIsTheCharacterHeightInPixels) {
     // Tahoma's capitals are about 0.73 of the character height; a cell-height font would come
     // out a fifth smaller.
-    const struct {
-        int pixels, capMin, capMax;
-    } cases[] = {{11, 7, 9}, {12, 8, 10}, {24, 16, 19}};
+    const struct { int pixels, capMin, capMax; } cases[] = {{11, 7, 9}, {12, 8, 10}, {24, 16, 19}};
     for (const auto& c : cases) {
         Surface surface(80, 60);
         const Font font{L"Tahoma", c.pixels, true, 0xFFFFFF};
@@ -88,8 +87,8 @@ TEST(GdiCanvas, PicturesBlendByTheirStraightAlpha) {
     for (int x = 0; x < 5; ++x) {
         const int a = alphas[x];
         auto mix = [a](int top, int below) { return (top * a + below * (255 - a)) / 255; };
-        const Color expected = Color(mix(0xF0, 0x80)) | Color(mix(0xE0, 0x40)) << 8 |
-                               Color(mix(0x10, 0x20)) << 16;
+        const Color expected =
+            Color(mix(0xF0, 0x80)) | Color(mix(0xE0, 0x40)) << 8 | Color(mix(0x10, 0x20)) << 16;
         EXPECT_TRUE(NearlyEqual(pixels.ColorAt(4 + x, 3), expected, 2))
             << "alpha " << a << ": " << std::hex << pixels.ColorAt(4 + x, 3);
     }

@@ -25,8 +25,8 @@ protected:
 
     void SetUp() override {
         ASSERT_TRUE(resources->FailedPictures().empty());
-        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr,
-                                  nullptr, nullptr, nullptr);
+        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
         ASSERT_TRUE(window.Create(owner));
     }
     void TearDown() override { ::DestroyWindow(owner); }
@@ -81,7 +81,8 @@ protected:
         EXPECT_EQ(CountMismatches(pixels, {210, 155}, Crop(panel, {207, 131, 342, 164}), 2), 0);
         // The white title and the caption carry ink where they belong.
         const Rect title{8, 5, 160, 20};
-        const int white = title.Width() * title.Height() - CountDiffering(pixels, title, 0xFFFFFF, 40);
+        const int white =
+            title.Width() * title.Height() - CountDiffering(pixels, title, 0xFFFFFF, 40);
         EXPECT_GT(white, 40);
         EXPECT_GT(CountDiffering(pixels, {100, 36, 300, 52}, colours.innerPanel, 40), 40);
     }
@@ -109,8 +110,8 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
             const Picture screen = test::CaptureWindow(window.Handle());
             ExpectLayout(screen, 3, 0);
             EXPECT_EQ(screen, window.RenderClient());  // on screen exactly as painted
-            EXPECT_TRUE(test::SaveArtifact(screen, std::string("countdown_") + names[code] +
-                                                       ".png"));
+            EXPECT_TRUE(
+                test::SaveArtifact(screen, std::string("countdown_") + names[code] + ".png"));
         });
         PostTicks(31);
         EXPECT_FALSE(window.RunCountdown());
@@ -200,6 +201,7 @@ TEST_F(CountdownWindowTest, ASecondRequestWaitsForTheRunningCountdown) {
     PostTicks(10);
     steps.Post([&] {
         PostTicks(21);
+        steps.Post([] { ADD_FAILURE() << "the second request restarted the count"; });
         nestedResult = window.RunCountdown();  // runs the rest of this countdown's ticks
         EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     });

@@ -104,9 +104,9 @@ protected:
         EXPECT_GT(CountDiffering(pixels, {35, 189, 220, 203}, colours.innerPanel, 60), 30);
         // The box fitted itself to its caption; the panel shows where its design width ended.
         EXPECT_LT(box.Width(), 201);
-        EXPECT_EQ(CountDiffering(pixels, {17 + box.Width(), 189, 17 + 201, 203},
-                                 colours.innerPanel, 0),
-                  0);
+        EXPECT_EQ(
+            CountDiffering(pixels, {17 + box.Width(), 189, 17 + 201, 203}, colours.innerPanel, 0),
+            0);
     }
 
     static TfrmResource* resources;
@@ -133,8 +133,8 @@ TEST_F(NoticeWindowTest, LaysOutPanelPicturesBoxAndButtonInEachSkin) {
             ExpectLayout(screen);
             EXPECT_EQ(::SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
             if (code == 1 || code == 3) {
-                EXPECT_TRUE(test::SaveArtifact(screen, std::string("notice_") + names[code] +
-                                                           ".png"));
+                EXPECT_TRUE(
+                    test::SaveArtifact(screen, std::string("notice_") + names[code] + ".png"));
             }
             ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);  // closes without storing
         });
@@ -181,14 +181,14 @@ TEST_F(NoticeWindowTest, UntickedOkStoresNothingAndTheNoticeComesBack) {
 }
 
 TEST_F(NoticeWindowTest, CentresOverTheMainWindowOrElseTheScreen) {
-    const HWND main = ::CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 40, 60,
-                                        600, 400, nullptr, nullptr, nullptr, nullptr);
+    const HWND main = ::CreateWindowExW(0, L"STATIC", L"main", WS_POPUP | WS_VISIBLE, 40, 60, 600,
+                                        400, nullptr, nullptr, nullptr, nullptr);
     const struct {
         HWND mainWindow;
         POINT centre;
-    } cases[] = {{main, {340, 260}},
-                 {nullptr,
-                  {::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2}}};
+    } cases[] = {
+        {main, {340, 260}},
+        {nullptr, {::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2}}};
     for (const auto& c : cases) {
         window.SetMainWindow(c.mainWindow);
         steps.Post([&] {
