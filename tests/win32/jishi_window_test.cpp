@@ -110,6 +110,7 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
             const Picture screen = test::CaptureWindow(window.Handle());
             ExpectLayout(screen, 3, 0);
             EXPECT_EQ(screen, window.RenderClient());  // on screen exactly as painted
+            EXPECT_EQ(window.LastFramePicture(), &SkinPicture(resources->frames, code));
             EXPECT_TRUE(
                 test::SaveArtifact(screen, std::string("countdown_") + names[code] + ".png"));
         });
