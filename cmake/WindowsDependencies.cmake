@@ -5,6 +5,8 @@ if(NOT DUSK_LIBPNG_SOURCE_DIR OR NOT IS_DIRECTORY "${DUSK_LIBPNG_SOURCE_DIR}")
     message(FATAL_ERROR "libpng sources not found in ${DUSK_DEPS_DIR}; run scripts/setup.sh")
 endif()
 
+# Static zlib, so the program needs no zlib1.dll.
+set(ZLIB_USE_STATIC_LIBS ON)
 find_package(ZLIB REQUIRED)
 
 set(PNG_SHARED OFF CACHE BOOL "" FORCE)
