@@ -22,7 +22,11 @@ if [ -z "${DISPLAY:-}" ]; then
     sleep 1
 fi
 bash "$here/wine-prefix.sh"
-wineserver -p 600  # one server for the whole run: each test starts faster
+# One server and one set of Wine's own services for the whole run, so each test starts faster.
+# The services are started here with their output detached: started by a test, they would hold
+# its output pipe open and ctest would wait for them.
+wineserver -p600
+"$DUSK_WINE" wineboot >/dev/null 2>&1 </dev/null
 
 printf 'subdirs("native")\nsubdirs("%s")\n' "$DUSK_TEST_BUILD" > build/CTestTestfile.cmake
 ctest --test-dir build --output-on-failure -j "$(nproc)"
