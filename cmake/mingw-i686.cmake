@@ -1,16 +1,4 @@
-# Cross-compiles for 32-bit Windows with MinGW-w64 (i686, posix threads); tests run under Wine.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 32-bit Windows with MinGW-w64 (i686, posix threads): the shipped program.
 set(CMAKE_SYSTEM_PROCESSOR i686)
-
 set(DUSK_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${DUSK_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${DUSK_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${DUSK_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${DUSK_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)

@@ -1,17 +1,5 @@
-# Cross-compiles for 64-bit Windows with MinGW-w64 (x86_64, posix threads): the Wine tests run this
-# build where the machine cannot execute 32-bit code.
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles the same sources for 64-bit Windows (x86_64, posix threads): the Wine tests run
+# this build where the machine cannot execute 32-bit code.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
-
 set(DUSK_MINGW_PREFIX x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${DUSK_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${DUSK_MINGW_PREFIX}-g++-posix)
-set(CMAKE_RC_COMPILER ${DUSK_MINGW_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${DUSK_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-
-set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec.sh)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-common.cmake)
