@@ -8,7 +8,8 @@ packages=(
     cmake ninja-build g++ pkg-config dpkg-dev
     libpng-dev zlib1g-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
     gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
-    wine wine32:i386 xvfb xauth x11-utils xdotool imagemagick
+    gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine wine32:i386 wine64 xvfb xauth x11-utils xdotool imagemagick file
 )
 
 missing=()
@@ -37,7 +38,7 @@ if [ ${#missing[@]} -gt 0 ] || [ $need_update -eq 1 ]; then
 fi
 if [ ${#missing[@]} -gt 0 ]; then
     echo "Installing: ${missing[*]}"
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -q "${missing[@]}"
 fi
 
 # libpng for Windows is built from Debian's source package.
