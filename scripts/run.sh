@@ -22,7 +22,13 @@ export DISPLAY=$display
 sleep 1
 bash "$here/wine-prefix.sh"
 "$DUSK_WINE" "$exe" &
+program_pid=$!
 sleep "${DUSK_RUN_SECONDS:-8}"
+if ! kill -0 "$program_pid" 2>/dev/null; then
+    wait "$program_pid" && status=0 || status=$?
+    echo "DuskRelay.exe ended early (exit code $status)" >&2
+    exit 1
+fi
 mkdir -p build/screenshots
 shot="$dusk_repo/build/screenshots/run-$(date +%Y%m%d-%H%M%S).png"
 import -window root "$shot"
