@@ -147,6 +147,8 @@ std::wstring RegionalFormats::FormatLongTime(DateTime moment) const {
     AppendNumber(time, parts.second, 2);
     if (!settings_.twelveHourClock) return time;
     const std::wstring& marker = parts.hour < 12 ? settings_.amText : settings_.pmText;
+    // An empty marker gets no blank: a dangling blank would not read back.
+    if (marker.empty()) return time;
     return settings_.markerBeforeTime ? marker + L" " + time : time + L" " + marker;
 }
 
@@ -202,7 +204,10 @@ std::optional<std::int64_t> RegionalFormats::ParseLongTime(std::wstring_view tex
     }
 
     int hour24 = *hour;
-    if (am || pm) {
+    // A 12-hour region with an empty morning marker writes morning times without one.
+    const bool unmarkedMorning = !pm && settings_.twelveHourClock && settings_.amText.empty() &&
+                                 !settings_.pmText.empty() && hour24 >= 1 && hour24 <= 12;
+    if (am || pm || unmarkedMorning) {
         if (hour24 < 1 || hour24 > 12) return std::nullopt;
         hour24 = hour24 % 12 + (pm ? 12 : 0);
     }

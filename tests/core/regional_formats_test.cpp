@@ -89,6 +89,31 @@ TEST(RegionalFormatsTest, ReadsTimesWrittenWithoutMarkerAsTwentyFourHourTimes) {
     EXPECT_EQ(korea.ParseLongTime(L"오전 12:30:00"), 30 * 60000);
 }
 
+TEST(RegionalFormatsTest, TwelveHourRegionWithEmptyMorningMarkerReadsItsOwnTexts) {
+    RegionalSettings settings = FixedRegionSettings("en-US");
+    settings.amText.clear();
+    struct Case {
+        bool markerBeforeTime;
+        int hour;
+        const wchar_t* text;
+    };
+    const Case cases[] = {
+        {false, 0, L"12:30:00"},    {false, 9, L"9:30:00"}, {false, 12, L"12:30:00 PM"},
+        {false, 21, L"9:30:00 PM"}, {true, 0, L"12:30:00"}, {true, 21, L"PM 9:30:00"},
+    };
+    for (const Case& c : cases) {
+        settings.markerBeforeTime = c.markerBeforeTime;
+        const RegionalFormats formats(settings);
+        const DateTime moment = At(2016, 12, 24, c.hour, 30);
+        EXPECT_EQ(formats.FormatLongTime(moment), c.text);
+        EXPECT_EQ(formats.ParseLongTime(c.text), moment.TimeOfDayMs()) << c.text;
+        EXPECT_EQ(formats.ParseDateTime(formats.FormatDateTime(moment)), moment) << c.text;
+    }
+    // Unmarked hours outside 1 to 12 still read as 24-hour times.
+    EXPECT_EQ(RegionalFormats(settings).ParseLongTime(L"21:30:00"),
+              21 * DateTime::kMsPerHour + 30 * 60000);
+}
+
 TEST(RegionalFormatsTest, TextsThatDoNotReadBackGiveNothing) {
     struct Case {
         std::string region;
