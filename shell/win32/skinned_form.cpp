@@ -46,13 +46,7 @@ Picture SkinnedForm::RenderClient() {
 
 bool SkinnedForm::ShowModal(const std::function<void()>& show) {
     const bool joining = IsModal();
-    if (!joining) {
-        const HWND owner = ::GetWindow(Handle(), GW_OWNER);
-        if (owner != nullptr && ::IsWindowEnabled(owner)) {
-            ::EnableWindow(owner, FALSE);
-            disabledOwner_ = owner;
-        }
-    }
+    if (!joining) DisableOthers();
     ++modalDepth_;
     if (!joining) show();
     bool quit = false;
@@ -68,7 +62,7 @@ bool SkinnedForm::ShowModal(const std::function<void()>& show) {
         ::DispatchMessageW(&message);
     }
     --modalDepth_;
-    if (!joining) EnableOwner();
+    if (!joining) EnableOthers();
     if (quit) {
         ::ShowWindow(Handle(), SW_HIDE);
         ::PostQuitMessage(int(message.wParam));  // the outer loop must end too
@@ -77,13 +71,33 @@ bool SkinnedForm::ShowModal(const std::function<void()>& show) {
 }
 
 void SkinnedForm::CloseModal() {
-    // The owner comes back first, so that the system activates it when this window hides.
-    EnableOwner();
+    // The others come back first, so that the system activates one of them when this one hides.
+    EnableOthers();
     ::ShowWindow(Handle(), SW_HIDE);
 }
 
-void SkinnedForm::EnableOwner() {
-    if (disabledOwner_ != nullptr) ::EnableWindow(std::exchange(disabledOwner_, nullptr), TRUE);
+void SkinnedForm::DisableOthers() {
+    // The owner may be a hidden window; the visible ones (the main window among them) must not
+    // take input either while this window is modal.
+    const auto collect = [](HWND window, LPARAM self) -> BOOL {
+        auto* form = reinterpret_cast<SkinnedForm*>(self);
+        if (window != form->Handle() && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+            form->disabled_.push_back(window);
+        }
+        return TRUE;
+    };
+    ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(this));
+    const HWND owner = ::GetWindow(Handle(), GW_OWNER);
+    if (owner != nullptr && !::IsWindowVisible(owner) && ::IsWindowEnabled(owner)) {
+        disabled_.push_back(owner);
+    }
+    for (const HWND window : disabled_) ::EnableWindow(window, FALSE);
+}
+
+void SkinnedForm::EnableOthers() {
+    for (const HWND window : std::exchange(disabled_, {})) {
+        if (::IsWindow(window)) ::EnableWindow(window, TRUE);
+    }
 }
 
 void SkinnedForm::CentreOn(const RECT& area) {

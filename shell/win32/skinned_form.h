@@ -40,8 +40,9 @@ protected:
     bool CreateForm(const Layout& layout, HWND owner);
 
     // Runs show(), which shows the window, then the messages until the window hides; the owner
-    // is disabled meanwhile. A call while the window is already modal waits for that showing to
-    // end instead. False when the application quit meanwhile (the quit is passed on).
+    // and every other visible window of the thread are disabled meanwhile. A call while the
+    // window is already modal waits for that showing to end instead. False when the application
+    // quit meanwhile (the quit is passed on).
     bool ShowModal(const std::function<void()>& show);
     // Hides the window; the modal showing returns.
     void CloseModal();
@@ -61,7 +62,8 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void EnableOwner();
+    void DisableOthers();
+    void EnableOthers();
     void FormPaint(Canvas& canvas);
     void FormMouseDown();
     void FormResize();
@@ -78,7 +80,7 @@ private:
     bool draggingEnabled_ = false;
     bool trackingLeave_ = false;
     int modalDepth_ = 0;
-    HWND disabledOwner_ = nullptr;  // disabled by the modal showing, enabled again at its end
+    std::vector<HWND> disabled_;  // by the modal showing, enabled again at its end
     std::vector<ImageButtonHost*> buttons_;
 };
 

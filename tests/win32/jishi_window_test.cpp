@@ -120,10 +120,14 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
 }
 
 TEST_F(CountdownWindowTest, ShowsTopmostCentredAndModalThenHides) {
+    // Another window on screen, as the main window is: it must take no input meanwhile.
+    const HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 10,
+                                         10, nullptr, nullptr, nullptr, nullptr);
     steps.Post([&] {
         EXPECT_TRUE(::IsWindowVisible(window.Handle()));
         EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
         EXPECT_FALSE(::IsWindowEnabled(owner));
+        EXPECT_FALSE(::IsWindowEnabled(other));
         RECT bounds{};
         ::GetWindowRect(window.Handle(), &bounds);
         EXPECT_EQ(bounds.right - bounds.left, 369);
@@ -138,7 +142,9 @@ TEST_F(CountdownWindowTest, ShowsTopmostCentredAndModalThenHides) {
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_TRUE(::IsWindow(window.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(owner));
+    EXPECT_TRUE(::IsWindowEnabled(other));
     EXPECT_FALSE(window.Logic().dao_jishi_timer.Enabled());
+    ::DestroyWindow(other);
 }
 
 TEST_F(CountdownWindowTest, TicksRunDownToZeroAndCloseOnTheTickShowingIt) {
