@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
@@ -9,8 +10,23 @@
 namespace dusk::win32 {
 
 namespace {
+
 constexpr WPARAM kMoveByCaption = 0xF012;  // SC_MOVE | HTCAPTION: drag from any point
+
+struct EnabledWindows {
+    HWND except;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM found) {
+    auto& list = *reinterpret_cast<EnabledWindows*>(found);
+    if (window != list.except && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
+        list.windows.push_back(window);
+    }
+    return TRUE;
 }
+
+}  // namespace
 
 SkinnedForm::SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode,
                          Companion& companion)
@@ -79,14 +95,10 @@ void SkinnedForm::CloseModal() {
 void SkinnedForm::DisableOthers() {
     // The owner may be a hidden window; the visible ones (the main window among them) must not
     // take input either while this window is modal.
-    const auto collect = [](HWND window, LPARAM self) -> BOOL {
-        auto* form = reinterpret_cast<SkinnedForm*>(self);
-        if (window != form->Handle() && ::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-            form->disabled_.push_back(window);
-        }
-        return TRUE;
-    };
-    ::EnumThreadWindows(::GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(this));
+    EnabledWindows found{Handle(), {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabledWindow,
+                        reinterpret_cast<LPARAM>(&found));
+    disabled_ = std::move(found.windows);
     const HWND owner = ::GetWindow(Handle(), GW_OWNER);
     if (owner != nullptr && !::IsWindowVisible(owner) && ::IsWindowEnabled(owner)) {
         disabled_.push_back(owner);
