@@ -1,5 +1,6 @@
 #include "shell/win32/jishi_frm.h"
 
+#include "shell/win32/dialog_button.h"
 #include "shell/win32/skin_colours.h"
 
 namespace dusk::win32 {
@@ -30,24 +31,10 @@ CountdownWindow::CountdownWindow(const TfrmResource& resources, CountdownState& 
     label1_.caption = L"Tolvane Dusk Relay";
     label1_.font = {L"Tahoma", 12, true, 0xFFFFFF};
 
-    // As the form loads it: plain values first, the picture list last, which starts the
-    // button blue and composes its first look.
-    btnCancel_.SetEnableAnimation(false);
-    btnCancel_.SetAnimationStart(0);
-    btnCancel_.SetAnimationEnd(127);
-    btnCancel_.SetAnimationParam(2);
-    btnCancel_.SetCaption(L"Cancel Task");
-    btnCancel_.SetFont({L"Tahoma", 12, true, 0x9D4700});
-    btnCancel_.SetFontDisable({L"Tahoma", 11, true, 0x808080});
-    btnCancel_.SetCaptionAlign(taCenter);
-    btnCancel_.SetCaptionLeft(6);
-    btnCancel_.SetCaptionTop(-1);
-    btnCancel_.SetPicSmallNormal(resources.taskCancelSmall);
-    btnCancel_.SetPicSmallPosLeft(13);
-    btnCancel_.SetPicSmallPosTop(8);
-    btnCancel_.SetNeedStretch(true);
-    btnCancel_.SetBounds(207, 131, 135, 33);
-    btnCancel_.SetPicImageList(&resources.imgListOK);
+    LoadDialogButton(btnCancel_,
+                     {L"Cancel Task", 12, 6, {207, 131, 207 + 135, 131 + 33},
+                      &resources.taskCancelSmall, {13, 8}},
+                     resources.imgListOK);
     btnCancel_.OnClick = [this] { logic_.btnCancelClick(); };
 }
 

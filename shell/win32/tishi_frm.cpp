@@ -1,5 +1,6 @@
 #include "shell/win32/tishi_frm.h"
 
+#include "shell/win32/dialog_button.h"
 #include "shell/win32/skin_colours.h"
 
 namespace dusk::win32 {
@@ -35,19 +36,8 @@ NoticeWindow::NoticeWindow(const TfrmResource& resources, Ttishi_frm& logic,
     box.SetPicImageList(&resources.XCheckBoxPicList2);
     box.SetParent(&panel_);
 
-    btnOk_.SetEnableAnimation(false);
-    btnOk_.SetAnimationStart(0);
-    btnOk_.SetAnimationEnd(127);
-    btnOk_.SetAnimationParam(2);
-    btnOk_.SetCaption(L"OK");
-    btnOk_.SetFont({L"Tahoma", 11, true, 0x9D4700});
-    btnOk_.SetFontDisable({L"Tahoma", 11, true, 0x808080});
-    btnOk_.SetCaptionAlign(taCenter);
-    btnOk_.SetCaptionLeft(1);
-    btnOk_.SetCaptionTop(-1);
-    btnOk_.SetNeedStretch(true);
-    btnOk_.SetBounds(256, 156, 90, 33);
-    btnOk_.SetPicImageList(&resources.imgListOK);
+    LoadDialogButton(btnOk_, {L"OK", 11, 1, {256, 156, 256 + 90, 156 + 33}, nullptr, {}},
+                     resources.imgListOK);
     btnOk_.OnClick = [this] { logic_.btnOkClick(); };
 }
 
