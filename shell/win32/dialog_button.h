@@ -12,7 +12,7 @@ struct DialogButtonLayout {
     std::wstring caption;
     int fontHeight = 11;
     int captionLeft = 0;
-    Rect bounds;                          // left, top, right, bottom in the panel
+    Rect bounds;  // left, top, right, bottom in the panel
     const Picture* smallPicture = nullptr;
     Point smallPictureAt;
 };

@@ -32,8 +32,12 @@ CountdownWindow::CountdownWindow(const TfrmResource& resources, CountdownState& 
     label1_.font = {L"Tahoma", 12, true, 0xFFFFFF};
 
     LoadDialogButton(btnCancel_,
-                     {L"Cancel Task", 12, 6, {207, 131, 207 + 135, 131 + 33},
-                      &resources.taskCancelSmall, {13, 8}},
+                     {L"Cancel Task",
+                      12,
+                      6,
+                      {207, 131, 207 + 135, 131 + 33},
+                      &resources.taskCancelSmall,
+                      {13, 8}},
                      resources.imgListOK);
     btnCancel_.OnClick = [this] { logic_.btnCancelClick(); };
 }
