@@ -16,7 +16,7 @@ constexpr int kAnswerNo = 7;
 
 // The two texts of the operating-system record that the program uses.
 struct OsInfo {
-    std::wstring osFamily;        // "98", "me", "nt", "2000", "2003", or contains "xp", "windows10"...
+    std::wstring osFamily;  // "98", "me", "nt", "2000", "2003", or contains "xp", "windows10"...
     std::wstring taskNameSuffix;  // appended to the scheduled task's name; its account name
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "controls/geometry.h"
+#include "base/geometry.h"
 #include "controls/picture.h"
 
 namespace dusk {

@@ -1,8 +1,8 @@
 #pragma once
 #include <functional>
 
+#include "base/geometry.h"
 #include "controls/canvas.h"
-#include "controls/geometry.h"
 
 namespace dusk {
 

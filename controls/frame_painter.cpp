@@ -2,24 +2,7 @@
 
 namespace dusk {
 
-const Picture& SkinPicture(const SkinPictures& pictures, std::uint8_t skinCode) {
-    switch (skinCode) {
-        case 5:
-            return pictures.red;
-        case 4:
-            return pictures.yellow;
-        case 2:
-            return pictures.green;
-        case 3:
-            return pictures.black;
-        default:
-            return pictures.blue;
-    }
-}
-
-const Picture& PaintFrame(Canvas& canvas, int width, int height, std::uint8_t skinCode,
-                          const SkinPictures& frames) {
-    const Picture& frame = SkinPicture(frames, skinCode);
+void PaintFrame(Canvas& canvas, int width, int height, const Picture& frame) {
     const int w = width;
     const int h = height;
     struct Piece {
@@ -38,17 +21,14 @@ const Picture& PaintFrame(Canvas& canvas, int width, int height, std::uint8_t sk
         {{0, 15, 5, h - 5}, {0, 15, 5, 17}},        // left edge
     };
     for (const Piece& piece : pieces) canvas.StretchCopy(frame, piece.from, piece.to);
-    return frame;
 }
 
-void PaintMainWindowExtras(Canvas& canvas, int width, int height, std::uint8_t skinCode,
-                           const SkinPictures& corners) {
+void PaintMainWindowExtras(Canvas& canvas, int width, int height, const Picture& corner) {
     constexpr Color kWhite = 0xFFFFFF;
     constexpr Color kLine = 0x666666;
     const int w = width;
     const int h = height;
-    // Every skin's corner sits where the blue one would.
-    canvas.DrawPicture(SkinPicture(corners, skinCode), {w - corners.blue.Width(), 0});
+    canvas.DrawPicture(corner, {w - corner.Width(), 0});
     canvas.DrawRectangle({14, 65, w - 14, h - 38}, kWhite, kWhite);
     canvas.DrawRectangle({20, h - 38, w - 20, h - 32}, kWhite, kWhite);
     canvas.DrawRectangle({14, 65, w - 14, 66}, kLine, kWhite);

@@ -4,7 +4,7 @@
 #include <span>
 #include <vector>
 
-#include "controls/geometry.h"
+#include "base/geometry.h"
 
 namespace dusk {
 

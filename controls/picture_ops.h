@@ -1,5 +1,5 @@
 #pragma once
-#include "controls/geometry.h"
+#include "base/geometry.h"
 #include "controls/picture.h"
 
 namespace dusk {

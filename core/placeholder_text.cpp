@@ -1,6 +1,6 @@
 #include "core/placeholder_text.h"
 
-#include "core/text_case.h"
+#include "base/text_case.h"
 
 namespace dusk {
 

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "core/text_case.h"
+#include "base/text_case.h"
 
 namespace dusk {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/date_time.h"
+#include "base/date_time.h"
 #include "core/regional_settings.h"
 
 namespace dusk {

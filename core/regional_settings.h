@@ -7,7 +7,7 @@ namespace dusk {
 // Formatting and parsing over them is portable (RegionalFormats).
 struct RegionalSettings {
     std::wstring timeSeparator = L":";
-    bool hourLeadingZero = false;   // "09:30:00" rather than "9:30:00"
+    bool hourLeadingZero = false;  // "09:30:00" rather than "9:30:00"
     bool twelveHourClock = true;
     std::wstring amText = L"AM";
     std::wstring pmText = L"PM";

@@ -11,7 +11,7 @@ SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime
     // A text that does not read back names no moment to wait for: rejected like a past one.
     const auto due = formats.ParseDateTime(SpecifiedDueText(date, timeOfDay, formats));
     if (due && now < *due) return {true, {}};
-    return {false, SubstitutePlaceholders(catalogue.Text(CatalogueEntry::Lbl_lan12),
+    return {false, SubstitutePlaceholders(catalogue.Text(CatalogueEntry::SelectLaterTime),
                                           {{L"%s", formats.FormatDefault(now)}})};
 }
 
@@ -19,13 +19,13 @@ bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesTex
                        Companion& companion, WindowHandle owner,
                        const MessageCatalogue& catalogue) {
     if (hoursText != L"0" || minutesText != L"0") return true;
-    ShowWarning(companion, owner, catalogue, catalogue.Text(CatalogueEntry::Lbl_lan5));
+    ShowWarning(companion, owner, catalogue, catalogue.Text(CatalogueEntry::SetTheDelay));
     return false;
 }
 
 void ShowWarning(Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue,
                  const std::wstring& text) {
-    companion.ShowMessageBox(owner, text, catalogue.Text(CatalogueEntry::Lbl_lan2), kMbWarning);
+    companion.ShowMessageBox(owner, text, catalogue.Text(CatalogueEntry::AppTitle), kMbWarning);
 }
 
 }  // namespace dusk

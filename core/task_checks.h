@@ -2,10 +2,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/date_time.h"
 #include "companion/companion.h"
-#include "core/date_time.h"
+#include "core/message_catalogue.h"
 #include "core/regional_formats.h"
-#include "shell/message_catalogue.h"
 
 namespace dusk {
 

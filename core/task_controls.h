@@ -2,9 +2,9 @@
 #include <array>
 #include <cstdint>
 
-#include "controls/XCheckBox.h"
-#include "core/control_models.h"
-#include "core/date_time.h"
+#include "base/control_models.h"
+#include "base/date_time.h"
+#include "controls/image_check_box.h"
 
 namespace dusk {
 
@@ -17,25 +17,25 @@ struct TaskControls {
     TaskControls& operator=(const TaskControls&) = delete;
 
     // Radio buttons in action-code order.
-    TXCheckBox Radio_shut, Radio_Log, Radio_Stand, Radio_Hib;
-    TXCheckBox Daily_R, Do_Action_R, Waite_R;
+    ImageCheckBox shutDownRadio, logOffRadio, standByRadio, hibernateRadio;
+    ImageCheckBox dailyBox, specifiedBox, fromNowBox;
 
-    DateTimePickerModel Daily_time_P;   // time of day
-    DateTimePickerModel Action_Date_P;  // date
-    DateTimePickerModel Action_Time_P;  // time of day
+    DateTimePickerModel dailyTimePicker;      // time of day
+    DateTimePickerModel specifiedDatePicker;  // date
+    DateTimePickerModel specifiedTimePicker;  // time of day
 
-    DigitFieldModel waitfor_hour_E;
-    DigitFieldModel Waitfor_m_E;
-    UpDownModel UpDown1;  // hours, 0 to 100
-    UpDownModel UpDown2;  // minutes, 0 to 60
+    DigitFieldModel delayHoursField;
+    DigitFieldModel delayMinutesField;
+    UpDownModel delayHoursUpDown;    // hours, 0 to 100
+    UpDownModel delayMinutesUpDown;  // minutes, 0 to 60
 
-    std::array<TXCheckBox*, 4> ActionRadios() {
-        return {&Radio_shut, &Radio_Log, &Radio_Stand, &Radio_Hib};
+    std::array<ImageCheckBox*, 4> ActionRadios() {
+        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio};
     }
-    std::array<const TXCheckBox*, 4> ActionRadios() const {
-        return {&Radio_shut, &Radio_Log, &Radio_Stand, &Radio_Hib};
+    std::array<const ImageCheckBox*, 4> ActionRadios() const {
+        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio};
     }
-    std::array<TXCheckBox*, 3> TriggerBoxes() { return {&Daily_R, &Do_Action_R, &Waite_R}; }
+    std::array<ImageCheckBox*, 3> TriggerBoxes() { return {&dailyBox, &specifiedBox, &fromNowBox}; }
 };
 
 // The code of the first checked action radio button, kActionNone when none is checked.

@@ -15,17 +15,16 @@ constexpr std::int32_t kActionStandByAlias = 4;  // performed as stand by; never
 
 struct ActionInfo {
     std::int32_t code;
-    std::wstring_view radioButton;  // component name of its radio button
     std::wstring_view caption;
     std::wstring_view keyword;  // the action's name in a scheduled task's parameters
 };
 
 // In radio-button order; the index is the action code.
 constexpr std::array<ActionInfo, 4> kActions = {{
-    {kActionShutDown, L"Radio_shut", L"Shut down", L"Shutdown"},
-    {kActionLogOff, L"Radio_Log", L"Log off", L"Logoff"},
-    {kActionStandBy, L"Radio_Stand", L"Stand by", L"Standby"},
-    {kActionHibernate, L"Radio_Hib", L"Hibernate", L"Hibernate"},
+    {kActionShutDown, L"Shut down", L"Shutdown"},
+    {kActionLogOff, L"Log off", L"Logoff"},
+    {kActionStandBy, L"Stand by", L"Standby"},
+    {kActionHibernate, L"Hibernate", L"Hibernate"},
 }};
 
 // The stand-by caption on Windows Vista and later.

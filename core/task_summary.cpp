@@ -1,19 +1,19 @@
 #include "core/task_summary.h"
 
 #include "core/placeholder_text.h"
-#include "core/registry_option.h"
+#include "core/stored_settings.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
 
 namespace {
 
-bool IsChecked(const TXCheckBox& box) { return box.Status() == csChecked; }
+bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus::Checked; }
 
 // The caption of the checked action radio button (the last one, should several be checked).
 std::wstring ActionName(const TaskControls& controls) {
     std::wstring name;
-    for (const TXCheckBox* radio : controls.ActionRadios()) {
+    for (const ImageCheckBox* radio : controls.ActionRadios()) {
         if (IsChecked(*radio)) name = radio->Caption();
     }
     return name;
@@ -28,8 +28,8 @@ const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& tas
     }
     if (task.FromNowDueText.empty()) {
         task.FromNowDueText =
-            FormatDelayedDue(now, DelayFieldValue(controls.waitfor_hour_E.Text()),
-                             DelayFieldValue(controls.Waitfor_m_E.Text()), formats);
+            FormatDelayedDue(now, DelayFieldValue(controls.delayHoursField.Text()),
+                             DelayFieldValue(controls.delayMinutesField.Text()), formats);
     }
     return task.FromNowDueText;
 }
@@ -42,27 +42,27 @@ std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
     using enum CatalogueEntry;
     const std::wstring action = ActionName(controls);
     std::wstring summary;
-    if (IsChecked(controls.Daily_R)) {
+    if (IsChecked(controls.dailyBox)) {
         summary = SubstitutePlaceholders(
-            catalogue.Text(Lbl_lan15),
-            {{L"n%", action}, {L"s%", formats.FormatLongTime(controls.Daily_time_P.Value())}});
+            catalogue.Text(DailySummary),
+            {{L"n%", action}, {L"s%", formats.FormatLongTime(controls.dailyTimePicker.Value())}});
     }
-    if (IsChecked(controls.Do_Action_R)) {
-        const std::wstring due = SpecifiedDueText(controls.Action_Date_P.Value(),
-                                                  controls.Action_Time_P.Value(), formats);
+    if (IsChecked(controls.specifiedBox)) {
+        const std::wstring due = SpecifiedDueText(controls.specifiedDatePicker.Value(),
+                                                  controls.specifiedTimePicker.Value(), formats);
         summary =
-            SubstitutePlaceholders(catalogue.Text(Lbl_lan16), {{L"n%", action}, {L"s%", due}});
+            SubstitutePlaceholders(catalogue.Text(OnceSummary), {{L"n%", action}, {L"s%", due}});
     }
-    if (IsChecked(controls.Waite_R)) {
+    if (IsChecked(controls.fromNowBox)) {
         if (IsTaskSet(task.TaskStatus)) {
             summary = SubstitutePlaceholders(
-                catalogue.Text(Lbl_lan16),
+                catalogue.Text(OnceSummary),
                 {{L"n%", action}, {L"s%", FromNowDueText(controls, task, store, now, formats)}});
         } else {
-            summary = SubstitutePlaceholders(catalogue.Text(Lbl_lan17),
+            summary = SubstitutePlaceholders(catalogue.Text(FromNowSummary),
                                              {{L"n%", action},
-                                              {L"h%", controls.waitfor_hour_E.Text()},
-                                              {L"m%", controls.Waitfor_m_E.Text()}});
+                                              {L"h%", controls.delayHoursField.Text()},
+                                              {L"m%", controls.delayMinutesField.Text()}});
         }
     }
     return summary;

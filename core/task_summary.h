@@ -1,12 +1,12 @@
 #pragma once
 #include <string>
 
-#include "core/date_time.h"
+#include "base/date_time.h"
+#include "base/settings_store.h"
+#include "core/message_catalogue.h"
 #include "core/regional_formats.h"
-#include "core/settings_store.h"
 #include "core/task_controls.h"
 #include "core/task_model.h"
-#include "shell/message_catalogue.h"
 
 namespace dusk {
 

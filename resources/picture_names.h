@@ -3,7 +3,7 @@
 // Stems of picture-list entries are <list>_<colour>_<state> for buttons (colour Blue, Green,
 // Black, Yellow, Red; state Normal, MouseOn, MouseDown, Disabled) and <list>_<check>_<look> for
 // check boxes (check Checked, Grayed, UnChecked; look Normal, MouseOn, Disabled, MouseDown).
-// A state that a list does not have is absent here. resources/generator draws the pictures and
+// A state that a list does not have is absent here. tools/picture_generator draws the pictures and
 // checks every one against this table.
 #pragma once
 

@@ -6,9 +6,9 @@
 #include <cstring>
 #include <string>
 
+#include "base/settings_store.h"
+#include "base/win32/registry_settings_store.h"
 #include "companion/os_info_texts.h"
-#include "core/settings_store.h"
-#include "core/win32/registry_settings_store.h"
 
 namespace dusk::vimbly {
 namespace {

@@ -1,6 +1,6 @@
 #include "companion/dll/skin_memory.h"
 
-#include "core/win32/registry_settings_store.h"
+#include "base/win32/registry_settings_store.h"
 
 namespace dusk::vimbly {
 namespace {

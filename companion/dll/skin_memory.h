@@ -4,7 +4,7 @@
 namespace dusk::vimbly {
 
 // The skin last shown is remembered per user, in the companion's own key
-// HKEY_CURRENT_USER\Software\Tolvane\Vimbly, value "Skin" (the TButtonColor, 0 to 4).
+// HKEY_CURRENT_USER\Software\Tolvane\Vimbly, value "Skin" (the ButtonColor, 0 to 4).
 
 // The skin code to start with: the remembered colour + 1, or 1 (Blue) when nothing usable is
 // remembered (missing, not an integer, or out of range).

@@ -1,11 +1,12 @@
 #include "controls/win32/check_box_window.h"
 
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
 
 namespace dusk::win32 {
 
-CheckBoxWindow::CheckBoxWindow(TXCheckBox& box) : box_(box) {
+CheckBoxWindow::CheckBoxWindow(ImageCheckBox& box) : box_(box) {
     box_.host.RepaintNow = [this] {
         if (Handle() == nullptr) return;
         ::InvalidateRect(Handle(), nullptr, FALSE);
@@ -16,7 +17,7 @@ CheckBoxWindow::CheckBoxWindow(TXCheckBox& box) : box_(box) {
 
 bool CheckBoxWindow::Create(HWND window, Point origin) {
     Fit();
-    Creation creation{L"TXCheckBox"};
+    Creation creation{L"ImageCheckBox"};
     creation.classStyle = CS_DBLCLKS;
     creation.style = WS_CHILD | WS_VISIBLE;
     const int left = origin.x + box_.Left();

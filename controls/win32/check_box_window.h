@@ -1,6 +1,6 @@
 #pragma once
-#include "controls/XCheckBox.h"
-#include "controls/win32/window_base.h"
+#include "base/win32/window_base.h"
+#include "controls/image_check_box.h"
 
 namespace dusk::win32 {
 
@@ -9,7 +9,7 @@ namespace dusk::win32 {
 // A double click arrives as a press that starts no click, so it toggles the box once.
 class CheckBoxWindow : public WindowBase {
 public:
-    explicit CheckBoxWindow(TXCheckBox& box);
+    explicit CheckBoxWindow(ImageCheckBox& box);
 
     // The child of `window` at the box's bounds; `origin` is where the box's parent's (0, 0)
     // lies in the window.
@@ -27,7 +27,7 @@ private:
     void ButtonUp(POINT point);
     void SizeChanged();
 
-    TXCheckBox& box_;
+    ImageCheckBox& box_;
     bool tracking_ = false;  // a leave notice is requested
     bool pressed_ = false;
 };

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/win32/unique_handle.h"
 #include "controls/picture.h"
-#include "core/win32/unique_handle.h"
 
 namespace dusk::win32 {
 

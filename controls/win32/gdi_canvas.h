@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include "base/win32/unique_handle.h"
 #include "controls/canvas.h"
-#include "core/win32/unique_handle.h"
 
 namespace dusk::win32 {
 

@@ -1,10 +1,11 @@
 #include "controls/win32/image_button_host.h"
 
-#include "controls/win32/window_base.h"
+#include "base/win32/window_base.h"
+#include "controls/win32/buffered_paint.h"
 
 namespace dusk::win32 {
 
-ImageButtonHost::ImageButtonHost(HWND window, TXImageButton& button, Point origin)
+ImageButtonHost::ImageButtonHost(HWND window, ImageButton& button, Point origin)
     : window_(window), button_(button), origin_(origin) {
     button_.host.RepaintNow = [this] { RepaintNow(); };
     button_.host.Invalidate = [this] { Invalidate(); };

@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 
-#include "controls/XImageButton.h"
+#include "controls/image_button.h"
 
 namespace dusk::win32 {
 
@@ -11,7 +11,7 @@ namespace dusk::win32 {
 // parent's; `origin` is where that parent's (0, 0) lies in the window.
 class ImageButtonHost {
 public:
-    ImageButtonHost(HWND window, TXImageButton& button, Point origin = {});
+    ImageButtonHost(HWND window, ImageButton& button, Point origin = {});
     ImageButtonHost(const ImageButtonHost&) = delete;
     ImageButtonHost& operator=(const ImageButtonHost&) = delete;
 
@@ -36,7 +36,7 @@ private:
     void Invalidate();
 
     HWND window_;
-    TXImageButton& button_;
+    ImageButton& button_;
     Point origin_;
     RECT painted_{};        // where the button was last painted, to erase it after a move
     bool over_ = false;     // the pointer is on the button

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
 
@@ -189,7 +190,8 @@ void SkinnedForm::FormPaint(Canvas& canvas) {
     RECT client{};
     ::GetClientRect(Handle(), &client);
     canvas.FillRectangle({0, 0, client.right, client.bottom}, formColor_);
-    lastFrame_ = &PaintFrame(canvas, client.right, client.bottom, skinCode_, frames_);
+    lastFrame_ = &frames_.For(skinCode_);
+    PaintFrame(canvas, client.right, client.bottom, *lastFrame_);
     PaintContent(canvas);
 }
 

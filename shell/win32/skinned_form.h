@@ -5,10 +5,11 @@
 #include <functional>
 #include <vector>
 
+#include "base/win32/window_base.h"
 #include "companion/companion.h"
 #include "controls/frame_painter.h"
 #include "controls/win32/image_button_host.h"
-#include "controls/win32/window_base.h"
+#include "shell/skin.h"
 
 namespace dusk::win32 {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/win32/unique_handle.h"
+#include "base/win32/unique_handle.h"
 
 namespace dusk::win32 {
 

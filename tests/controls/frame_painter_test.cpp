@@ -10,12 +10,6 @@ namespace {
 
 using Kind = test::FakeCanvas::Kind;
 
-SkinPictures MakeSkins(int width, int height) {
-    return {test::Solid(width, height, 1), test::Solid(width, height, 2),
-            test::Solid(width, height, 3), test::Solid(width, height, 4),
-            test::Solid(width, height, 5)};
-}
-
 TEST(FrameTest, EightStretchedPiecesForSmallAndLargeWindows) {
     struct Case {
         int width, height;
@@ -48,40 +42,27 @@ TEST(FrameTest, EightStretchedPiecesForSmallAndLargeWindows) {
     const std::vector<Rect> sources = {{0, 0, 5, 15},    {5, 0, 10, 15},   {15, 0, 20, 15},
                                        {15, 15, 20, 17}, {15, 15, 20, 20}, {10, 15, 15, 20},
                                        {0, 15, 5, 20},   {0, 15, 5, 17}};
-    const SkinPictures frames = MakeSkins(20, 20);
+    const Picture frame = test::Solid(20, 20, 1);
     for (const Case& c : cases) {
         test::FakeCanvas canvas;
-        const Picture& used = PaintFrame(canvas, c.width, c.height, 1, frames);
-        EXPECT_EQ(&used, &frames.blue);
+        PaintFrame(canvas, c.width, c.height, frame);
         ASSERT_EQ(canvas.ops.size(), 8u);
         for (std::size_t i = 0; i < 8; ++i) {
             EXPECT_EQ(canvas.ops[i].kind, Kind::Stretch);
             EXPECT_EQ(canvas.ops[i].rect, c.destinations[i]) << c.height << " piece " << i;
             EXPECT_EQ(canvas.ops[i].source, sources[i]) << "piece " << i;
-            EXPECT_EQ(canvas.ops[i].picture, &frames.blue);
+            EXPECT_EQ(canvas.ops[i].picture, &frame);
         }
     }
 }
 
-TEST(FrameTest, SkinCodeChoosesThePictureAndUnknownCodesAreBlue) {
-    const SkinPictures frames = MakeSkins(20, 20);
-    const std::pair<std::uint8_t, const Picture*> cases[] = {
-        {1, &frames.blue}, {2, &frames.green}, {3, &frames.black}, {4, &frames.yellow},
-        {5, &frames.red},  {0, &frames.blue},  {6, &frames.blue},  {255, &frames.blue}};
-    for (const auto& [code, expected] : cases) {
-        test::FakeCanvas canvas;
-        EXPECT_EQ(&PaintFrame(canvas, 50, 50, code, frames), expected) << int(code);
-        EXPECT_EQ(canvas.ops.back().picture, expected) << int(code);
-    }
-}
-
 TEST(FrameTest, MainWindowCornerContentAreaAndLines) {
-    SkinPictures corners = MakeSkins(230, 150);
+    const Picture corner = test::Solid(230, 150, 1);
     test::FakeCanvas canvas;
-    PaintMainWindowExtras(canvas, 600, 400, 6, corners);
+    PaintMainWindowExtras(canvas, 600, 400, corner);
     ASSERT_EQ(canvas.ops.size(), 5u);
     EXPECT_EQ(canvas.ops[0].kind, Kind::Picture);
-    EXPECT_EQ(canvas.ops[0].picture, &corners.blue);
+    EXPECT_EQ(canvas.ops[0].picture, &corner);
     EXPECT_EQ(canvas.ops[0].at, (Point{370, 0}));
     struct Expected {
         Rect rect;
@@ -98,11 +79,6 @@ TEST(FrameTest, MainWindowCornerContentAreaAndLines) {
         EXPECT_EQ(op.pen, rectangles[i].pen) << i;
         EXPECT_EQ(op.brush, 0xFFFFFFu) << i;
     }
-
-    test::FakeCanvas red;
-    PaintMainWindowExtras(red, 600, 400, 5, corners);
-    EXPECT_EQ(red.ops[0].picture, &corners.red);
-    EXPECT_EQ(red.ops[0].at, (Point{370, 0}));
 }
 
 }  // namespace

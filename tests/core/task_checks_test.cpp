@@ -47,7 +47,7 @@ TEST(TaskChecksTest, SpecifiedMomentMustLieAfterNow) {
 
 TEST(TaskChecksTest, PastTimeMessageUsesTheCurrentCatalogueText) {
     MessageCatalogue catalogue;
-    catalogue.SetText(CatalogueEntry::Lbl_lan12, L"Not before %S (%s)");
+    catalogue.SetText(CatalogueEntry::SelectLaterTime, L"Not before %S (%s)");
     const RegionalFormats formats(test::FixedRegionSettings("en-US"));
     const DateTime now = At(2016, 12, 24);
     const SpecifiedCheck check = CheckSpecifiedNotPast(now, now, now, formats, catalogue);

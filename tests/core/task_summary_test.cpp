@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/registry_option.h"
+#include "core/stored_settings.h"
 #include "fakes/fixed_regions.h"
 #include "fakes/memory_settings_store.h"
 
@@ -20,11 +20,14 @@ protected:
     TaskSummaryTest() : controls(now.Date()), formats(test::FixedRegionSettings("en-US")) {}
 
     void Choose(std::int32_t action, Trigger trigger) {
-        for (TXCheckBox* radio : controls.ActionRadios()) radio->SetStatus(csUnChecked);
-        if (action >= 0) controls.ActionRadios()[action]->SetStatus(csChecked);
-        for (TXCheckBox* box : controls.TriggerBoxes()) box->SetStatus(csUnChecked);
+        for (ImageCheckBox* radio : controls.ActionRadios())
+            radio->SetStatus(CheckBoxStatus::Unchecked);
+        if (action >= 0) controls.ActionRadios()[action]->SetStatus(CheckBoxStatus::Checked);
+        for (ImageCheckBox* box : controls.TriggerBoxes())
+            box->SetStatus(CheckBoxStatus::Unchecked);
         if (trigger != Trigger::None) {
-            controls.TriggerBoxes()[static_cast<int>(trigger) - 1]->SetStatus(csChecked);
+            controls.TriggerBoxes()[static_cast<int>(trigger) - 1]->SetStatus(
+                CheckBoxStatus::Checked);
         }
     }
     std::wstring Summary() {
@@ -40,11 +43,11 @@ protected:
 };
 
 TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
-    controls.Daily_time_P.SetValue(At(2016, 12, 24, 22, 0, 0));
-    controls.Action_Date_P.SetValue(At(2017, 1, 1, 8, 0, 0));
-    controls.Action_Time_P.SetValue(At(2016, 12, 24, 0, 30, 15));
-    controls.waitfor_hour_E.SetText(L"2");
-    controls.Waitfor_m_E.SetText(L"45");
+    controls.dailyTimePicker.SetValue(At(2016, 12, 24, 22, 0, 0));
+    controls.specifiedDatePicker.SetValue(At(2017, 1, 1, 8, 0, 0));
+    controls.specifiedTimePicker.SetValue(At(2016, 12, 24, 0, 30, 15));
+    controls.delayHoursField.SetText(L"2");
+    controls.delayMinutesField.SetText(L"45");
     struct Case {
         std::int32_t action;
         Trigger trigger;
@@ -65,8 +68,8 @@ TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
 }
 
 TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
-    controls.Radio_Stand.SetCaption(std::wstring(kSleepCaption));
-    catalogue.SetText(CatalogueEntry::Lbl_lan17, L"N%: H% h M% min (n%)");
+    controls.standByRadio.SetCaption(std::wstring(kSleepCaption));
+    catalogue.SetText(CatalogueEntry::FromNowSummary, L"N%: H% h M% min (n%)");
     Choose(kActionStandBy, Trigger::FromNow);
     EXPECT_EQ(Summary(), L"Sleep: 1 h 0 min (Sleep)");
 }
@@ -74,8 +77,8 @@ TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
 TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTaskStoreOrDelay) {
     Choose(kActionShutDown, Trigger::FromNow);
     task.TaskStatus = kTaskStatusSet;
-    controls.waitfor_hour_E.SetText(L"1");
-    controls.Waitfor_m_E.SetText(L"30");
+    controls.delayHoursField.SetText(L"1");
+    controls.delayMinutesField.SetText(L"30");
 
     // Neither kept nor stored: made from the delay and kept.
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");

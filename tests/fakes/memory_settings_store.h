@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/settings_store.h"
+#include "base/settings_store.h"
 
 namespace dusk::test {
 

@@ -2,13 +2,14 @@
 // at once and the check box's see-through background.
 #include <gtest/gtest.h>
 
-#include "controls/XImageButtonColor.h"
+#include "base/win32/window_base.h"
+#include "controls/color_image_button.h"
 #include "controls/test_pictures.h"
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/check_box_window.h"
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
 #include "controls/win32/image_button_host.h"
-#include "controls/win32/window_base.h"
 #include "gui_test_support.h"
 
 namespace dusk::win32 {
@@ -23,7 +24,7 @@ constexpr Color kNormal = 0x0000FF, kMouseOn = 0x00FF00, kMouseDown = 0xFF0000;
 // A plain window that paints one colour, hosts one image button and is a check box's parent.
 class HostWindow : public WindowBase, public ControlParent {
 public:
-    explicit HostWindow(TXImageButton* button = nullptr) {
+    explicit HostWindow(ImageButton* button = nullptr) {
         Creation creation{L"DuskTestHostWindow"};
         creation.classStyle = CS_DBLCLKS;
         creation.style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN;
@@ -99,7 +100,7 @@ protected:
             const Color color = state == ButtonState::MouseOn     ? kMouseOn
                                 : state == ButtonState::MouseDown ? kMouseDown
                                                                   : kNormal;
-            list.SetPic(fBlue, state, Solid(40, 20, color, 255));
+            list.SetPic(ButtonColor::Blue, state, Solid(40, 20, color, 255));
         }
         button.SetEnableAnimation(false);
         button.SetBounds(30, 20, 40, 20);  // at (40, 30) in the window
@@ -109,8 +110,8 @@ protected:
     }
 
     GdiTextRenderer text;
-    TXImageButtonPicList list;
-    TXImageButtonColor button;
+    ImageButtonPictures list;
+    ColorImageButton button;
     HostWindow window{&button};
     int clicks = 0;
 };
@@ -178,16 +179,16 @@ TEST_F(ImageButtonHostTest, CursorIsTheHandOverAnEnabledButton) {
 class CheckBoxWindowTest : public ::testing::Test {
 protected:
     CheckBoxWindowTest() : boxWindow(box) {
-        list.SetPic(csUnChecked, CheckBoxLook::Normal, Solid(10, 10, 0xFFFFFF, -1));
-        list.SetPic(csChecked, CheckBoxLook::Normal, Solid(10, 10, 0x000000, -1));
-        list.SetPic(csUnChecked, CheckBoxLook::MouseOn, Solid(10, 10, 0xFFFFFF, -1));
-        list.SetPic(csChecked, CheckBoxLook::MouseOn, Solid(10, 10, 0x000000, -1));
+        list.SetPic(CheckBoxStatus::Unchecked, CheckBoxLook::Normal, Solid(10, 10, 0xFFFFFF, -1));
+        list.SetPic(CheckBoxStatus::Checked, CheckBoxLook::Normal, Solid(10, 10, 0x000000, -1));
+        list.SetPic(CheckBoxStatus::Unchecked, CheckBoxLook::MouseOn, Solid(10, 10, 0xFFFFFF, -1));
+        list.SetPic(CheckBoxStatus::Checked, CheckBoxLook::MouseOn, Solid(10, 10, 0x000000, -1));
         box.SetBounds(20, 40, 150, 14);  // across the edge of the yellow band at y 50
         box.SetCaption(L"Box");
         box.SetFont({L"Tahoma", 12, false, 0x434343});
         box.SetPicImageList(&list);
         box.SetParent(&parent);
-        box.Onclick = [this] { ++clicks; };
+        box.OnClick = [this] { ++clicks; };
         boxWindow.Create(parent.Handle(), {0, 0});
         Pump();
     }
@@ -202,8 +203,8 @@ protected:
     }
 
     HostWindow parent;
-    TXCheckBoxPicList list;
-    TXCheckBox box;
+    CheckBoxPictures list;
+    ImageCheckBox box;
     CheckBoxWindow boxWindow;
     int clicks = 0;
 };
@@ -231,13 +232,13 @@ TEST_F(CheckBoxWindowTest, DoubleClickTogglesOnce) {
     Post(window, WM_LBUTTONUP, {5, 5});
     Pump();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(box.Status(), csChecked);
+    EXPECT_EQ(box.Status(), CheckBoxStatus::Checked);
     EXPECT_EQ(CountDiffering(Printed(), {2, 2, 12, 12}, 0x000000, 0), 0);
     Post(window, WM_LBUTTONDOWN, {5, 5});
     Post(window, WM_LBUTTONUP, {400, 5});  // released off the box: no click
     Pump();
     EXPECT_EQ(clicks, 1);
-    EXPECT_EQ(box.Status(), csChecked);
+    EXPECT_EQ(box.Status(), CheckBoxStatus::Checked);
 }
 
 }  // namespace

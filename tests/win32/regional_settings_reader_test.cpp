@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "base/win32/system_clock.h"
 #include "core/regional_formats.h"
-#include "core/win32/system_clock.h"
 
 namespace dusk::win32 {
 namespace {

@@ -1,4 +1,4 @@
-#include "core/win32/registry_settings_store.h"
+#include "base/win32/registry_settings_store.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

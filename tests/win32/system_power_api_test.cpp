@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "core/win32/unique_handle.h"
-#include "system/ProcessPrivilege.h"
+#include "base/win32/unique_handle.h"
+#include "system/power_actions.h"
 
 namespace dusk::win32 {
 namespace {

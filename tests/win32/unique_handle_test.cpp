@@ -1,4 +1,4 @@
-#include "core/win32/unique_handle.h"
+#include "base/win32/unique_handle.h"
 
 #include <gtest/gtest.h>
 

@@ -8,10 +8,10 @@
 #include <cstring>
 #include <optional>
 
+#include "base/win32/unique_handle.h"
 #include "companion/os_info_record.h"
 #include "companion/os_info_texts.h"
 #include "companion/vimbly_abi.h"
-#include "core/win32/unique_handle.h"
 
 namespace dusk::win32 {
 namespace {

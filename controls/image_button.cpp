@@ -1,0 +1,262 @@
+#include "controls/image_button.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "controls/picture_ops.h"
+
+namespace dusk {
+
+ImageButton::ImageButton(TextRenderer& text) : text_(text) {}
+
+void ImageButton::SetPicture(const dusk::Picture& picture) {
+    picture_ = picture;
+    if (autoSize_ && !picture_.Empty()) {
+        SetBounds(left_, top_, picture_.Width(), picture_.Height());
+    }
+    host.Changed();
+}
+
+void ImageButton::SetPicNormal(const dusk::Picture& picture) {
+    LoadPicNormal(picture);
+    picture_ = picture;
+    host.Changed();
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::LoadPicNormal(const dusk::Picture& picture) {
+    picNormal_ = picture;
+    PicNormalChanged();
+}
+
+void ImageButton::SetPicDisabled(const dusk::Picture& picture) {
+    picDisabled_ = picture;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetPicSmallNormal(const dusk::Picture& picture) {
+    picSmallNormal_ = picture;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetPicSmallDisabled(const dusk::Picture& picture) {
+    picSmallDisabled_ = picture;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetCaption(std::wstring caption) {
+    caption_ = std::move(caption);
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetFont(const dusk::Font& font) {
+    font_ = font;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetFontDisable(const dusk::Font& font) {
+    fontDisable_ = font;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetCaptionLeft(int value) {
+    captionLeft_ = value;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetCaptionTop(int value) {
+    captionTop_ = value;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetCaptionAlign(TextAlign align) {
+    captionAlign_ = align;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetPicSmallPosLeft(int value) {
+    picSmallPosLeft_ = value;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetPicSmallPosTop(int value) {
+    picSmallPosTop_ = value;
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::SetEnableAnimation(bool enable) {
+    enableAnimation_ = enable;
+    if (!enable) animationActive_ = false;
+}
+
+void ImageButton::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    host.Changed();
+}
+
+void ImageButton::SetBounds(int left, int top, int width, int height) {
+    if (left == left_ && top == top_ && width == width_ && height == height_) return;
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+    host.Changed();
+    BoundsChanged();
+}
+
+void ImageButton::PicNormalChanged() {
+    if (!picNormal_.Empty()) {
+        autoSize_ = false;
+        SetBounds(left_, top_, picNormal_.Width(), picNormal_.Height());
+    }
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::BoundsChanged() {
+    if (!needStretch_) return;
+    stretchMargin_ = picNormal_.Empty() ? 1 : picNormal_.Width() / 4;
+    // A stretch to nothing would lose the pictures for good; keep them until a real width comes.
+    if (width_ >= 1) {
+        if (!picNormal_.Empty()) {
+            picNormal_ = StretchPicture(picNormal_, width_, stretchMargin_);
+            PicNormalChanged();
+        }
+        for (dusk::Picture* state : {&picMouseOn_, &picMouseDown_, &picDisabled_}) {
+            if (!state->Empty()) *state = StretchPicture(*state, width_, stretchMargin_);
+        }
+    }
+    ComposeButtonFace(ButtonLook::Normal);
+}
+
+void ImageButton::MouseEnter() {
+    if (!enabled_) {
+        cursor_ = CursorKind::Arrow;
+        return;
+    }
+    cursor_ = CursorKind::Hand;
+    if (enableAnimation_) animationActive_ = true;
+    clickPending_ = false;
+    ComposeButtonFace(ButtonLook::MouseOn);
+    if (OnMouseEnter) OnMouseEnter();
+}
+
+void ImageButton::MouseLeave() {
+    if (!enabled_) return;
+    ComposeButtonFace(ButtonLook::Normal);
+    if (OnMouseLeave) OnMouseLeave();
+}
+
+void ImageButton::MouseDown(MouseButton button, bool doubleClick) {
+    clicks_.Press(button, doubleClick);
+    if (button != MouseButton::Left || !enabled_) return;
+    ComposeButtonFace(ButtonLook::MouseDown, nullptr, false, true);
+    if (OnMouseDown) OnMouseDown();
+}
+
+void ImageButton::MouseUp(MouseButton button, bool overButton) {
+    // The platform delivers the click before the release.
+    if (clicks_.Release(button, overButton)) Click();
+    if (button != MouseButton::Left || !enabled_) return;
+    if (clickPending_) {
+        ComposeButtonFace(ButtonLook::Normal, &picSmallNormal_);
+        clickPending_ = false;
+    } else {
+        ComposeButtonFace(ButtonLook::MouseOn);
+    }
+    if (OnMouseUp) OnMouseUp();
+}
+
+void ImageButton::Click() {
+    if (!enabled_) return;
+    clickPending_ = true;
+    ComposeButtonFace(ButtonLook::Normal, &picSmallNormal_, true);
+    if (OnClick) OnClick();
+}
+
+void ImageButton::ComposeButtonFace(ButtonLook look, const dusk::Picture* smallOverride,
+                                    bool clickFade, bool pressed) {
+    if (redrawSuspended_) return;
+    if (picNormal_.Empty()) {
+        picture_.Clear();
+        host.Changed();
+        return;
+    }
+    picture_ = picNormal_;
+
+    const dusk::Picture* face = &picNormal_;
+    const dusk::Picture* small = smallOverride;
+    if (enabled_) {
+        if (look == ButtonLook::MouseOn && !picMouseOn_.Empty()) face = &picMouseOn_;
+        if (look == ButtonLook::MouseDown && !picMouseDown_.Empty()) face = &picMouseDown_;
+        if (!small) small = &picSmallNormal_;
+        drawFont_ = font_;
+    } else {
+        if (picDisabled_.Empty()) {
+            host.Changed();
+            return;
+        }
+        face = &picDisabled_;
+        if (!small) small = &picSmallDisabled_;
+        drawFont_ = fontDisable_;
+    }
+    dusk::Picture working = *face;
+    const int offset = pressed ? 1 : 0;
+    if (!small->Empty()) {
+        CompositeOnto(working, *small, {picSmallPosLeft_ + offset, picSmallPosTop_ + offset});
+    }
+    const std::wstring& measured = caption_.empty() ? std::wstring(L" ") : caption_;
+    const Size textSize = text_.MeasureText(measured, drawFont_);
+    const Point at = CaptionOrigin(textSize, captionLeft_ + offset, captionTop_ + offset);
+    if (!caption_.empty()) text_.DrawTextInto(working, caption_, drawFont_, at);
+
+    if (!enabled_) {
+        picture_ = std::move(working);  // a disabled look never fades
+        host.Changed();
+        return;
+    }
+    previousFace_ = picture_;
+    FadeTo(working, clickFade);
+}
+
+Point ImageButton::CaptionOrigin(Size text, int x, int y) const {
+    const int middleY = (height_ - text.height) / 2 + captionTop_;
+    switch (captionAlign_) {
+        case TextAlign::Left:
+            return {1 + captionLeft_, middleY};
+        case TextAlign::Center:
+            return {(width_ - text.width) / 2 + captionLeft_, middleY};
+        case TextAlign::Right:
+            return {width_ - text.width - 1 + captionLeft_, middleY};
+        case TextAlign::Custom:
+            break;
+    }
+    return {x, y};
+}
+
+void ImageButton::FadeTo(const dusk::Picture& face, bool clickFade) {
+    if (!animationActive_) {
+        BlendPictures(previousFace_, face, 255, picture_);
+        host.Repaint();
+        return;
+    }
+    // 64-bit steps: configured values are small, but no value may overflow.
+    const std::int64_t factor = clickFade ? 2 : 1;
+    const std::int64_t last = clickFade ? animationEnd_ / 2 : animationEnd_;
+    bool painted = false;
+    for (std::int64_t k = animationStart_; k <= last; ++k) {
+        const std::int64_t alpha = std::min<std::int64_t>(255, k * factor * animationParam_);
+        BlendPictures(previousFace_, face, int(std::max<std::int64_t>(alpha, 0)), picture_);
+        host.Repaint();
+        painted = true;
+        if (alpha == 255) break;  // every later frame would be the same full face
+    }
+    if (!painted) host.Changed();
+}
+
+}  // namespace dusk

@@ -1,0 +1,164 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "controls/canvas.h"
+#include "controls/control_host.h"
+#include "controls/picture.h"
+
+namespace dusk {
+
+enum class TextAlign { Custom = 0, Left = 1, Center = 2, Right = 3 };
+
+// The look a composition starts from.
+enum class ButtonLook { Normal, MouseOn, MouseDown };
+
+// Windowless push button that shows one picture, composed from a state picture, a small picture
+// and a one-line caption, optionally cross-fading to it. The host routes the pointer to it, keeps
+// its bounds in step (SetBounds, and Invalidate when the button resizes itself) and paints
+// Picture() at the button's origin, alpha-composited over the parent.
+//
+// A plain button stays suspended for life and keeps showing the Picture it was given; the colour
+// button lifts the suspension at its first colour change.
+class ImageButton {
+public:
+    explicit ImageButton(TextRenderer& text);
+    virtual ~ImageButton() = default;
+    ImageButton(const ImageButton&) = delete;
+    ImageButton& operator=(const ImageButton&) = delete;
+
+    // The shown picture. While auto-size is on (until PicNormal receives a picture) setting it
+    // also gives the button its size.
+    const dusk::Picture& Picture() const { return picture_; }
+    void SetPicture(const dusk::Picture& picture);
+
+    const dusk::Picture& PicNormal() const { return picNormal_; }
+    void SetPicNormal(const dusk::Picture& picture);  // also becomes the shown Picture
+    // As a form loader reads it: sizes the button and composes, the shown Picture stays.
+    void LoadPicNormal(const dusk::Picture& picture);
+    const dusk::Picture& PicMouseOn() const { return picMouseOn_; }
+    void SetPicMouseOn(const dusk::Picture& picture) { picMouseOn_ = picture; }
+    const dusk::Picture& PicMouseDown() const { return picMouseDown_; }
+    void SetPicMouseDown(const dusk::Picture& picture) { picMouseDown_ = picture; }
+    const dusk::Picture& PicDisabled() const { return picDisabled_; }
+    void SetPicDisabled(const dusk::Picture& picture);
+    const dusk::Picture& PicSmallNormal() const { return picSmallNormal_; }
+    void SetPicSmallNormal(const dusk::Picture& picture);
+    // Kept for the form, never drawn.
+    const dusk::Picture& PicSmallMouseOn() const { return picSmallMouseOn_; }
+    void SetPicSmallMouseOn(const dusk::Picture& picture) { picSmallMouseOn_ = picture; }
+    const dusk::Picture& PicSmallMouseDown() const { return picSmallMouseDown_; }
+    void SetPicSmallMouseDown(const dusk::Picture& picture) { picSmallMouseDown_ = picture; }
+    const dusk::Picture& PicSmallDisabled() const { return picSmallDisabled_; }
+    void SetPicSmallDisabled(const dusk::Picture& picture);
+
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    // Acts at the next change of bounds.
+    bool NeedStretch() const { return needStretch_; }
+    void SetNeedStretch(bool needStretch) { needStretch_ = needStretch; }
+    const std::wstring& Caption() const { return caption_; }
+    void SetCaption(std::wstring caption);
+    const dusk::Font& Font() const { return font_; }
+    void SetFont(const dusk::Font& font);
+    const dusk::Font& FontDisable() const { return fontDisable_; }
+    void SetFontDisable(const dusk::Font& font);
+    int CaptionLeft() const { return captionLeft_; }
+    void SetCaptionLeft(int value);
+    int CaptionTop() const { return captionTop_; }
+    void SetCaptionTop(int value);
+    TextAlign CaptionAlign() const { return captionAlign_; }
+    void SetCaptionAlign(TextAlign align);
+    int PicSmallPosLeft() const { return picSmallPosLeft_; }
+    void SetPicSmallPosLeft(int value);
+    int PicSmallPosTop() const { return picSmallPosTop_; }
+    void SetPicSmallPosTop(int value);
+    int AnimationStart() const { return animationStart_; }
+    void SetAnimationStart(int value) { animationStart_ = value; }
+    int AnimationEnd() const { return animationEnd_; }
+    void SetAnimationEnd(int value) { animationEnd_ = value; }
+    int AnimationParam() const { return animationParam_; }
+    void SetAnimationParam(int value) { animationParam_ = value; }
+    bool EnableAnimation() const { return enableAnimation_; }
+    void SetEnableAnimation(bool enable);
+
+    const std::wstring& Hint() const { return hint_; }
+    void SetHint(std::wstring hint) { hint_ = std::move(hint); }
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    CursorKind Cursor() const { return cursor_; }
+
+    int Left() const { return left_; }
+    int Top() const { return top_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool AutoSize() const { return autoSize_; }
+    // Every move or resize; with NeedStretch the state pictures are stretched to the new width.
+    void SetBounds(int left, int top, int width, int height);
+
+    // Pointer and mouse buttons, as the host sees them. A click is a left press on the button
+    // followed by a left release over it; a double click's second press starts no click.
+    void MouseEnter();
+    void MouseLeave();
+    void MouseDown(MouseButton button, bool doubleClick);
+    void MouseUp(MouseButton button, bool overButton);
+
+    bool RedrawSuspended() const { return redrawSuspended_; }
+    bool AnimationActive() const { return animationActive_; }
+    bool ClickPending() const { return clickPending_; }
+    int StretchMargin() const { return stretchMargin_; }
+
+    std::function<void()> OnClick;
+    std::function<void()> OnMouseEnter;
+    std::function<void()> OnMouseLeave;
+    std::function<void()> OnMouseDown;
+    std::function<void()> OnMouseUp;
+    ControlHost host;
+
+protected:
+    void ComposeButtonFace(ButtonLook look, const dusk::Picture* smallOverride = nullptr,
+                           bool clickFade = false, bool pressed = false);
+    void SetRedrawSuspended(bool suspended) { redrawSuspended_ = suspended; }
+    void SetStretchMargin(int margin) { stretchMargin_ = margin; }
+
+private:
+    void PicNormalChanged();
+    void BoundsChanged();
+    void Click();
+    Point CaptionOrigin(Size text, int x, int y) const;
+    void FadeTo(const dusk::Picture& face, bool clickFade);
+
+    TextRenderer& text_;
+    dusk::Picture picture_;
+    dusk::Picture picNormal_, picMouseOn_, picMouseDown_, picDisabled_;
+    dusk::Picture picSmallNormal_, picSmallMouseOn_, picSmallMouseDown_, picSmallDisabled_;
+    dusk::Picture previousFace_;
+    bool enabled_ = true;
+    bool needStretch_ = false;
+    std::wstring caption_;
+    dusk::Font font_{L"Tahoma", 11, true, 0x000000};
+    dusk::Font fontDisable_{L"Tahoma", 11, true, 0x808080};
+    dusk::Font drawFont_;
+    int captionLeft_ = 40;
+    int captionTop_ = 8;
+    int picSmallPosLeft_ = 10;
+    int picSmallPosTop_ = 7;
+    int animationStart_ = 0;
+    int animationEnd_ = 64;
+    int animationParam_ = 4;
+    bool enableAnimation_ = true;
+    TextAlign captionAlign_ = TextAlign::Custom;
+    std::wstring hint_;
+    bool visible_ = true;
+    CursorKind cursor_ = CursorKind::Hand;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+    bool autoSize_ = true;
+
+    bool redrawSuspended_ = true;
+    bool animationActive_ = false;
+    bool clickPending_ = false;
+    int stretchMargin_ = 1;
+    ClickTracker clicks_;
+};
+
+}  // namespace dusk

@@ -1,0 +1,142 @@
+#include "controls/image_check_box.h"
+
+#include <algorithm>
+
+namespace dusk {
+
+void ImageCheckBox::SetStatus(CheckBoxStatus status) {
+    status_ = status;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetEnabled(bool enabled) {
+    enabled_ = enabled;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetRadioButton(bool radio) {
+    radioButton_ = radio;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetCaption(std::wstring caption) {
+    caption_ = std::move(caption);
+    host.Repaint();
+}
+
+void ImageCheckBox::SetPicImageList(const CheckBoxPictures* list) {
+    picImageList_ = list;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetFont(const dusk::Font& font) {
+    font_ = font;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetCaptionLeft(int value) {
+    captionLeft_ = value;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetCaptionTop(int value) {
+    captionTop_ = value;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetAutosize(bool autosize) {
+    if (autosize_ == autosize) return;
+    autosize_ = autosize;
+    host.Repaint();
+}
+
+void ImageCheckBox::SetBounds(int left, int top, int width, int height) {
+    left_ = left;
+    top_ = top;
+    width_ = width;
+    height_ = height;
+}
+
+CheckBoxLook ImageCheckBox::Look() const {
+    if (!enabled_) return CheckBoxLook::Disabled;
+    return mouseOver_ ? CheckBoxLook::MouseOn : CheckBoxLook::Normal;
+}
+
+void ImageCheckBox::PaintCheckBox(Canvas& canvas) {
+    current_.Clear();
+    if (picImageList_) current_ = picImageList_->Pic(status_, Look());
+
+    constexpr int kBox = 14;
+    int boxWidth = kBox, boxHeight = kBox, width = 0;
+    if (!current_.Empty()) {
+        boxWidth = std::max(kBox, current_.Width());
+        boxHeight = std::max(kBox, current_.Height());
+        width = boxWidth;
+    }
+    const Size text = canvas.MeasureText(caption_, font_);
+    width = std::max(width, text.width + boxWidth + captionLeft_ + 4);
+    if (autosize_ && width_ != width) {
+        width_ = width;
+        host.Changed();
+    }
+    const int lineHeight = std::max(text.height, boxHeight);
+    const Point caption{boxWidth + captionLeft_ + 4, captionTop_ == kCaptionCentred
+                                                         ? (lineHeight - text.height) / 2
+                                                         : captionTop_};
+    if (parent_) PaintParentBackground(canvas);
+    if (!current_.Empty()) {
+        canvas.DrawPicture(
+            current_, {(boxWidth - current_.Width()) / 2, (boxHeight - current_.Height()) / 2});
+    }
+    if (parent_) canvas.DrawTextLine(caption_, font_, caption);
+}
+
+void ImageCheckBox::PaintParentBackground(Canvas& canvas) {
+    const Size client = parent_->ClientSize();
+    canvas.SaveState();
+    canvas.MoveOrigin(-left_, -top_);
+    canvas.ClipTo({0, 0, client.width, client.height});
+    parent_->EraseBackground(canvas);
+    parent_->PaintContent(canvas);
+    canvas.RestoreState();
+}
+
+void ImageCheckBox::MouseEnter() {
+    if (!enabled_) {
+        cursor_ = CursorKind::Arrow;
+        return;
+    }
+    cursor_ = CursorKind::Hand;
+    mouseOver_ = true;
+    host.Repaint();
+}
+
+void ImageCheckBox::MouseLeave() {
+    // A disabled control keeps MouseOver, so after re-enabling it shows its mouse-on picture
+    // until the pointer next enters and leaves.
+    if (!enabled_) return;
+    mouseOver_ = false;
+    host.Repaint();
+}
+
+void ImageCheckBox::MouseDown(MouseButton button, bool doubleClick) {
+    clicks_.Press(button, doubleClick);
+}
+
+void ImageCheckBox::MouseUp(MouseButton button, bool overControl) {
+    if (clicks_.Release(button, overControl)) Click();
+}
+
+void ImageCheckBox::Click() {
+    if (!enabled_) return;
+    if (status_ == CheckBoxStatus::Checked) {
+        if (radioButton_) return;
+        status_ = CheckBoxStatus::Unchecked;
+    } else {
+        status_ = CheckBoxStatus::Checked;
+    }
+    host.Repaint();
+    if (OnClick) OnClick();
+}
+
+}  // namespace dusk

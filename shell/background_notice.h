@@ -1,0 +1,43 @@
+#pragma once
+#include <functional>
+#include <string>
+
+#include "controls/image_check_box.h"
+
+namespace dusk {
+
+class SettingsStore;
+
+// What the notice window does on screen; filled in by the Windows window.
+struct NoticeHost {
+    std::function<void()> showModal;   // shows the window modally; returns once it closes
+    std::function<void()> closeModal;  // hides the window; the modal showing returns
+};
+
+// The background notice: tells the user, when a task goes to the system scheduler, that the
+// program goes on in the notification area, and can be switched off for good.
+class BackgroundNotice {
+public:
+    explicit BackgroundNotice(SettingsStore& store);
+
+    NoticeHost host;
+    ImageCheckBox ignoreBox;
+
+    // Process-wide: "0" while the notice is to be shown, anything else while it is not.
+    const std::wstring& IgnoreNotice() const { return ignoreNotice_; }
+
+    // At the main window's first showing: "0", unless a stored "Ignore" text says otherwise.
+    void ReadIgnorePreference();
+    // Once per task start through the system scheduler: shows the notice modally when wanted.
+    void ShowNoticeIfWanted();
+
+    void onOkClick();
+    // The window never blocks a log-off or shut-down.
+    int onQueryEndSession() const { return 1; }
+
+private:
+    SettingsStore& store_;
+    std::wstring ignoreNotice_ = L"0";
+};
+
+}  // namespace dusk

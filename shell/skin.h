@@ -1,0 +1,40 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+#include "base/geometry.h"
+#include "controls/image_button_pictures.h"
+#include "controls/picture.h"
+
+namespace dusk {
+
+// Everything a skin decides. The skin code is 1 Blue, 2 Green, 3 Black, 4 Yellow, 5 Red; any
+// other code looks Blue. The button colour also selects the skin's frame and corner pictures.
+struct Skin {
+    ButtonColor button;
+    Color window;         // form colour of the three visible windows
+    int menuPaletteSlot;  // palette of the notification-area menu
+    int boxTitlePicture;  // index of the task page's box title picture
+    Color boxOutline;     // outline of the task page's two boxes
+    Color innerPanel;     // inner panel of the countdown and notice windows
+    Color calendar;       // background and title of the date picker's calendar
+};
+
+const Skin& SkinFor(std::uint8_t skinCode);
+
+// One picture per skin, chosen by the skin's button colour.
+struct SkinPictures {
+    std::array<Picture, 5> byColor;
+
+    const Picture& For(ButtonColor color) const { return byColor[Index(color)]; }
+    Picture& For(ButtonColor color) { return byColor[Index(color)]; }
+    const Picture& For(std::uint8_t skinCode) const { return For(SkinFor(skinCode).button); }
+
+private:
+    static std::size_t Index(ButtonColor color) {
+        const auto index = static_cast<std::size_t>(color);
+        return index < 5 ? index : 0;
+    }
+};
+
+}  // namespace dusk

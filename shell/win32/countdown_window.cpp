@@ -1,0 +1,80 @@
+#include "shell/win32/countdown_window.h"
+
+namespace dusk::win32 {
+
+namespace {
+constexpr Point kIconAt{17, 44};
+constexpr Point kBackdropAt{97, 34};
+constexpr Point kTensAt{192, 52};
+constexpr Point kUnitsAt{226, 53};
+constexpr Point kCaptionAt{97, 12};
+const Font kCaptionFont{L"Tahoma", 11, true, 0x4080FF};
+}  // namespace
+
+CountdownWindow::CountdownWindow(const ResourceWindow& resources, CountdownState& state,
+                                 const std::int32_t& actionCode, const std::uint8_t& skinCode,
+                                 Companion& companion)
+    : SkinnedDialog(resources, skinCode, companion,
+                    {{L"Tjishi_frm", L"jishi_frm", 369, 200},
+                     {363, 173},
+                     {{8, 5, 8, 5}, L"Tolvane Dusk Relay", {L"Tahoma", 12, true, 0xFFFFFF}},
+                     {L"Cancel Task",
+                      12,
+                      6,
+                      {207, 131, 207 + 135, 131 + 33},
+                      &resources.taskCancelSmall,
+                      {13, 8}}}),
+      state_(state),
+      logic_(state, actionCode, resources.catalogue, companion),
+      tickTimer_(logic_.tickTimer, kTickTimerId),
+      blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
+    DialogButton().OnClick = [this] { logic_.onCancelClick(); };
+}
+
+bool CountdownWindow::Create(HWND owner) {
+    if (!CreateSkinnedDialog(owner)) return false;
+    tickTimer_.Attach(Handle());
+    blinkTimer_.Attach(Handle());
+    logic_.host.window = Handle();
+    logic_.host.showTopmost = [this] { ShowTopmost(); };
+    logic_.host.closeModal = [this] { CloseModal(); };
+    logic_.host.viewChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
+    return true;
+}
+
+bool CountdownWindow::RunCountdown() {
+    if (!ShowModal([this] { logic_.onShow(); })) {
+        // The program is quitting: nothing may be performed for a countdown that never ended.
+        logic_.tickTimer.SetEnabled(false);
+        logic_.blinkTimer.SetEnabled(false);
+        state_.CountdownCancelled = true;
+    }
+    return state_.CountdownCancelled;
+}
+
+void CountdownWindow::ShowTopmost() {
+    CentreOn({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+    ::SetWindowPos(Handle(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+}
+
+void CountdownWindow::PaintPanel(Canvas& canvas) {
+    const CountdownPictures& pictures = resources_.countdown;
+    if (logic_.FirstIconVisible()) canvas.DrawPicture(pictures.icon1, kIconAt);
+    if (logic_.SecondIconVisible()) canvas.DrawPicture(pictures.icon2, kIconAt);
+    canvas.DrawPicture(pictures.backdrop, kBackdropAt);
+    canvas.DrawPicture(pictures.digits[std::size_t(logic_.TensDigit())], kTensAt);
+    canvas.DrawPicture(pictures.digits[std::size_t(logic_.UnitsDigit())], kUnitsAt);
+    canvas.DrawTextLine(logic_.Caption(), kCaptionFont, kCaptionAt);
+}
+
+void CountdownWindow::TimerTick(UINT_PTR id) {
+    if (!tickTimer_.Tick(id)) blinkTimer_.Tick(id);
+}
+
+void CountdownWindow::CloseRequested() {
+    // Closing the countdown from the keyboard is a request to cancel it, never a way to skip
+    // to the action; the question decides as the Cancel Task button does.
+    if (IsModal() && logic_.tickTimer.Enabled()) logic_.onCancelClick();
+}
+
+}  // namespace dusk::win32

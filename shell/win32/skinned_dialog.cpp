@@ -1,0 +1,53 @@
+#include "shell/win32/skinned_dialog.h"
+
+namespace dusk::win32 {
+
+SkinnedDialog::SkinnedDialog(const ResourceWindow& resources, const std::uint8_t& skinCode,
+                             Companion& companion, const DialogLayout& layout)
+    : SkinnedForm(resources.frames, skinCode, companion),
+      resources_(resources),
+      skinCode_(skinCode),
+      layout_(layout),
+      button_(text_),
+      panelColor_(SkinFor(skinCode).innerPanel) {
+    LoadDialogButton(button_, layout.button, resources.dialogButtons);
+}
+
+bool SkinnedDialog::CreateSkinnedDialog(HWND owner) {
+    if (!CreateForm(layout_.form, owner)) return false;
+    buttonHost_.emplace(Handle(), button_, kPanelOrigin);
+    AddButton(*buttonHost_);
+    ApplySkin();
+    return true;
+}
+
+void SkinnedDialog::ApplySkin() {
+    const Skin& skin = SkinFor(skinCode_);
+    SetFormColor(skin.window);
+    button_.SetColor(skin.button);
+    panelColor_ = skin.innerPanel;
+    if (Handle() == nullptr) return;
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+    SkinApplied();
+}
+
+void SkinnedDialog::PaintContent(Canvas& canvas) {
+    layout_.title.Paint(canvas);
+    canvas.SaveState();
+    canvas.MoveOrigin(kPanelOrigin.x, kPanelOrigin.y);
+    canvas.ClipTo({0, 0, layout_.panel.width, layout_.panel.height});
+    PaintPanelBackground(canvas);
+    PaintPanelContent(canvas);
+    canvas.RestoreState();
+}
+
+void SkinnedDialog::PaintPanelBackground(Canvas& canvas) {
+    canvas.FillRectangle({0, 0, layout_.panel.width, layout_.panel.height}, panelColor_);
+}
+
+void SkinnedDialog::PaintPanelContent(Canvas& canvas) {
+    PaintPanel(canvas);
+    if (buttonHost_) buttonHost_->Paint(canvas);
+}
+
+}  // namespace dusk::win32

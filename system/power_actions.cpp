@@ -1,0 +1,75 @@
+#include "system/power_actions.h"
+
+#include "core/message_catalogue.h"
+#include "core/task_model.h"
+
+namespace dusk {
+
+namespace {
+
+bool Confirm(Companion& companion, const MessageCatalogue& catalogue, WindowHandle owner,
+             CatalogueEntry question) {
+    return companion.ShowMessageBox(owner, catalogue.Text(question),
+                                    catalogue.Text(CatalogueEntry::AppTitle),
+                                    kMbQuestionYesNo) == kAnswerYes;
+}
+
+bool ExitAfterConfirm(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
+                      WindowHandle mainWindow, CatalogueEntry question, std::uint32_t flags) {
+    if (!Confirm(companion, catalogue, mainWindow, question)) return false;
+    EnableShutdownPrivilege(api);
+    api.ExitSession(flags, 0);
+    return true;
+}
+
+}  // namespace
+
+std::uint32_t EnableShutdownPrivilege(PowerApi& api) {
+    const auto token = api.OpenOwnToken(kTokenAdjustPrivilegesAndQuery);
+    if (!token) return api.LastErrorCode();
+    PrivilegeRequest request;
+    if (api.FindPrivilege(kShutdownPrivilegeName, request.id)) token->AdjustPrivileges(request);
+    // A successful adjustment sets the last error itself: 0, or 1300 when not all were
+    // assigned. Read before the token closes so the close cannot disturb it.
+    return api.LastErrorCode();
+}
+
+void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
+    switch (actionCode) {
+        case kActionShutDown:
+            EnableShutdownPrivilege(api);
+            api.ExitSession(kExitShutdownPowerOff, 0);
+            break;
+        case kActionLogOff:
+            EnableShutdownPrivilege(api);
+            api.ExitSession(kExitLogoff, 0);
+            break;
+        case kActionStandBy:
+        case kActionStandByAlias:
+            // Without the privilege the program ends: the quit request is queued first and takes
+            // effect once control is back in the message loop, after the suspend call.
+            if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();
+            api.SetPowerState(kSystemTrue, kSystemTrue);
+            break;
+        case kActionHibernate:
+            EnableShutdownPrivilege(api);
+            api.SetPowerState(kSystemFalse, kSystemTrue);
+            break;
+        default:
+            break;
+    }
+}
+
+bool RestartComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
+                        WindowHandle mainWindow) {
+    return ExitAfterConfirm(api, companion, catalogue, mainWindow,
+                            CatalogueEntry::ConfirmRestartNow, kExitReboot);
+}
+
+bool ShutDownComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
+                         WindowHandle mainWindow) {
+    return ExitAfterConfirm(api, companion, catalogue, mainWindow,
+                            CatalogueEntry::ConfirmShutDownNow, kExitShutdownPowerOff);
+}
+
+}  // namespace dusk

@@ -1,0 +1,166 @@
+#include "controls/color_image_button.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/picture_ops.h"
+#include "controls/test_pictures.h"
+#include "fakes/fake_canvas.h"
+
+namespace dusk {
+namespace {
+
+using test::Columns;
+using test::Solid;
+
+constexpr ButtonState kStates[] = {ButtonState::Normal, ButtonState::MouseOn,
+                                   ButtonState::MouseDown, ButtonState::Disabled};
+
+struct ColorButtonTest : ::testing::Test {
+    test::FakeTextRenderer text;
+    ImageButtonPictures list;
+    ColorImageButton button{text};
+
+    // 91 x 33 pictures in every colour and state, each with its own column values.
+    void FillList() {
+        for (int color = 0; color < 5; ++color) {
+            for (int state = 0; state < 4; ++state) {
+                list.SetPic(ButtonColor(color), kStates[state],
+                            Columns(91, 33, color * 20 + state * 5));
+            }
+        }
+    }
+    const Picture& StatePicture(ButtonState state) const {
+        switch (state) {
+            case ButtonState::Normal:
+                return button.PicNormal();
+            case ButtonState::MouseOn:
+                return button.PicMouseOn();
+            case ButtonState::MouseDown:
+                return button.PicMouseDown();
+            case ButtonState::Disabled:
+                break;
+        }
+        return button.PicDisabled();
+    }
+};
+
+TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
+    FillList();
+    button.SetBounds(5, 6, 135, 33);
+    button.SetNeedStretch(true);
+    for (ButtonColor color : {ButtonColor::Blue, ButtonColor::Red, ButtonColor::Black}) {
+        if (color == ButtonColor::Blue) {
+            button.SetPicImageList(&list);
+        } else {
+            button.SetColor(color);
+        }
+        SCOPED_TRACE(int(color));
+        EXPECT_EQ(button.Color(), color);
+        EXPECT_EQ(button.Left(), 5);
+        EXPECT_EQ(button.Width(), 135);
+        EXPECT_EQ(button.Height(), 33);
+        EXPECT_EQ(button.StretchMargin(), 135 / 4);
+        for (ButtonState state : kStates) {
+            const Picture& source = list.Pic(color, state);
+            const Picture& shown = StatePicture(state);
+            ASSERT_EQ(shown.Width(), 135);
+            for (int x = 0; x < 135; ++x) {
+                const int column = x < 22 ? x : x <= 112 ? 22 : x - 44;
+                ASSERT_EQ(shown.ColorAt(x, 32), source.ColorAt(column, 32)) << x;
+                ASSERT_EQ(shown.AlphaAt(x, 32), source.AlphaAt(column, 32)) << x;
+            }
+        }
+        EXPECT_EQ(button.Picture(), button.PicNormal());  // composed, no caption
+    }
+    // Moving the stretched button stretches again at a wider margin, which changes nothing.
+    const Picture before = button.PicNormal();
+    button.SetBounds(50, 60, 135, 33);
+    EXPECT_EQ(button.PicNormal(), before);
+}
+
+TEST_F(ColorButtonTest, WithoutStretchThePicturesKeepTheirSizeAndTheButtonItsOwn) {
+    FillList();
+    button.SetBounds(0, 0, 135, 33);
+    button.SetPicImageList(&list);
+    EXPECT_EQ(button.PicNormal(), list.Pic(ButtonColor::Blue, ButtonState::Normal));
+    EXPECT_EQ(button.Width(), 135);
+}
+
+TEST_F(ColorButtonTest, CaptionColourFollowsOnlyWhileStandard) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    struct Case {
+        Color initial;
+        std::vector<std::pair<ButtonColor, Color>> steps;
+    };
+    const Case cases[] = {
+        {0x9D4700,
+         {{ButtonColor::Red, 0x0000B4},
+          {ButtonColor::Green, 0x116D0D},
+          {ButtonColor::Black, 0xFEFEFE},
+          {ButtonColor::Yellow, 0x002D7F},
+          {ButtonColor::Blue, 0x9D4700}}},
+        {0xFFFFFF,
+         {{ButtonColor::Red, 0xFFFFFF},
+          {ButtonColor::Black, 0xFFFFFF},
+          {ButtonColor::Blue, 0xFFFFFF}}},
+        // Red's standard colour on a blue button is not standard there, so it stays, until the
+        // button turns red: from then on it is standard and follows.
+        {0x0000B4,
+         {{ButtonColor::Green, 0x0000B4},
+          {ButtonColor::Red, 0x0000B4},
+          {ButtonColor::Blue, 0x9D4700}}},
+    };
+    for (const Case& c : cases) {
+        button.SetColor(ButtonColor::Blue);
+        dusk::Font font = button.Font();
+        font.color = c.initial;
+        button.SetFont(font);
+        for (const auto& [color, expected] : c.steps) {
+            button.SetColor(color);
+            EXPECT_EQ(button.Font().color, expected)
+                << std::hex << c.initial << " to " << int(color);
+        }
+    }
+}
+
+TEST_F(ColorButtonTest, AssigningAListStartsBlueAndEmptyListPicturesEmptyTheButtons) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    button.SetColor(ButtonColor::Red);
+    ImageButtonPictures other;
+    other.SetPic(ButtonColor::Blue, ButtonState::Normal, Solid(25, 17, 0x00FF00));
+    other.SetPic(ButtonColor::Blue, ButtonState::MouseOn, Solid(25, 17, 0x0000FF));
+    button.SetPicImageList(&other);
+    EXPECT_EQ(button.Color(), ButtonColor::Blue);
+    EXPECT_EQ(button.PicNormal(), other.Pic(ButtonColor::Blue, ButtonState::Normal));
+    EXPECT_TRUE(button.PicMouseDown().Empty());
+    EXPECT_TRUE(button.PicDisabled().Empty());
+    EXPECT_EQ(button.Width(), 91);  // the size it had before
+}
+
+TEST_F(ColorButtonTest, WithoutAListAColourChangeKeepsThePictures) {
+    button.SetBounds(0, 0, 20, 10);
+    button.SetPicNormal(Solid(20, 10, 0x112233));
+    button.SetColor(ButtonColor::Green);
+    EXPECT_FALSE(button.RedrawSuspended());
+    EXPECT_EQ(button.PicNormal(), Solid(20, 10, 0x112233));
+    EXPECT_EQ(button.Picture(), button.PicNormal());
+    EXPECT_EQ(button.Font().color, 0x116D0Du);
+}
+
+TEST_F(ColorButtonTest, AColourWithAnEmptyNormalPictureLeavesTheButtonBlank) {
+    FillList();
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    list.SetPic(ButtonColor::Green, ButtonState::Normal, Picture());
+    button.SetColor(ButtonColor::Green);
+    EXPECT_TRUE(button.PicNormal().Empty());
+    EXPECT_TRUE(button.Picture().Empty());
+    EXPECT_EQ(button.Width(), 91);
+}
+
+}  // namespace
+}  // namespace dusk

@@ -1,0 +1,233 @@
+// The countdown window for real: its layout in every skin, a countdown driven tick by tick to
+// its end, a cancel answered through the companion, and the modal rules.
+#include "shell/win32/countdown_window.h"
+
+#include <gtest/gtest.h>
+
+#include "controls/picture_ops.h"
+#include "fakes/fake_companion.h"
+#include "gui_test_support.h"
+#include "shell/skin.h"
+
+namespace dusk::win32 {
+namespace {
+
+using test::CountDiffering;
+using test::CountMismatches;
+using test::Crop;
+
+class CountdownWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        resources = new ResourceWindow;
+        resources->Create(nullptr);
+    }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override {
+        ASSERT_TRUE(resources->FailedPictures().empty());
+        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+        ASSERT_TRUE(window.Create(owner));
+    }
+    void TearDown() override { ::DestroyWindow(owner); }
+
+    void PostTicks(int count) {
+        for (int i = 0; i < count; ++i) {
+            ::PostMessageW(window.Handle(), WM_TIMER, CountdownWindow::kTickTimerId, 0);
+        }
+    }
+    POINT CancelButtonCentre() const { return {210 + 135 / 2, 155 + 33 / 2}; }
+
+    // The panel as it must look with the digits shown: backdrop and digits over the panel
+    // colour.
+    Picture ExpectedPanel(int tens, int units) {
+        Picture panel(363, 173, false);
+        const Color color = SkinFor(skinCode).innerPanel;
+        for (int y = 0; y < panel.Height(); ++y) {
+            for (int x = 0; x < panel.Width(); ++x) panel.SetColorAt(x, y, color);
+        }
+        CompositeOnto(panel, resources->countdown.backdrop, {97, 34});
+        CompositeOnto(panel, resources->countdown.digits[tens], {192, 52});
+        CompositeOnto(panel, resources->countdown.digits[units], {226, 53});
+        CompositeOnto(panel, window.DialogButton().Picture(), {207, 131});
+        return panel;
+    }
+
+    // What the window must show, in window coordinates, whatever the skin.
+    void ExpectLayout(const Picture& pixels, int tens, int units) {
+        ASSERT_EQ(pixels.Width(), 369);
+        ASSERT_EQ(pixels.Height(), 200);
+        const Skin& colours = SkinFor(skinCode);
+        const Picture& frame = resources->frames.For(skinCode);
+        // Corners are copied unstretched; the panel covers the frame's inner pixels below.
+        const struct {
+            Rect at, from;
+        } corners[] = {{{0, 0, 5, 15}, {0, 0, 5, 15}},
+                       {{364, 0, 369, 15}, {15, 0, 20, 15}},
+                       {{366, 197, 369, 200}, {17, 17, 20, 20}},
+                       {{0, 197, 3, 200}, {0, 17, 3, 20}}};
+        for (const auto& corner : corners) {
+            EXPECT_EQ(CountMismatches(pixels, {corner.at.left, corner.at.top},
+                                      Crop(frame, corner.from), 0),
+                      0)
+                << "corner at " << corner.at.left << "," << corner.at.top;
+        }
+        EXPECT_EQ(CountDiffering(pixels, {250, 15, 364, 24}, colours.window, 0), 0);
+        EXPECT_EQ(CountDiffering(pixels, {5, 28, 15, 60}, colours.innerPanel, 0), 0);
+        EXPECT_EQ(CountDiffering(pixels, {30, 160, 200, 190}, colours.innerPanel, 0), 0);
+        // Digits over their backdrop, and the Cancel Task button at (210, 155)-(345, 188).
+        const Picture panel = ExpectedPanel(tens, units);
+        EXPECT_EQ(CountMismatches(pixels, {195, 76}, Crop(panel, {192, 52, 256, 103}), 2), 0);
+        EXPECT_EQ(CountMismatches(pixels, {210, 155}, Crop(panel, {207, 131, 342, 164}), 2), 0);
+        // The white title and the caption carry ink where they belong.
+        const Rect title{8, 5, 160, 20};
+        const int white =
+            title.Width() * title.Height() - CountDiffering(pixels, title, 0xFFFFFF, 40);
+        EXPECT_GT(white, 40);
+        EXPECT_GT(CountDiffering(pixels, {100, 36, 300, 52}, colours.innerPanel, 40), 40);
+    }
+
+    static ResourceWindow* resources;
+    CountdownState state;
+    std::int32_t actionCode = 0;
+    std::uint8_t skinCode = 1;
+    test::FakeCompanion companion;
+    CountdownWindow window{*resources, state, actionCode, skinCode, companion};
+    HWND owner = nullptr;
+    test::StepPoster steps;
+};
+
+ResourceWindow* CountdownWindowTest::resources = nullptr;
+
+TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
+    const char* names[] = {"", "blue", "green", "black", "yellow", "red"};
+    for (std::uint8_t code = 1; code <= 5; ++code) {
+        SCOPED_TRACE(names[code]);
+        skinCode = code;
+        window.ApplySkin();
+        EXPECT_EQ(window.DialogButton().Color(), SkinFor(code).button);
+        steps.Post([&] {
+            const Picture screen = test::CaptureWindow(window.Handle());
+            ExpectLayout(screen, 3, 0);
+            EXPECT_EQ(screen, window.RenderClient());  // on screen exactly as painted
+            EXPECT_EQ(window.LastFramePicture(), &resources->frames.For(code));
+            EXPECT_TRUE(
+                test::SaveArtifact(screen, std::string("countdown_") + names[code] + ".png"));
+        });
+        PostTicks(31);
+        EXPECT_FALSE(window.RunCountdown());
+    }
+}
+
+TEST_F(CountdownWindowTest, ShowsTopmostCentredAndModalThenHides) {
+    // Another window on screen, as the main window is: it must take no input meanwhile.
+    const HWND other = ::CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 10,
+                                         10, nullptr, nullptr, nullptr, nullptr);
+    steps.Post([&] {
+        EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+        EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+        EXPECT_FALSE(::IsWindowEnabled(owner));
+        EXPECT_FALSE(::IsWindowEnabled(other));
+        RECT bounds{};
+        ::GetWindowRect(window.Handle(), &bounds);
+        EXPECT_EQ(bounds.right - bounds.left, 369);
+        EXPECT_EQ(bounds.bottom - bounds.top, 200);
+        EXPECT_NEAR((bounds.left + bounds.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+        EXPECT_NEAR((bounds.top + bounds.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+        EXPECT_EQ(window.Logic().Caption(), L"Time before shutdown:");
+        EXPECT_EQ(::SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
+    });
+    PostTicks(31);
+    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(::IsWindow(window.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    EXPECT_TRUE(::IsWindowEnabled(other));
+    EXPECT_FALSE(window.Logic().tickTimer.Enabled());
+    ::DestroyWindow(other);
+}
+
+TEST_F(CountdownWindowTest, TicksRunDownToZeroAndCloseOnTheTickShowingIt) {
+    PostTicks(30);
+    steps.Post([&] {
+        EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+        ExpectLayout(test::CaptureWindow(window.Handle()), 0, 1);
+    });
+    PostTicks(1);
+    steps.Post([&] { ADD_FAILURE() << "still modal after the tick that shows 00"; });
+    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_FALSE(state.CountdownCancelled);
+    EXPECT_EQ(window.Logic().TensDigit(), 0);
+    EXPECT_EQ(window.Logic().UnitsDigit(), 0);
+}
+
+TEST_F(CountdownWindowTest, CancelIsAskedAndNoResumesTheCount) {
+    companion.answers = {kAnswerNo, kAnswerYes};
+    PostTicks(5);  // shows 26, next 25
+    // Each step posts what follows it, so that it runs after the messages it posted.
+    steps.Post([&] {
+        test::PostClick(window.Handle(), CancelButtonCentre());
+        PostTicks(3);
+        steps.Post([&] {
+            ASSERT_EQ(companion.boxes.size(), 1u);
+            EXPECT_EQ(companion.boxes[0].owner, window.Handle());
+            EXPECT_EQ(companion.boxes[0].text,
+                      L"Are you sure you want to cancel the current task?");
+            EXPECT_EQ(companion.boxes[0].caption, L"Tolvane Dusk Relay");
+            EXPECT_EQ(companion.boxes[0].style, kMbQuestionYesNo);
+            EXPECT_EQ(state.CountdownSeconds, 22);  // the No kept counting from 25
+            test::PostClick(window.Handle(), CancelButtonCentre());
+        });
+    });
+    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_EQ(companion.boxes.size(), 2u);
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+
+    // The next showing starts afresh and is not cancelled.
+    PostTicks(31);
+    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_EQ(companion.boxes.size(), 2u);
+}
+
+TEST_F(CountdownWindowTest, ClosingFromTheKeyboardAsksToCancel) {
+    companion.answers = {kAnswerNo, kAnswerYes};
+    steps.Post([&] {
+        ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
+        steps.Post([&] {
+            EXPECT_EQ(companion.boxes.size(), 1u);
+            EXPECT_TRUE(::IsWindowVisible(window.Handle()));  // No: still counting
+            ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
+        });
+    });
+    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+TEST_F(CountdownWindowTest, ASecondRequestWaitsForTheRunningCountdown) {
+    bool nestedResult = true;
+    PostTicks(10);
+    steps.Post([&] {
+        PostTicks(21);
+        steps.Post([] { ADD_FAILURE() << "the second request restarted the count"; });
+        nestedResult = window.RunCountdown();  // runs the rest of this countdown's ticks
+        EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    });
+    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_FALSE(nestedResult);
+    EXPECT_EQ(state.CountdownSeconds, -1);  // one count of 31 ticks, not restarted at 30
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+}
+
+TEST_F(CountdownWindowTest, QuittingDuringTheCountdownCountsAsCancelled) {
+    steps.Post([] { ::PostQuitMessage(3); });
+    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+    MSG message{};
+    ASSERT_TRUE(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // passed on
+    EXPECT_EQ(message.wParam, 3u);
+}
+
+}  // namespace
+}  // namespace dusk::win32
