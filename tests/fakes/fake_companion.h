@@ -1,4 +1,6 @@
 #pragma once
+#include <gtest/gtest.h>
+
 #include <deque>
 #include <string>
 #include <vector>
@@ -7,7 +9,9 @@
 
 namespace dusk::test {
 
-// Records every call; message boxes answer from a script (kAnswerYes once the script is empty).
+// Records every call. Questions answer from the script; a question nobody scripted fails the
+// test and answers No, so no test goes on with a Yes it never asked for. Other boxes answer OK
+// without touching the script.
 class FakeCompanion : public Companion {
 public:
     struct Box {
@@ -16,6 +20,8 @@ public:
         std::wstring caption;
         std::uint32_t style;
     };
+
+    static constexpr int kAnswerOk = 1;  // IDOK
 
     std::uint8_t reportedSkin = 1;
     OsInfo osInfo{L"windows10", L"tester"};
@@ -39,7 +45,11 @@ public:
     int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                        std::uint32_t style) override {
         boxes.push_back({owner, text, caption, style});
-        if (answers.empty()) return kAnswerYes;
+        if (style != kMbQuestionYesNo) return kAnswerOk;
+        if (answers.empty()) {
+            ADD_FAILURE() << "unscripted question";
+            return kAnswerNo;
+        }
         int answer = answers.front();
         answers.pop_front();
         return answer;

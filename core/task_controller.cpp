@@ -1,0 +1,340 @@
+#include "core/task_controller.h"
+
+#include <cstdlib>
+#include <utility>
+
+#include "core/placeholder_text.h"
+#include "core/stored_settings.h"
+#include "core/task_checks.h"
+#include "core/trigger_arithmetic.h"
+
+namespace dusk {
+
+namespace {
+
+bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus::Checked; }
+
+// A daily time further away than this is watched at the slow pace.
+constexpr int kNearDailySeconds = 60;
+
+}  // namespace
+
+TaskController::TaskController(TaskRecord& task, CountdownState& countdownState, TaskView& view,
+                               TaskControllerServices services)
+    : task_(task), countdownState_(countdownState), view_(view), services_(std::move(services)) {
+    TaskControls& c = view_.controls;
+    const auto radios = c.ActionRadios();
+    for (std::size_t code = 0; code < radios.size(); ++code) {
+        radios[code]->OnClick = [this, code] { OnActionClick(static_cast<std::int32_t>(code)); };
+    }
+    c.dailyBox.OnClick = [this] { OnDailyClick(); };
+    c.specifiedBox.OnClick = [this] { OnSpecifiedClick(); };
+    c.fromNowBox.OnClick = [this] { OnFromNowClick(); };
+    for (DateTimePickerModel* picker :
+         {&c.dailyTimePicker, &c.specifiedDatePicker, &c.specifiedTimePicker}) {
+        picker->OnChange = [this] { OnTaskInputChange(); };
+    }
+    for (DigitFieldModel* field : {&c.delayHoursField, &c.delayMinutesField}) {
+        field->OnChange = [this] { OnTaskInputChange(); };
+    }
+    watchTimer.OnTimer = [this] { OnWatchTimerTick(); };
+    clockTimer.OnTimer = [this] { OnClockTick(); };
+}
+
+void TaskController::OnActionClick(std::int32_t actionCode) {
+    if (!FindAction(actionCode)) return;
+    view_.ClearActionChoice();
+    view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
+        CheckBoxStatus::Checked);
+    view_.UpdateTaskSummary();
+}
+
+void TaskController::OnDailyClick() {
+    if (IsTaskSet(task_.TaskStatus)) return;
+    TaskControls& c = view_.controls;
+    view_.ClearTriggerChoice();
+    c.dailyBox.SetStatus(CheckBoxStatus::Checked);
+    c.specifiedDatePicker.SetEnabled(false);
+    c.specifiedTimePicker.SetEnabled(false);
+    c.dailyTimePicker.SetEnabled(true);
+    c.delayHoursField.SetEnabled(false);
+    c.delayMinutesField.SetEnabled(false);
+    c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), kDefaultPickerTimeOfDayMs));
+    c.delayHoursUpDown.SetEnabled(false);
+    c.delayMinutesUpDown.SetEnabled(false);
+    view_.UpdateTaskSummary();
+}
+
+void TaskController::OnSpecifiedClick() {
+    if (IsTaskSet(task_.TaskStatus)) return;
+    TaskControls& c = view_.controls;
+    view_.ClearTriggerChoice();
+    c.specifiedBox.SetStatus(CheckBoxStatus::Checked);
+    c.dailyTimePicker.SetEnabled(false);
+    c.specifiedDatePicker.SetEnabled(true);
+    c.specifiedTimePicker.SetEnabled(true);
+    c.delayHoursField.SetEnabled(false);
+    c.delayMinutesField.SetEnabled(false);
+    c.specifiedDatePicker.SetValue(Now());
+    c.delayHoursUpDown.SetEnabled(false);
+    c.delayMinutesUpDown.SetEnabled(false);
+    view_.UpdateTaskSummary();
+}
+
+void TaskController::OnFromNowClick() {
+    if (IsTaskSet(task_.TaskStatus)) return;
+    TaskControls& c = view_.controls;
+    view_.ClearTriggerChoice();
+    c.fromNowBox.SetStatus(CheckBoxStatus::Checked);
+    c.dailyTimePicker.SetEnabled(false);
+    c.specifiedDatePicker.SetEnabled(false);
+    c.specifiedTimePicker.SetEnabled(false);
+    c.delayHoursField.SetEnabled(true);
+    c.delayMinutesField.SetEnabled(true);
+    c.delayHoursUpDown.SetEnabled(true);
+    c.delayMinutesUpDown.SetEnabled(true);
+    c.delayHoursField.SetText(L"1");
+    c.delayMinutesField.SetText(L"0");
+    view_.UpdateTaskSummary();
+}
+
+void TaskController::OnTaskInputChange() { view_.UpdateTaskSummary(); }
+
+void TaskController::OnStartTaskClick() {
+    if (!Ask(CatalogueEntry::ConfirmStartTask)) return;
+    view_.DisableActionChoice();
+    const std::int32_t actionCode = CheckedActionCode(view_.controls);
+    // The input is checked before the scheduler is asked, so either way of running the task
+    // rejects it alike and the scheduler is never started for a task that cannot run.
+    const auto chosen = ChosenTask(actionCode);
+    if (!chosen || !CheckChosenInput()) {
+        view_.EnableActionChoice();
+        return;
+    }
+    task_.ActionCode = actionCode;
+    switch (services_.registration.Register(*chosen)) {
+        case RegistrationResult::Registered:
+            ShowScheduledTaskSet(*chosen);
+            break;
+        case RegistrationResult::Rejected:
+            view_.Reset();
+            return;
+        case RegistrationResult::Unavailable:
+            if (!StartTaskLocally(actionCode)) {
+                view_.EnableActionChoice();
+                return;
+            }
+            break;
+    }
+    view_.SetTaskIndicator(kIndicatorTaskSet,
+                           services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
+}
+
+bool TaskController::StartTaskLocally(std::int32_t actionCode) {
+    if (!CheckChosenInput()) return false;
+    TaskControls& c = view_.controls;
+    SettingsStore& store = services_.store;
+    view_.DisableTriggerChoice();
+    task_.ActionCode = actionCode;
+    if (IsChecked(c.dailyBox)) {
+        task_.Trigger = TriggerKind::Daily;
+        task_.DailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
+        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue,
+                        task_.DailyTimeText);
+        StoreRunValue();
+        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
+                           actionCode);
+        watchTimer.SetInterval(kWatchIntervalNearMs);
+    } else if (IsChecked(c.specifiedBox)) {
+        StoreRunValue();
+        task_.DueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
+                                         c.specifiedTimePicker.Value(), services_.formats);
+        task_.Trigger = TriggerKind::Specified;
+        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue,
+                        task_.DueText);
+        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
+                           actionCode);
+    } else {
+        task_.DueText =
+            FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
+                             DelayFieldValue(c.delayMinutesField.Text()), services_.formats);
+        task_.Trigger = TriggerKind::FromNow;
+        task_.FromNowDueText.clear();  // the summary takes it from the store
+        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeWrittenValue,
+                        task_.DueText);
+        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue,
+                        c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
+        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
+                           actionCode);
+    }
+    watchTimer.SetEnabled(true);
+    view_.DisableTriggerInputs();
+    view_.ShowTaskButtons(true);
+    task_.TaskStatus = kTaskStatusSet;
+    ++taskGeneration_;
+    view_.UpdateTaskSummary();
+    services_.mainWindow.Hide();
+    return true;
+}
+
+void TaskController::OnCancelTaskClick() {
+    if (!Ask(CatalogueEntry::ConfirmCancelTask)) return;
+    ClearStoredTask(services_.store);
+    services_.startupShortcut.Delete();
+    services_.registration.DeleteRegistered();
+    view_.Reset();
+    watchTimer.SetEnabled(false);
+    view_.ShowTaskButtons(false);
+    view_.SetTaskIndicator(kIndicatorTaskCancelled,
+                           services_.catalogue.Text(CatalogueEntry::TaskCancelledHint));
+    task_.TaskStatus = kTaskStatusEnded;
+    task_.FromNowDueText.clear();
+    task_.Trigger = TriggerKind::None;
+    ++taskGeneration_;
+}
+
+void TaskController::OnWatchTimerTick() {
+    if (task_.Trigger == TriggerKind::Daily) {
+        const int ahead = DailySecondsAhead(task_.DailyTimeText, Now(), services_.formats);
+        if (std::abs(ahead) > kNearDailySeconds) {
+            watchTimer.SetInterval(kWatchIntervalFarMs);
+            return;
+        }
+        watchTimer.SetInterval(kWatchIntervalNearMs);
+    }
+    if (!IsTaskDue(task_, Now(), services_.formats)) return;
+    const bool oneShot = IsOneShot(task_.Trigger);
+    // Neither a one-shot task nor the same daily time may fall due again while the countdown
+    // is open.
+    if (oneShot) {
+        watchTimer.SetEnabled(false);
+    } else {
+        watchTimer.SetInterval(kWatchIntervalAfterDueMs);
+    }
+    services_.mainWindow.Minimize();
+    if (RunCountdown() == CountdownOutcome::Cancelled && oneShot) {
+        watchTimer.SetEnabled(false);
+        watchTimer.SetInterval(kWatchIntervalNearMs);
+    }
+}
+
+void TaskController::OnClockTick() {
+    view_.clockLabel.SetText(services_.formats.FormatDefault(Now()));
+}
+
+void TaskController::OnScheduledStart() {
+    // A start handed over while no task is set has nothing to count down for.
+    if (task_.Trigger == TriggerKind::None) return;
+    RunCountdown();
+}
+
+bool TaskController::Ask(CatalogueEntry question) {
+    const MessageCatalogue& catalogue = services_.catalogue;
+    // A box that could not be shown answers 0: only a real Yes goes on.
+    return services_.companion.ShowMessageBox(services_.mainWindowHandle, catalogue.Text(question),
+                                              catalogue.Text(CatalogueEntry::AppTitle),
+                                              kMbQuestionYesNo) == kAnswerYes;
+}
+
+std::optional<ScheduledTask> TaskController::ChosenTask(std::int32_t actionCode) {
+    const TaskControls& c = view_.controls;
+    ScheduledTask chosen;
+    chosen.actionKeyword = std::wstring(ActionKeyword(actionCode));
+    if (chosen.actionKeyword.empty()) return std::nullopt;
+    if (IsChecked(c.dailyBox)) {
+        chosen.trigger = TriggerKind::Daily;
+        chosen.start = WithTimeOfDay(Now(), c.dailyTimePicker.Value().TimeOfDayMs());
+    } else if (IsChecked(c.specifiedBox)) {
+        chosen.trigger = TriggerKind::Specified;
+        const std::int64_t wholeSeconds = c.specifiedTimePicker.Value().TimeOfDayMs() /
+                                          DateTime::kMsPerSecond * DateTime::kMsPerSecond;
+        chosen.start = WithTimeOfDay(c.specifiedDatePicker.Value(), wholeSeconds);
+    } else if (IsChecked(c.fromNowBox)) {
+        chosen.trigger = TriggerKind::FromNow;
+        chosen.start =
+            Now()
+                .Plus(DelayFieldValue(c.delayHoursField.Text()) * DateTime::kMsPerHour)
+                .Plus(DelayFieldValue(c.delayMinutesField.Text()) * DateTime::kMsPerMinute);
+        chosen.delayHoursText = c.delayHoursField.Text();
+        chosen.delayMinutesText = c.delayMinutesField.Text();
+    } else {
+        return std::nullopt;  // no trigger chosen: nothing to start
+    }
+    return chosen;
+}
+
+bool TaskController::CheckChosenInput() {
+    const TaskControls& c = view_.controls;
+    const TaskControllerServices& s = services_;
+    if (IsChecked(c.dailyBox)) return true;
+    if (IsChecked(c.specifiedBox)) {
+        const SpecifiedCheck check =
+            CheckSpecifiedNotPast(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(),
+                                  Now(), s.formats, s.catalogue);
+        if (check.accepted) return true;
+        view_.Reset();
+        ShowWarning(s.companion, s.mainWindowHandle, s.catalogue, check.message);
+        return false;
+    }
+    if (IsChecked(c.fromNowBox)) {
+        return CheckDelayNotZero(c.delayHoursField.Text(), c.delayMinutesField.Text(), s.companion,
+                                 s.mainWindowHandle, s.catalogue);
+    }
+    return false;
+}
+
+void TaskController::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
+    const TaskControls& c = view_.controls;
+    const RegionalFormats& formats = services_.formats;
+    task_.Trigger = scheduled.trigger;
+    if (scheduled.trigger == TriggerKind::Daily) {
+        task_.DailyTimeText = formats.FormatLongTime(c.dailyTimePicker.Value());
+    } else if (scheduled.trigger == TriggerKind::Specified) {
+        task_.DueText =
+            SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
+    } else {
+        // The summary names the moment that was registered.
+        task_.DueText = formats.FormatDefault(scheduled.start);
+        task_.FromNowDueText = task_.DueText;
+    }
+    view_.DisableTriggerChoice();
+    view_.DisableTriggerInputs();
+    view_.ShowTaskButtons(true);
+    task_.TaskStatus = kTaskStatusSet;
+    ++taskGeneration_;
+    view_.UpdateTaskSummary();
+    services_.mainWindow.Hide();
+}
+
+void TaskController::StoreRunValue() { WriteRunValue(services_.store, services_.programFolder); }
+
+CountdownOutcome TaskController::RunCountdown() {
+    const std::uint64_t generation = taskGeneration_;
+    const bool oneShot = IsOneShot(task_.Trigger);
+    countdownState_.CountdownCancelled = false;
+    const CountdownOutcome outcome = services_.countdown.Run(task_.ActionCode);
+    // Started or cancelled from elsewhere while the countdown was open: the task it counted
+    // for is gone.
+    if (generation != taskGeneration_) return CountdownOutcome::Interrupted;
+    if (outcome == CountdownOutcome::RanOut) {
+        task_.TaskStatus = kTaskStatusEnded;
+        if (oneShot) EndOneShotTask();
+        services_.power.Perform(task_.ActionCode);
+    } else if (outcome == CountdownOutcome::Cancelled && oneShot) {
+        EndOneShotTask();
+        task_.TaskStatus = kTaskStatusEnded;
+        services_.mainWindow.Restore();
+    }
+    return outcome;
+}
+
+void TaskController::EndOneShotTask() {
+    services_.registration.DeleteRegistered();
+    ClearStoredTask(services_.store);
+    task_.Trigger = TriggerKind::None;
+    task_.FromNowDueText.clear();
+    ++taskGeneration_;
+    view_.Reset();
+}
+
+}  // namespace dusk

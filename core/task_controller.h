@@ -1,0 +1,114 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "base/clock.h"
+#include "base/settings_store.h"
+#include "base/timer_model.h"
+#include "companion/companion.h"
+#include "core/countdown.h"
+#include "core/countdown_runner.h"
+#include "core/main_window_host.h"
+#include "core/message_catalogue.h"
+#include "core/power_action.h"
+#include "core/regional_formats.h"
+#include "core/startup_shortcut.h"
+#include "core/task_model.h"
+#include "core/task_registration.h"
+#include "core/task_view.h"
+
+namespace dusk {
+
+// Everything outside the task area that the controller uses.
+struct TaskControllerServices {
+    const Clock& clock;
+    const RegionalFormats& formats;
+    const MessageCatalogue& catalogue;
+    SettingsStore& store;
+    Companion& companion;
+    TaskRegistration& registration;
+    CountdownRunner& countdown;
+    MainWindowHost& mainWindow;
+    StartupShortcut& startupShortcut;
+    PowerAction& power;
+    WindowHandle mainWindowHandle = nullptr;  // owner of the controller's message boxes
+    std::wstring osFamily;                    // from the companion library
+    std::wstring programFolder;               // where DuskRelay.exe lives
+};
+
+constexpr std::uint32_t kWatchIntervalAtLoadMs = 60000;
+constexpr std::uint32_t kWatchIntervalFarMs = 20000;       // daily time more than a minute away
+constexpr std::uint32_t kWatchIntervalNearMs = 1000;       // within a minute, and at a daily start
+constexpr std::uint32_t kWatchIntervalAfterDueMs = 60000;  // outlasts the 31-second countdown
+constexpr std::uint32_t kClockIntervalMs = 1000;
+
+// Drives the task area: the action and trigger choice, Start Task and Cancel Task, restoring a
+// task at the first showing, the watch timer of a task kept by the program itself, the
+// countdown and the power action, and the clock. The constructor connects the task controls'
+// events to the handlers below; the window calls the button, timer and showing handlers.
+class TaskController {
+public:
+    TaskController(TaskRecord& task, CountdownState& countdownState, TaskView& view,
+                   TaskControllerServices services);
+    TaskController(const TaskController&) = delete;
+    TaskController& operator=(const TaskController&) = delete;
+
+    TimerModel watchTimer{kWatchIntervalAtLoadMs};
+    TimerModel clockTimer{kClockIntervalMs};
+    // Runs at the first showing: the notice window reads its "Ignore" preference.
+    std::function<void()> readNoticePreference;
+
+    void OnActionClick(std::int32_t actionCode);
+    void OnDailyClick();
+    void OnSpecifiedClick();
+    void OnFromNowClick();
+    // Any picker or delay field changed.
+    void OnTaskInputChange();
+    void OnStartTaskClick();
+    void OnCancelTaskClick();
+    void OnWatchTimerTick();
+    void OnClockTick();
+
+    // The task part of the main window's showing; later showings change nothing.
+    // startedWithArgument: the process was started with a non-empty first argument, that is by
+    // the system scheduler.
+    void OnFirstShow(bool startedWithArgument);
+    // Another process handed over a scheduled start: the countdown for the task that is set.
+    void OnScheduledStart();
+    // The refresh message from outside.
+    void OnRefreshMessage() { view_.Refresh(); }
+
+    // The local task kept in the settings store; true when one was restored.
+    bool LoadStoredTask();
+    // Starts the chosen task inside the program; false when the input was rejected.
+    bool StartTaskLocally(std::int32_t actionCode);
+
+private:
+    DateTime Now() const { return services_.clock.Now(); }
+    bool Ask(CatalogueEntry question);
+    std::optional<ScheduledTask> ChosenTask(std::int32_t actionCode);
+    bool CheckChosenInput();
+    void ShowScheduledTaskSet(const ScheduledTask& scheduled);
+    void ShowStoredTaskSet(ImageCheckBox& triggerBox);
+    void StoreRunValue();
+    int RestoreScheduledTask(bool startedWithArgument);
+    void RestoreAction(std::int32_t actionCode);
+    std::wstring ActionName() const;
+    void ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime);
+    void ForgetStoredTask();
+    CountdownOutcome RunCountdown();
+    void EndOneShotTask();
+
+    TaskRecord& task_;
+    CountdownState& countdownState_;
+    TaskView& view_;
+    TaskControllerServices services_;
+    bool shown_ = false;
+    // Changes whenever a task is started or cancelled, so that a countdown that outlived its
+    // task never acts for it.
+    std::uint64_t taskGeneration_ = 0;
+};
+
+}  // namespace dusk

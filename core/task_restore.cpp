@@ -1,0 +1,214 @@
+// The controller's part of the main window's first showing: restoring a task registered with
+// the system scheduler or kept in the settings store.
+#include <array>
+#include <string_view>
+
+#include "core/placeholder_text.h"
+#include "core/stored_settings.h"
+#include "core/task_controller.h"
+#include "core/trigger_arithmetic.h"
+
+namespace dusk {
+
+namespace {
+
+// Families on which the stand-by action is called "Sleep".
+constexpr std::array<std::wstring_view, 4> kSleepFamilies = {L"vista", L"windows7", L"windows8",
+                                                             L"windows10"};
+
+std::int32_t ActionCodeForKeyword(std::wstring_view keyword) {
+    for (const ActionInfo& action : kActions) {
+        if (action.keyword == keyword) return action.code;
+    }
+    return kActionNone;
+}
+
+}  // namespace
+
+void TaskController::OnFirstShow(bool startedWithArgument) {
+    if (shown_) return;
+    shown_ = true;
+    for (const std::wstring_view family : kSleepFamilies) {
+        if (services_.osFamily.find(family) != std::wstring::npos) {
+            view_.controls.standByRadio.SetCaption(std::wstring(kSleepCaption));
+        }
+    }
+    task_.TaskStatus = kTaskStatusNone;
+    task_.FromNowDueText.clear();
+    task_.Trigger = TriggerKind::None;
+    view_.Reset();
+    if (readNoticePreference) readNoticePreference();
+    task_.TaskStatus = RestoreScheduledTask(startedWithArgument);
+    if (task_.TaskStatus == kTaskStatusNone && LoadStoredTask()) task_.TaskStatus = kTaskStatusSet;
+    if (task_.TaskStatus == kTaskStatusNone) view_.Reset();
+    view_.Refresh();
+    clockTimer.SetEnabled(true);
+    countdownState_.CountdownCancelled = false;
+}
+
+int TaskController::RestoreScheduledTask(bool startedWithArgument) {
+    const auto scheduled = services_.registration.ReadRegistered();
+    if (!scheduled) return kTaskStatusNone;
+    TaskControls& c = view_.controls;
+    const RegionalFormats& formats = services_.formats;
+    const DateTime start = scheduled->start;
+    switch (scheduled->trigger) {
+        case TriggerKind::Daily:
+            task_.Trigger = TriggerKind::Daily;
+            task_.DailyTimeText = formats.FormatLongTime(start);
+            ShowStoredTaskSet(c.dailyBox);
+            c.dailyTimePicker.SetValue(
+                WithTimeOfDay(c.dailyTimePicker.Value(), start.TimeOfDayMs()));
+            break;
+        case TriggerKind::Specified:
+        case TriggerKind::FromNow:
+            task_.DueText = formats.FormatDateTime(start);
+            if (!IsDueStillValid(task_.DueText, Now(), formats)) {
+                services_.registration.DeleteRegistered();
+                task_.DueText.clear();
+                return kTaskStatusNone;
+            }
+            task_.Trigger = scheduled->trigger;
+            if (task_.Trigger == TriggerKind::Specified) {
+                ShowStoredTaskSet(c.specifiedBox);
+                c.specifiedDatePicker.SetValue(
+                    WithTimeOfDay(start, c.specifiedDatePicker.Value().TimeOfDayMs()));
+                c.specifiedTimePicker.SetValue(
+                    WithTimeOfDay(c.specifiedTimePicker.Value(), start.TimeOfDayMs()));
+            } else {
+                task_.FromNowDueText = task_.DueText;
+                ShowStoredTaskSet(c.fromNowBox);
+                c.delayHoursField.SetText(scheduled->delayHoursText);
+                c.delayMinutesField.SetText(scheduled->delayMinutesText);
+            }
+            break;
+        case TriggerKind::None:
+            return kTaskStatusNone;  // a job that names no trigger is not acted on
+    }
+    RestoreAction(ActionCodeForKeyword(scheduled->actionKeyword));
+    if (!startedWithArgument) return kTaskStatusSet;
+
+    // Started by the scheduler: the task is due now.
+    const bool oneShot = IsOneShot(task_.Trigger);
+    switch (RunCountdown()) {
+        case CountdownOutcome::RanOut:
+            return oneShot ? kTaskStatusNone : kTaskStatusSet;
+        case CountdownOutcome::Cancelled:
+            return oneShot ? kTaskStatusEnded : kTaskStatusSet;
+        case CountdownOutcome::Interrupted:
+        case CountdownOutcome::Joined:
+            break;
+    }
+    return kTaskStatusSet;
+}
+
+bool TaskController::LoadStoredTask() {
+    task_.ActionCode = kActionShutDown;
+    task_.DailyTimeText.clear();
+    task_.DueText.clear();
+    task_.Trigger = TriggerKind::None;
+
+    SettingsStore& store = services_.store;
+    const RegionalFormats& formats = services_.formats;
+    std::wstring daily, specified, fromNow, delayPair;
+    const bool dailyFound =
+        ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue, daily);
+    const bool specifiedFound =
+        ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue, specified);
+    const bool fromNowFound =
+        ReadStoredTextPair(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeReadValue, fromNow,
+                           delayPair, kHourAndMinuteValue);
+
+    TaskControls& c = view_.controls;
+    if (dailyFound) {
+        // A time that no longer reads back (the regional settings changed) can never fall due.
+        const auto timeOfDay = formats.ParseLongTime(daily);
+        if (!timeOfDay) {
+            ForgetStoredTask();
+            return false;
+        }
+        task_.Trigger = TriggerKind::Daily;
+        task_.DailyTimeText = daily;
+        ShowStoredTaskSet(c.dailyBox);
+        c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), *timeOfDay));
+        services_.mainWindow.Hide();
+    } else if (specifiedFound) {
+        if (!IsDueStillValid(specified, Now(), formats)) {
+            ForgetStoredTask();
+            return false;
+        }
+        task_.Trigger = TriggerKind::Specified;
+        task_.DueText = specified;
+        ShowStoredTaskSet(c.specifiedBox);
+        // Read as a whole, so a date pattern with a blank in it still splits right.
+        const DateTime due = *formats.ParseDateTime(specified);
+        c.specifiedDatePicker.SetValue(
+            WithTimeOfDay(due, c.specifiedDatePicker.Value().TimeOfDayMs()));
+        c.specifiedTimePicker.SetValue(
+            WithTimeOfDay(c.specifiedTimePicker.Value(), due.TimeOfDayMs()));
+    } else if (fromNowFound) {
+        if (!IsDueStillValid(fromNow, Now(), formats)) {
+            ForgetStoredTask();
+            return false;
+        }
+        task_.Trigger = TriggerKind::FromNow;
+        task_.DueText = fromNow;
+        ShowStoredTaskSet(c.fromNowBox);
+        const std::size_t bar = delayPair.find(L'|');
+        c.delayHoursField.SetText(delayPair.substr(0, bar));
+        c.delayMinutesField.SetText(bar == std::wstring::npos ? std::wstring()
+                                                              : delayPair.substr(bar + 1));
+    } else {
+        view_.Reset();
+        c.specifiedDatePicker.SetValue(
+            WithTimeOfDay(Now(), c.specifiedDatePicker.Value().TimeOfDayMs()));
+    }
+
+    ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
+                      task_.ActionCode);
+    if (task_.Trigger == TriggerKind::None) return false;
+    RestoreAction(task_.ActionCode);
+    if (task_.Trigger == TriggerKind::Daily) {
+        ShowRestoredSummary(CatalogueEntry::DailySummary, task_.DailyTimeText);
+        watchTimer.SetInterval(kWatchIntervalNearMs);
+    } else {
+        ShowRestoredSummary(CatalogueEntry::OnceSummary, task_.DueText);
+    }
+    watchTimer.SetEnabled(true);
+    return true;
+}
+
+void TaskController::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
+    view_.LockTaskControls();
+    triggerBox.SetStatus(CheckBoxStatus::Checked);
+    view_.cancelTaskButton.SetVisible(true);
+    // Whatever restored the task, the notification-area icon says a task is set.
+    view_.indicator.SetIconIndex(kIndicatorTaskSet);
+}
+
+void TaskController::RestoreAction(std::int32_t actionCode) {
+    task_.ActionCode = actionCode;
+    if (FindAction(actionCode)) {
+        view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
+            CheckBoxStatus::Checked);
+    }
+}
+
+std::wstring TaskController::ActionName() const {
+    if (!FindAction(task_.ActionCode)) return {};
+    return view_.controls.ActionRadios()[static_cast<std::size_t>(task_.ActionCode)]->Caption();
+}
+
+void TaskController::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {
+    view_.summaryLabel.SetText(SubstitutePlaceholders(services_.catalogue.Text(entry),
+                                                      {{L"n%", ActionName()}, {L"s%", shownTime}}));
+}
+
+void TaskController::ForgetStoredTask() {
+    ClearStoredTask(services_.store);
+    task_.Trigger = TriggerKind::None;
+    task_.DailyTimeText.clear();
+    task_.DueText.clear();
+}
+
+}  // namespace dusk

@@ -1,0 +1,127 @@
+#include "core/task_view.h"
+
+#include "core/task_summary.h"
+
+namespace dusk {
+
+namespace {
+
+constexpr wchar_t kBoxTitlePadding[] = L"  ";
+
+void Check(ImageCheckBox& box) { box.SetStatus(CheckBoxStatus::Checked); }
+
+}  // namespace
+
+TaskView::TaskView(TaskRecord& task, CountdownState& countdown, const MessageCatalogue& catalogue,
+                   const RegionalFormats& formats, SettingsStore& store, const Clock& clock)
+    : controls(clock.Now().Date()),
+      task_(task),
+      countdown_(countdown),
+      catalogue_(catalogue),
+      formats_(formats),
+      store_(store),
+      clock_(clock) {}
+
+void TaskView::Reset() {
+    LockTaskControls();
+    controls.dailyTimePicker.SetValue(
+        WithTimeOfDay(controls.dailyTimePicker.Value(), kDefaultPickerTimeOfDayMs));
+    controls.specifiedTimePicker.SetValue(
+        WithTimeOfDay(controls.specifiedTimePicker.Value(), kDefaultPickerTimeOfDayMs));
+    controls.specifiedDatePicker.SetValue(
+        WithTimeOfDay(controls.specifiedDatePicker.Value(), clock_.Now().TimeOfDayMs()));
+    Check(controls.dailyBox);
+    controls.dailyBox.SetEnabled(true);
+    controls.dailyTimePicker.SetEnabled(true);
+    Check(controls.shutDownRadio);
+    EnableActionChoice();
+    startTaskButton.SetVisible(true);
+    controls.specifiedBox.SetEnabled(true);
+    controls.fromNowBox.SetEnabled(true);
+    controls.delayHoursField.SetText(L"1");
+    controls.delayMinutesField.SetText(L"0");
+    SetTaskIndicator(kIndicatorNoTask, catalogue_.Text(CatalogueEntry::AppTitle));
+    countdown_.CountdownCancelled = false;
+    summaryLabel.SetText(catalogue_.Text(CatalogueEntry::NoTaskSummary));
+}
+
+void TaskView::LockTaskControls() {
+    ClearActionChoice();
+    ClearTriggerChoice();
+    DisableActionChoice();
+    DisableTriggerChoice();
+    controls.dailyTimePicker.SetEnabled(false);
+    controls.specifiedDatePicker.SetEnabled(false);
+    controls.specifiedTimePicker.SetEnabled(false);
+    controls.delayHoursField.SetEnabled(false);
+    controls.delayMinutesField.SetEnabled(false);
+    startTaskButton.SetVisible(false);
+    cancelTaskButton.SetVisible(false);
+}
+
+void TaskView::ClearActionChoice() {
+    for (ImageCheckBox* radio : controls.ActionRadios())
+        radio->SetStatus(CheckBoxStatus::Unchecked);
+}
+
+void TaskView::ClearTriggerChoice() {
+    for (ImageCheckBox* box : controls.TriggerBoxes()) box->SetStatus(CheckBoxStatus::Unchecked);
+}
+
+void TaskView::DisableActionChoice() {
+    for (ImageCheckBox* radio : controls.ActionRadios()) radio->SetEnabled(false);
+}
+
+void TaskView::EnableActionChoice() {
+    for (ImageCheckBox* radio : controls.ActionRadios()) radio->SetEnabled(true);
+}
+
+void TaskView::DisableTriggerChoice() {
+    for (ImageCheckBox* box : controls.TriggerBoxes()) box->SetEnabled(false);
+}
+
+void TaskView::DisableTriggerInputs() {
+    controls.dailyTimePicker.SetEnabled(false);
+    controls.specifiedDatePicker.SetEnabled(false);
+    controls.specifiedTimePicker.SetEnabled(false);
+    controls.delayHoursField.SetEnabled(false);
+    controls.delayMinutesField.SetEnabled(false);
+    controls.delayHoursUpDown.SetEnabled(false);
+    controls.delayMinutesUpDown.SetEnabled(false);
+}
+
+void TaskView::ShowTaskButtons(bool taskSet) {
+    startTaskButton.SetVisible(!taskSet);
+    cancelTaskButton.SetVisible(taskSet);
+}
+
+void TaskView::SetTaskIndicator(int iconIndex, std::wstring hint) {
+    indicator.Set(iconIndex, std::move(hint));
+}
+
+void TaskView::UpdateTaskSummary() {
+    summaryLabel.SetText(
+        BuildTaskSummary(controls, task_, catalogue_, formats_, store_, clock_.Now()));
+}
+
+void TaskView::Refresh() {
+    for (LabelModel* title : {&actionBoxTitle, &triggerBoxTitle}) {
+        title->SetText(kBoxTitlePadding + title->Text() + kBoxTitlePadding);
+    }
+    switch (task_.TaskStatus) {
+        case kTaskStatusNone:
+            indicator.SetHint(catalogue_.Text(CatalogueEntry::AppTitle));
+            break;
+        case kTaskStatusSet:
+            indicator.SetHint(catalogue_.Text(CatalogueEntry::TaskAssignedHint));
+            break;
+        case kTaskStatusEnded:
+            indicator.SetHint(catalogue_.Text(CatalogueEntry::TaskCancelledHint));
+            break;
+        default:
+            break;  // no other status has a hint of its own
+    }
+    UpdateTaskSummary();
+}
+
+}  // namespace dusk

@@ -1,0 +1,68 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "base/button_model.h"
+#include "base/clock.h"
+#include "base/label_model.h"
+#include "base/settings_store.h"
+#include "core/countdown.h"
+#include "core/message_catalogue.h"
+#include "core/regional_formats.h"
+#include "core/task_controls.h"
+#include "core/task_indicator.h"
+#include "core/task_model.h"
+
+namespace dusk {
+
+// The task area of the main window and the task indicator of the notification-area icon, with
+// the operations that move them between the no-task, task-set and cancelled states. The window
+// binds its controls to these models; everything else changes them only through this class or
+// through the models' own setters.
+class TaskView {
+public:
+    TaskView(TaskRecord& task, CountdownState& countdown, const MessageCatalogue& catalogue,
+             const RegionalFormats& formats, SettingsStore& store, const Clock& clock);
+    TaskView(const TaskView&) = delete;
+    TaskView& operator=(const TaskView&) = delete;
+
+    TaskControls controls;
+    ButtonModel startTaskButton{true};    // "Start Task"
+    ButtonModel cancelTaskButton{false};  // "Cancel Task"
+    LabelModel summaryLabel{L"Please set a task."};
+    LabelModel clockLabel;
+    LabelModel actionBoxTitle{L"Task"};
+    LabelModel triggerBoxTitle{L"Time"};
+    TaskIndicator indicator;
+
+    // No task: shut down, daily at noon, delay 1 hour 0 minutes, Start Task shown, indicator 0.
+    // The date picker keeps its date and takes now's time of day; the up-downs stay as they are.
+    void Reset();
+    // Every task control unchecked and disabled, both task buttons hidden; up-downs untouched.
+    void LockTaskControls();
+    void ClearActionChoice();
+    void ClearTriggerChoice();
+    void DisableActionChoice();
+    void EnableActionChoice();
+    void DisableTriggerChoice();
+    // The three pickers, both delay fields and both up-downs.
+    void DisableTriggerInputs();
+    // Start Task hidden, Cancel Task shown.
+    void ShowTaskButtons(bool taskSet);
+    void SetTaskIndicator(int iconIndex, std::wstring hint);
+    void UpdateTaskSummary();
+    // At the first showing and on the refresh message: pads the box titles with two blanks on
+    // each side (each call adds two more), sets the indicator's hint from the task status and
+    // rewrites the summary.
+    void Refresh();
+
+private:
+    TaskRecord& task_;
+    CountdownState& countdown_;
+    const MessageCatalogue& catalogue_;
+    const RegionalFormats& formats_;
+    SettingsStore& store_;
+    const Clock& clock_;
+};
+
+}  // namespace dusk

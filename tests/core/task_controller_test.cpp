@@ -1,0 +1,448 @@
+#include "core/task_controller.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/stored_settings.h"
+#include "task_fixture.h"
+
+namespace dusk {
+namespace {
+
+using test::At;
+using test::kNoTaskView;
+using Names = std::vector<std::wstring>;
+using Calls = std::vector<std::string>;
+
+const std::wstring kQuotedProgram = L"\"C:\\Program Files\\Dusk Relay\\DuskRelay.exe\"";
+const std::string kTaskSetDaily = "action x--- 0000 | trigger x-- 000 | inputs 000 00 | cancel";
+
+// The task area after its first showing, with nothing stored or registered.
+class Scenario : public test::TaskFixture {
+public:
+    Scenario() { controller.OnFirstShow(false); }
+
+    void StartTask(int answer) {
+        companion.answers = {answer};
+        controller.OnStartTaskClick();
+    }
+    void StartDaily(std::int32_t action, int hour, int minute) {
+        controller.OnActionClick(action);
+        controller.OnDailyClick();
+        view.controls.dailyTimePicker.SetValue(At(2016, 12, 24, hour, minute, 0));
+        StartTask(kAnswerYes);
+    }
+    void StartFromNow(std::int32_t action, const wchar_t* hours, const wchar_t* minutes) {
+        controller.OnActionClick(action);
+        controller.OnFromNowClick();
+        view.controls.delayHoursField.SetText(hours);
+        view.controls.delayMinutesField.SetText(minutes);
+        StartTask(kAnswerYes);
+    }
+    void PutStored(std::wstring_view name, std::wstring text) {
+        store.Put(kRootLocalMachine, kSettingsKeyPath, name, {StoredValue::Kind::Text, 0, text});
+    }
+    void PutAction(std::int32_t code) {
+        store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
+                  {StoredValue::Kind::Integer, code, L""});
+    }
+    // The message loop of the watch timer until `until`; a countdown takes 31 seconds, or 3
+    // when it is cancelled, and its start is noted. Answers the number of ticks.
+    int RunWatch(DateTime until) {
+        countdown.whileRunning = [this] {
+            countdownStarts.push_back(formats.FormatDateTime(clock.Now()));
+            const bool cancelled = !countdown.outcomes.empty() &&
+                                   countdown.outcomes.front() == CountdownOutcome::Cancelled;
+            clock.Advance(cancelled ? 3000 : 31000);
+        };
+        int ticks = 0;
+        while (controller.watchTimer.Enabled() && clock.Now() < until) {
+            clock.Advance(controller.watchTimer.Interval());
+            controller.watchTimer.Tick();
+            ++ticks;
+        }
+        return ticks;
+    }
+    std::vector<std::wstring> BoxTexts() const {
+        std::vector<std::wstring> texts;
+        for (const auto& box : companion.boxes) texts.push_back(box.text);
+        return texts;
+    }
+
+    std::vector<std::wstring> countdownStarts;
+};
+
+TEST(TaskControllerTest, StartTaskGoesOnOnlyWithYes) {
+    for (const int answer : {kAnswerYes, kAnswerNo, 0 /* the box failed */}) {
+        auto f = std::make_unique<Scenario>();
+        f->StartTask(answer);
+        const bool started = answer == kAnswerYes;
+        EXPECT_EQ(f->Describe(), started ? kTaskSetDaily : kNoTaskView) << answer;
+        EXPECT_EQ(f->task.TaskStatus, started ? kTaskStatusSet : kTaskStatusNone) << answer;
+        EXPECT_EQ(f->registration.requests.size(), started ? 1u : 0u) << answer;
+        EXPECT_EQ(f->StoredNames(), (started ? Names{L"AdjustInfo", L"Daliy_ShutDown"} : Names{}));
+        EXPECT_EQ(f->view.indicator.IconIndex(), started ? kIndicatorTaskSet : kIndicatorNoTask);
+        EXPECT_EQ(f->mainWindow.calls, started ? Calls{"hide"} : Calls{}) << answer;
+        EXPECT_EQ(f->BoxTexts(), std::vector<std::wstring>{L"Are you sure to perform this task?"});
+    }
+}
+
+TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
+    struct Case {
+        const char* name;
+        std::function<void(Scenario&)> start;
+        std::int32_t action;
+        Names stored;
+        std::wstring_view triggerValue;
+        std::wstring triggerText;
+        std::wstring run;
+        std::wstring summary;
+        std::uint32_t interval;
+    };
+    const Case cases[] = {
+        {"daily",
+         [](Scenario& t) { t.StartDaily(kActionShutDown, 22, 0); },
+         kActionShutDown,
+         {L"AdjustInfo", L"Daliy_ShutDown"},
+         kDailyTimeValue,
+         L"10:00:00 PM",
+         kQuotedProgram,
+         L"Shut down scheduled to run on 10:00:00 PM every day.",
+         1000},
+        {"specified",
+         [](Scenario& t) {
+             t.controller.OnActionClick(kActionHibernate);
+             t.controller.OnSpecifiedClick();
+             t.view.controls.specifiedDatePicker.SetValue(At(2016, 12, 25, 3, 0, 0));
+             t.view.controls.specifiedTimePicker.SetValue(At(2016, 12, 24, 8, 30, 0, 999));
+             t.StartTask(kAnswerYes);
+         },
+         kActionHibernate,
+         {L"AdjustInfo", L"CountdownTime"},
+         kCountdownTimeValue,
+         L"12/25/2016 8:30:00 AM",
+         kQuotedProgram,
+         L"Hibernate scheduled to run on 12/25/2016 8:30:00 AM.",
+         60000},
+        {"from now",
+         [](Scenario& t) { t.StartFromNow(kActionLogOff, L"0", L"1"); },
+         kActionLogOff,
+         {L"AdjustInfo", L"HourandMinute", L"WaitTime"},
+         kWaitTimeReadValue,
+         L"12/24/2016 9:06:09 PM",
+         L"none",
+         L"Log off scheduled to run on 12/24/2016 9:06:09 PM.",
+         60000},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<Scenario>();
+        c.start(*f);
+        EXPECT_EQ(f->StoredNames(), c.stored) << c.name;
+        EXPECT_EQ(f->store.Peek(kRootLocalMachine, kSettingsKeyPath, c.triggerValue)->text,
+                  c.triggerText)
+            << c.name;
+        EXPECT_EQ(f->store.Peek(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue)->integer,
+                  c.action)
+            << c.name;
+        EXPECT_EQ(f->RunValue(), c.run) << c.name;
+        EXPECT_EQ(f->view.summaryLabel.Text(), c.summary) << c.name;
+        EXPECT_TRUE(f->controller.watchTimer.Enabled()) << c.name;
+        EXPECT_EQ(f->controller.watchTimer.Interval(), c.interval) << c.name;
+    }
+    auto f = std::make_unique<Scenario>();
+    f->StartFromNow(kActionLogOff, L"0", L"1");
+    EXPECT_EQ(f->store.Peek(kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue)->text,
+              L"0|1");
+}
+
+TEST(TaskControllerTest, RegistrationAnswersDecideTheView) {
+    struct Case {
+        RegistrationResult answer;
+        std::string view;
+        std::int32_t status;
+    };
+    const Case cases[] = {
+        {RegistrationResult::Registered,
+         "action --x- 0000 | trigger --x 000 | inputs 000 00 | cancel", kTaskStatusSet},
+        {RegistrationResult::Rejected, kNoTaskView, kTaskStatusNone},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<Scenario>();
+        f->registration.answer = c.answer;
+        f->StartFromNow(kActionStandBy, L"2", L"05");
+        EXPECT_EQ(f->Describe(), c.view);
+        EXPECT_EQ(f->task.TaskStatus, c.status);
+        EXPECT_TRUE(f->StoredNames().empty());
+        EXPECT_FALSE(f->controller.watchTimer.Enabled());
+        ASSERT_EQ(f->registration.requests.size(), 1u);
+        const ScheduledTask& sent = f->registration.requests[0];
+        EXPECT_EQ(sent.actionKeyword, L"Standby");
+        EXPECT_EQ(sent.trigger, TriggerKind::FromNow);
+        EXPECT_EQ(sent.start, At(2016, 12, 24, 23, 10, 9, 300));
+        EXPECT_EQ(sent.delayHoursText + L"|" + sent.delayMinutesText, L"2|05");
+    }
+    auto f = std::make_unique<Scenario>();
+    f->registration.answer = RegistrationResult::Registered;
+    f->StartFromNow(kActionStandBy, L"2", L"05");
+    EXPECT_EQ(f->view.summaryLabel.Text(), L"Sleep scheduled to run on 12/24/2016 11:10:09 PM.");
+    EXPECT_EQ(f->view.indicator.Hint(), L"A task has been assigned...");
+}
+
+TEST(TaskControllerTest, RejectedInputNeverReachesTheScheduler) {
+    struct Case {
+        const char* name;
+        std::function<void(Scenario&)> choose;
+        std::string view;
+        std::wstring warning;
+    };
+    const Case cases[] = {
+        {"specified moment past",
+         [](Scenario& t) { t.controller.OnSpecifiedClick(); },  // today at noon
+         kNoTaskView, L"Please select a time after 12/24/2016 9:05:09 PM."},
+        {"zero delay",
+         [](Scenario& t) {
+             t.controller.OnFromNowClick();
+             t.view.controls.delayHoursUpDown.StepDown();
+         },
+         "action x--- 1111 | trigger --x 111 | inputs 000 11 | start", L"Please set the time."},
+    };
+    for (const RegistrationResult answer :
+         {RegistrationResult::Unavailable, RegistrationResult::Registered}) {
+        for (const Case& c : cases) {
+            auto f = std::make_unique<Scenario>();
+            f->registration.answer = answer;
+            c.choose(*f);
+            f->StartTask(kAnswerYes);
+            EXPECT_EQ(f->Describe(), c.view) << c.name;
+            EXPECT_EQ(f->BoxTexts(),
+                      (std::vector<std::wstring>{L"Are you sure to perform this task?", c.warning}))
+                << c.name;
+            EXPECT_EQ(f->companion.boxes.back().style, kMbWarning) << c.name;
+            EXPECT_TRUE(f->registration.requests.empty()) << c.name;
+            EXPECT_TRUE(f->StoredNames().empty()) << c.name;
+            EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone) << c.name;
+        }
+    }
+}
+
+TEST(TaskControllerTest, DailyTaskIsWatchedSlowlyAndFoundDueToTheSecond) {
+    struct Case {
+        const char* name;
+        int hour;
+        std::vector<CountdownOutcome> outcomes;
+        std::vector<std::wstring> starts;
+        std::int32_t status;
+    };
+    const Case cases[] = {
+        {"later today, cancelled, then carried out the next day",
+         22,
+         {CountdownOutcome::Cancelled, CountdownOutcome::RanOut},
+         {L"12/24/2016 9:59:30 PM", L"12/25/2016 9:59:30 PM"},
+         kTaskStatusEnded},
+        {"already past today",
+         20,
+         {CountdownOutcome::Cancelled},
+         {L"12/25/2016 7:59:30 PM"},
+         kTaskStatusSet},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<Scenario>();
+        f->StartDaily(kActionShutDown, c.hour, 0);
+        f->countdown.outcomes.assign(c.outcomes.begin(), c.outcomes.end());
+        const int ticks = f->RunWatch(At(2016, 12, 26, 0, 0, 0));
+        EXPECT_EQ(f->countdownStarts, c.starts) << c.name;
+        EXPECT_LT(ticks, 2 * 27 * 180 + 2 * 120) << c.name;  // every 20 s, but the last minutes
+        EXPECT_EQ(f->task.TaskStatus, c.status) << c.name;
+        EXPECT_EQ(f->Describe(), kTaskSetDaily) << c.name;  // a daily task stays set and armed
+        EXPECT_TRUE(f->controller.watchTimer.Enabled()) << c.name;
+        const bool performed = c.outcomes.back() == CountdownOutcome::RanOut;
+        EXPECT_EQ(f->PowerCalls(), performed ? Calls{"ExitWindowsEx 0x0D 0"} : Calls{}) << c.name;
+        EXPECT_EQ(f->mainWindow.calls.size(), 1 + c.starts.size()) << c.name;  // hide, minimize...
+    }
+}
+
+TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) {
+    for (const int secondsPast : {59, 60}) {
+        auto f = std::make_unique<test::TaskFixture>();
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue,
+                     {StoredValue::Kind::Text, 0,
+                      f->formats.FormatDateTime(f->clock.Now().Plus(-secondsPast * 1000))});
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
+                     {StoredValue::Kind::Integer, kActionHibernate, L""});
+        f->controller.OnFirstShow(false);
+        if (secondsPast == 60) {
+            EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
+            EXPECT_EQ(f->Describe(), kNoTaskView);
+            EXPECT_TRUE(f->StoredNames().empty());
+            EXPECT_FALSE(f->controller.watchTimer.Enabled());
+            continue;
+        }
+        EXPECT_EQ(f->task.TaskStatus, kTaskStatusSet);
+        EXPECT_EQ(f->Describe(), "action ---x 0000 | trigger -x- 000 | inputs 000 00 | cancel");
+        EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskSet);
+        EXPECT_EQ(f->view.indicator.Hint(), L"A task has been assigned...");
+        EXPECT_EQ(f->view.summaryLabel.Text(),
+                  L"Hibernate scheduled to run on 12/24/2016 9:04:10 PM.");
+        EXPECT_EQ(f->controller.watchTimer.Interval(), 60000u);
+
+        f->countdown.outcomes = {CountdownOutcome::RanOut};
+        f->clock.Advance(60000);
+        f->controller.watchTimer.Tick();
+        EXPECT_EQ(f->countdown.runs, std::vector<std::int32_t>{kActionHibernate});
+        EXPECT_EQ(f->PowerCalls(), Calls{"SetSystemPowerState 0 -1"});
+        EXPECT_EQ(f->Describe(), kNoTaskView);
+        EXPECT_EQ(f->task.TaskStatus, kTaskStatusEnded);
+        EXPECT_TRUE(f->StoredNames().empty());
+    }
+}
+
+TEST(TaskControllerTest, CancelledOneShotCountdownEndsInTheNoTaskView) {
+    Scenario s;
+    s.StartFromNow(kActionShutDown, L"0", L"1");
+    s.countdown.outcomes = {CountdownOutcome::Cancelled};
+    s.RunWatch(At(2016, 12, 24, 22, 0, 0));
+
+    EXPECT_EQ(s.countdownStarts, std::vector<std::wstring>{L"12/24/2016 9:06:09 PM"});
+    EXPECT_EQ(s.Describe(), kNoTaskView);
+    EXPECT_EQ(s.view.indicator.IconIndex(), kIndicatorNoTask);
+    EXPECT_EQ(s.view.indicator.Hint(), L"Tolvane Dusk Relay");
+    EXPECT_EQ(s.mainWindow.calls, (Calls{"hide", "minimize", "restore"}));
+    EXPECT_EQ(s.task.TaskStatus, kTaskStatusEnded);
+    EXPECT_EQ(s.task.Trigger, TriggerKind::None);
+    EXPECT_FALSE(s.controller.watchTimer.Enabled());
+    EXPECT_EQ(s.controller.watchTimer.Interval(), 1000u);
+    EXPECT_TRUE(s.StoredNames().empty());
+    EXPECT_EQ(s.registration.deletions, 1);
+    EXPECT_TRUE(s.PowerCalls().empty());
+}
+
+TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete) {
+    for (const bool taskSet : {false, true}) {
+        auto f = std::make_unique<Scenario>();
+        if (taskSet) f->StartDaily(kActionLogOff, 22, 0);
+        f->companion.answers = {kAnswerYes};
+        f->controller.OnCancelTaskClick();
+        EXPECT_EQ(f->Describe(), kNoTaskView);
+        EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskCancelled);
+        EXPECT_EQ(f->view.indicator.Hint(), L"The task has been canceled.");
+        EXPECT_EQ(f->task.TaskStatus, kTaskStatusEnded);
+        EXPECT_TRUE(f->StoredNames().empty());
+        EXPECT_EQ(f->RunValue(), L"none");
+        EXPECT_EQ(f->registration.deletions, 1);
+        EXPECT_EQ(f->shortcut.deletions, 1);
+        EXPECT_FALSE(f->controller.watchTimer.Enabled());
+    }
+    Scenario s;
+    s.StartDaily(kActionShutDown, 22, 0);
+    for (const int answer : {kAnswerNo, 0}) {
+        s.companion.answers = {answer};
+        s.controller.OnCancelTaskClick();
+        EXPECT_EQ(s.Describe(), kTaskSetDaily);
+        EXPECT_EQ(s.registration.deletions + s.shortcut.deletions, 0);
+    }
+}
+
+TEST(TaskControllerTest, OnlyACountdownThatRanOutForTheSameTaskActs) {
+    struct Case {
+        const char* name;
+        CountdownOutcome outcome;
+        bool cancelTaskMeanwhile;
+    };
+    const Case cases[] = {
+        {"joined another countdown", CountdownOutcome::Joined, false},
+        {"interrupted", CountdownOutcome::Interrupted, false},
+        {"task cancelled while counting", CountdownOutcome::RanOut, true},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<Scenario>();
+        f->StartFromNow(kActionShutDown, L"0", L"1");
+        f->countdown.outcomes = {c.outcome};
+        f->countdown.whileRunning = [&f, &c] {
+            if (!c.cancelTaskMeanwhile) return;
+            f->companion.answers = {kAnswerYes};
+            f->controller.OnCancelTaskClick();
+        };
+        f->clock.Advance(31000);
+        f->controller.watchTimer.Tick();
+        EXPECT_EQ(f->countdown.runs.size(), 1u) << c.name;
+        EXPECT_TRUE(f->PowerCalls().empty()) << c.name;
+        EXPECT_EQ(f->task.TaskStatus, c.cancelTaskMeanwhile ? kTaskStatusEnded : kTaskStatusSet);
+    }
+}
+
+TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
+    auto f = std::make_unique<test::TaskFixture>();
+    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue,
+                 {StoredValue::Kind::Text, 0, L"22 Uhr"});
+    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
+                 {StoredValue::Kind::Integer, kActionShutDown, L""});
+    f->controller.OnFirstShow(false);
+    EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
+    EXPECT_EQ(f->Describe(), kNoTaskView);
+    EXPECT_TRUE(f->StoredNames().empty());
+    EXPECT_FALSE(f->controller.watchTimer.Enabled());
+}
+
+TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
+    struct Case {
+        const char* name;
+        bool startedWithArgument;
+        std::vector<CountdownOutcome> outcomes;
+        std::string view;
+        std::int32_t status;
+        Calls power;
+    };
+    const std::string restored = "action -x-- 0000 | trigger --x 000 | inputs 000 00 | cancel";
+    const Case cases[] = {
+        {"restored", false, {}, restored, kTaskStatusSet, {}},
+        {"ran out",
+         true,
+         {CountdownOutcome::RanOut},
+         kNoTaskView,
+         kTaskStatusNone,
+         {"ExitWindowsEx 0x04 0"}},
+        {"cancelled", true, {CountdownOutcome::Cancelled}, kNoTaskView, kTaskStatusEnded, {}},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<test::TaskFixture>();
+        f->registration.registered = ScheduledTask{L"Logoff", TriggerKind::FromNow,
+                                                   f->clock.Now().Plus(-50000), L"2", L"05"};
+        f->countdown.outcomes.assign(c.outcomes.begin(), c.outcomes.end());
+        f->controller.OnFirstShow(c.startedWithArgument);
+        EXPECT_EQ(f->Describe(), c.view) << c.name;
+        EXPECT_EQ(f->task.TaskStatus, c.status) << c.name;
+        EXPECT_EQ(f->PowerCalls(), c.power) << c.name;
+        EXPECT_EQ(f->registration.registered.has_value(), !c.startedWithArgument) << c.name;
+        EXPECT_EQ(f->countdown.runs.size(), c.outcomes.size()) << c.name;
+        if (!c.startedWithArgument) {
+            EXPECT_EQ(f->view.controls.delayHoursField.Text() + L"|" +
+                          f->view.controls.delayMinutesField.Text(),
+                      L"2|05");
+            EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskSet);
+        }
+    }
+}
+
+TEST(TaskControllerTest, FirstShowingSetsUpOnceAndHandedOverStartsNeedATask) {
+    Scenario s;
+    EXPECT_EQ(s.view.controls.standByRadio.Caption(), L"Sleep");
+    EXPECT_TRUE(s.controller.clockTimer.Enabled());
+    s.controller.clockTimer.Tick();
+    EXPECT_EQ(s.view.clockLabel.Text(), L"12/24/2016 9:05:09 PM");
+
+    s.controller.OnFromNowClick();
+    const std::string chosen = s.Describe();
+    s.controller.OnFirstShow(true);  // a second showing
+    EXPECT_EQ(s.Describe(), chosen);
+
+    s.controller.OnScheduledStart();  // no task set: no countdown
+    EXPECT_TRUE(s.countdown.runs.empty());
+    EXPECT_TRUE(s.PowerCalls().empty());
+}
+
+}  // namespace
+}  // namespace dusk
