@@ -15,10 +15,14 @@ SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime
                                           {{L"%s", formats.FormatDefault(now)}})};
 }
 
+bool IsZeroDelay(std::wstring_view hoursText, std::wstring_view minutesText) {
+    return hoursText == L"0" && minutesText == L"0";
+}
+
 bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
                        Companion& companion, WindowHandle owner,
                        const MessageCatalogue& catalogue) {
-    if (hoursText != L"0" || minutesText != L"0") return true;
+    if (!IsZeroDelay(hoursText, minutesText)) return true;
     ShowWarning(companion, owner, catalogue, catalogue.Text(CatalogueEntry::SetTheDelay));
     return false;
 }

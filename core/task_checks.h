@@ -20,8 +20,11 @@ SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime
                                      const RegionalFormats& formats,
                                      const MessageCatalogue& catalogue);
 
-// Rejects the delay texts "0" and "0" (compared as texts) and then shows "Please set the
-// time." itself; any other pair is accepted silently.
+// The delay texts "0" and "0", compared as texts.
+bool IsZeroDelay(std::wstring_view hoursText, std::wstring_view minutesText);
+
+// Rejects a zero delay and then shows "Please set the time." itself; any other pair is
+// accepted silently.
 bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
                        Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue);
 

@@ -30,11 +30,14 @@ int DelayFieldValue(std::wstring_view text) {
     return value;
 }
 
+DateTime DelayedDue(DateTime now, int hours, int minutes) {
+    return now.Plus(std::max(hours, 0) * DateTime::kMsPerHour)
+        .Plus(std::max(minutes, 0) * DateTime::kMsPerMinute);
+}
+
 std::wstring FormatDelayedDue(DateTime now, int hours, int minutes,
                               const RegionalFormats& formats) {
-    const DateTime due = now.Plus(std::max(hours, 0) * DateTime::kMsPerHour)
-                             .Plus(std::max(minutes, 0) * DateTime::kMsPerMinute);
-    return formats.FormatDefault(due);
+    return formats.FormatDefault(DelayedDue(now, hours, minutes));
 }
 
 std::wstring SpecifiedDueText(DateTime date, DateTime timeOfDay, const RegionalFormats& formats) {

@@ -20,8 +20,9 @@ constexpr int kUnreadableDailySeconds = 24 * 60 * 60;
 // The number a delay field shows; 0 for an empty, non-numeric or oversized text.
 int DelayFieldValue(std::wstring_view text);
 
-// The due moment of a from-now task in the default form: now plus hours, then minutes (each
-// below 0 counts as 0). Keeps now's seconds; the text drops the milliseconds.
+// The due moment of a from-now task: now plus hours, then minutes (each below 0 counts as 0).
+DateTime DelayedDue(DateTime now, int hours, int minutes);
+// The same in the default form. Keeps now's seconds; the text drops the milliseconds.
 std::wstring FormatDelayedDue(DateTime now, int hours, int minutes, const RegionalFormats& formats);
 
 // The specified trigger's text: the date picker's date, one blank, the time picker's time.

@@ -1,0 +1,143 @@
+#include "system/task_definition.h"
+
+#include <cwchar>
+#include <iterator>
+#include <optional>
+
+#include "base/date_time.h"
+#include "system/scheduled_trigger.h"
+
+namespace dusk {
+
+namespace {
+
+std::wstring EscapeXml(std::wstring_view text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        switch (c) {
+            case L'&':
+                out += L"&amp;";
+                break;
+            case L'<':
+                out += L"&lt;";
+                break;
+            case L'>':
+                out += L"&gt;";
+                break;
+            case L'"':
+                out += L"&quot;";
+                break;
+            case L'\'':
+                out += L"&apos;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::wstring Element(std::wstring_view name, std::wstring_view escapedContent) {
+    const std::wstring tag(name);
+    return L"<" + tag + L">" + std::wstring(escapedContent) + L"</" + tag + L">";
+}
+
+std::wstring TriggerXml(const ScheduledTask& task) {
+    const std::wstring common =
+        Element(L"StartBoundary", StartBoundary(task)) + Element(L"Enabled", L"true");
+    if (!IsDailyTrigger(task)) return Element(L"TimeTrigger", common);
+    const std::wstring interval = std::to_wstring(TriggerFieldsFor(task).daysInterval);
+    return Element(L"CalendarTrigger",
+                   common + Element(L"ScheduleByDay", Element(L"DaysInterval", interval)));
+}
+
+// Reads exactly `digits` decimal digits at pos.
+std::optional<int> ReadDigits(std::wstring_view text, std::size_t pos, std::size_t digits) {
+    if (pos + digits > text.size()) return std::nullopt;
+    int value = 0;
+    for (std::size_t i = pos; i < pos + digits; ++i) {
+        if (text[i] < L'0' || text[i] > L'9') return std::nullopt;
+        value = value * 10 + (text[i] - L'0');
+    }
+    return value;
+}
+
+// "YYYY-MM-DDTHH:MM", followed by anything (seconds, a fraction, a time zone).
+std::optional<DateTimeParts> ParseStartBoundary(std::wstring_view text) {
+    constexpr std::wstring_view kShape = L"0000-00-00T00:00";
+    if (text.size() < kShape.size()) return std::nullopt;
+    for (std::size_t i = 0; i < kShape.size(); ++i) {
+        if (kShape[i] != L'0' && text[i] != kShape[i]) return std::nullopt;
+    }
+    const auto year = ReadDigits(text, 0, 4), month = ReadDigits(text, 5, 2),
+               day = ReadDigits(text, 8, 2), hour = ReadDigits(text, 11, 2),
+               minute = ReadDigits(text, 14, 2);
+    if (!year || !month || !day || !hour || !minute) return std::nullopt;
+    const DateTimeParts parts{
+        .year = *year, .month = *month, .day = *day, .hour = *hour, .minute = *minute};
+    if (!DateTime::FromParts(parts)) return std::nullopt;
+    return parts;
+}
+
+}  // namespace
+
+std::wstring StartBoundary(const ScheduledTask& task) {
+    wchar_t text[32];
+    std::swprintf(text, std::size(text), L"%04u-%02u-%02uT%02u:%02u:00", unsigned{task.beginYear},
+                  unsigned{task.beginMonth}, unsigned{task.beginDay}, unsigned{task.startHour},
+                  unsigned{task.startMinute});
+    return text;
+}
+
+std::wstring TaskDefinitionXml(const ScheduledTask& task) {
+    const std::wstring registration =
+        Element(L"RegistrationInfo", Element(L"Description", EscapeXml(task.comment)));
+    const std::wstring principal =
+        L"<Principals><Principal id=\"Author\">" + Element(L"UserId", EscapeXml(task.account)) +
+        Element(L"LogonType", L"InteractiveToken") + Element(L"RunLevel", L"HighestAvailable") +
+        L"</Principal></Principals>";
+    const std::wstring settings = Element(
+        L"Settings", Element(L"DisallowStartIfOnBatteries", L"false") +
+                         Element(L"StopIfGoingOnBatteries", L"false") +
+                         Element(L"ExecutionTimeLimit", L"PT0S") + Element(L"Enabled", L"true"));
+    const std::wstring actions =
+        L"<Actions Context=\"Author\">" +
+        Element(L"Exec", Element(L"Command", EscapeXml(task.application)) +
+                             Element(L"Arguments", EscapeXml(task.parameters)) +
+                             Element(L"WorkingDirectory", EscapeXml(task.workingDirectory))) +
+        L"</Actions>";
+    return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
+           L"<Task version=\"1.2\" "
+           L"xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">" +
+           registration + Element(L"Triggers", TriggerXml(task)) + principal + settings + actions +
+           L"</Task>";
+}
+
+bool ReadsBackAsRegistered(const ScheduledTask& task, const RegisteredTaskView& view) {
+    const bool daily = IsDailyTrigger(task);
+    const bool triggerMatches =
+        view.triggerCount == 1 &&
+        view.trigger == (daily ? RegisteredTrigger::Daily : RegisteredTrigger::Once) &&
+        view.startBoundary == StartBoundary(task) &&
+        (!daily || view.daysInterval == TriggerFieldsFor(task).daysInterval);
+    return triggerMatches && view.program == task.application && view.arguments == task.parameters;
+}
+
+bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledTask& task) {
+    if (view.program.empty() || view.triggerCount < 1) return false;
+    const std::optional<DateTimeParts> start = ParseStartBoundary(view.startBoundary);
+    if (!start) return false;
+    task.application = view.program;
+    task.parameters = view.arguments;
+    task.workingDirectory = view.workingDirectory;
+    task.comment = view.description;
+    task.flags = 0;  // 2.0 jobs have no work item flags
+    task.beginYear = static_cast<std::uint16_t>(start->year);
+    task.beginMonth = static_cast<std::uint16_t>(start->month);
+    task.beginDay = static_cast<std::uint16_t>(start->day);
+    task.startHour = static_cast<std::uint16_t>(start->hour);
+    task.startMinute = static_cast<std::uint16_t>(start->minute);
+    return true;
+}
+
+}  // namespace dusk

@@ -1,0 +1,132 @@
+#include "system/win32/work_item.h"
+
+#include <windows.h>
+// windows.h first: the scheduler headers build on it.
+#include <mstask.h>
+#include <objidl.h>
+
+#include <string>
+
+#include "base/win32/unique_handle.h"
+#include "system/scheduled_trigger.h"
+#include "system/token_privilege.h"
+#include "system/win32/com_text.h"
+#include "system/win32/system_power_api.h"
+
+namespace dusk::win32 {
+
+// The trigger record the program fills must keep the size the scheduler expects.
+static_assert(sizeof(TASK_TRIGGER) == 48);
+
+namespace {
+
+// The scheduler object, with the security privilege enabled on the NT family.
+struct Scheduler {
+    ComPtr<ITaskScheduler> object;
+    SaveOutcome failure = SaveOutcome::Saved;
+};
+
+Scheduler OpenScheduler(bool ntFamily) {
+    Scheduler scheduler;
+    if (FAILED(::CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
+                                  IID_ITaskScheduler, scheduler.object.PutVoid()))) {
+        scheduler.failure = SaveOutcome::NoScheduler;
+    } else if (ntFamily) {
+        SystemPowerApi api;
+        if (!EnablePrivilege(api, kSecurityPrivilegeName))
+            scheduler.failure = SaveOutcome::NoPrivilege;
+    }
+    return scheduler;
+}
+
+TASK_TRIGGER TriggerRecord(const ScheduledTask& task) {
+    const TriggerFields fields = TriggerFieldsFor(task);
+    TASK_TRIGGER trigger{};
+    trigger.cbTriggerSize = sizeof(TASK_TRIGGER);
+    trigger.wBeginYear = fields.beginYear;
+    trigger.wBeginMonth = fields.beginMonth;
+    trigger.wBeginDay = fields.beginDay;
+    trigger.wStartHour = fields.startHour;
+    trigger.wStartMinute = fields.startMinute;
+    trigger.TriggerType = fields.schedule == TriggerSchedule::Daily ? TASK_TIME_TRIGGER_DAILY
+                                                                    : TASK_TIME_TRIGGER_ONCE;
+    trigger.Type.Daily.DaysInterval = fields.daysInterval;
+    return trigger;
+}
+
+// Everything but the task name, which the caller keeps or clears.
+bool ReadFields(ITask& item, ScheduledTask& task) {
+    DWORD flags = 0;
+    const bool texts =
+        ReadTaskMemText([&](LPWSTR* text) { return item.GetApplicationName(text); },
+                        task.application) &&
+        ReadTaskMemText([&](LPWSTR* text) { return item.GetWorkingDirectory(text); },
+                        task.workingDirectory) &&
+        ReadTaskMemText([&](LPWSTR* text) { return item.GetParameters(text); }, task.parameters) &&
+        ReadTaskMemText([&](LPWSTR* text) { return item.GetComment(text); }, task.comment);
+    if (!texts || FAILED(item.GetFlags(&flags))) return false;
+    task.flags = flags;
+    ComPtr<ITaskTrigger> trigger;
+    if (FAILED(item.GetTrigger(0, trigger.Put()))) return false;
+    TASK_TRIGGER record{};
+    record.cbTriggerSize = sizeof(TASK_TRIGGER);
+    if (FAILED(trigger->GetTrigger(&record))) return false;
+    task.beginYear = record.wBeginYear;
+    task.beginMonth = record.wBeginMonth;
+    task.beginDay = record.wBeginDay;
+    task.startHour = record.wStartHour;
+    task.startMinute = record.wStartMinute;
+    return true;
+}
+
+}  // namespace
+
+SaveOutcome SaveWorkItem(const ScheduledTask& task, bool ntFamily) {
+    const Scheduler scheduler = OpenScheduler(ntFamily);
+    if (scheduler.failure != SaveOutcome::Saved) return scheduler.failure;
+    scheduler.object->Delete(task.taskName.c_str());
+
+    ComPtr<ITask> item;
+    if (FAILED(scheduler.object->NewWorkItem(task.taskName.c_str(), CLSID_CTask, IID_ITask,
+                                             reinterpret_cast<IUnknown**>(item.Put()))))
+        return SaveOutcome::NoWorkItem;
+    item->SetApplicationName(task.application.c_str());
+    item->SetParameters(task.parameters.c_str());
+    item->SetWorkingDirectory(task.workingDirectory.c_str());
+    item->SetComment(task.comment.c_str());
+    item->SetAccountInformation(task.account.c_str(), nullptr);
+    item->SetFlags(task.flags);
+
+    WORD index = 0;
+    ComPtr<ITaskTrigger> trigger;
+    if (FAILED(item->CreateTrigger(&index, trigger.Put()))) return SaveOutcome::NoTrigger;
+    TASK_TRIGGER record = TriggerRecord(task);
+    if (FAILED(trigger->SetTrigger(&record))) return SaveOutcome::TriggerNotSet;
+
+    ComPtr<IPersistFile> file;
+    if (FAILED(item.As(IID_IPersistFile, file))) return SaveOutcome::NoPersistence;
+    return SUCCEEDED(file->Save(nullptr, TRUE)) ? SaveOutcome::Saved : SaveOutcome::SaveFailed;
+}
+
+bool ReadWorkItem(std::wstring_view taskName, ScheduledTask& task, bool ntFamily) {
+    const std::wstring name(taskName);
+    const Scheduler scheduler = OpenScheduler(ntFamily);
+    ComPtr<ITask> item;
+    if (scheduler.failure == SaveOutcome::Saved &&
+        SUCCEEDED(scheduler.object->Activate(name.c_str(), IID_ITask,
+                                             reinterpret_cast<IUnknown**>(item.Put()))) &&
+        ReadFields(*item.Get(), task)) {
+        task.taskName = name;
+        return true;
+    }
+    task.taskName.clear();
+    return false;
+}
+
+bool DeleteWorkItem(std::wstring_view taskName, bool ntFamily) {
+    const Scheduler scheduler = OpenScheduler(ntFamily);
+    return scheduler.failure == SaveOutcome::Saved &&
+           SUCCEEDED(scheduler.object->Delete(std::wstring(taskName).c_str()));
+}
+
+}  // namespace dusk::win32

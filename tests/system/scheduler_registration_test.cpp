@@ -1,0 +1,181 @@
+#include "system/scheduler_registration.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "fakes/fake_task_scheduler.h"
+
+namespace dusk {
+namespace {
+
+using Calls = std::vector<std::string>;
+
+struct PromptLog {
+    bool answer = true;
+    std::vector<std::string> shown;
+
+    SchedulerPrompts Prompts() {
+        return {[this] {
+                    shown.push_back("ask to start");
+                    return answer;
+                },
+                [this] { shown.push_back("start failed"); }};
+    }
+};
+
+TEST(PrepareScheduler, ServiceStartsAutomaticallyAndRuns) {
+    struct Case {
+        const char* name;
+        const wchar_t* family;
+        bool queryFails;
+        std::uint32_t startType;
+        bool setFails;
+        bool running;
+        bool userAgrees;
+        bool startSucceeds;
+        bool expected;
+        Calls calls;
+        std::vector<std::string> prompts;
+    };
+    const std::string query = "QueryServiceStartType Schedule";
+    const std::string set = "SetServiceStartType Schedule 2";
+    const Case cases[] = {
+        {"already automatic and running",
+         L"windows10",
+         false,
+         2,
+         false,
+         true,
+         true,
+         true,
+         true,
+         {query, "IsSchedulerRunning"},
+         {}},
+        {"made automatic",
+         L"xp",
+         false,
+         3,
+         false,
+         true,
+         true,
+         true,
+         true,
+         {query, set, "IsSchedulerRunning"},
+         {}},
+        {"configuration unreadable",
+         L"windows7",
+         true,
+         3,
+         false,
+         true,
+         true,
+         true,
+         false,
+         {query},
+         {}},
+        {"configuration unchangeable",
+         L"2000",
+         false,
+         4,
+         true,
+         true,
+         true,
+         true,
+         false,
+         {query, set},
+         {}},
+        {"started after the user agrees",
+         L"vista",
+         false,
+         2,
+         false,
+         false,
+         true,
+         true,
+         true,
+         {query, "IsSchedulerRunning", "StartScheduler"},
+         {"ask to start"}},
+        {"user refuses",
+         L"vista",
+         false,
+         2,
+         false,
+         false,
+         false,
+         true,
+         false,
+         {query, "IsSchedulerRunning"},
+         {"ask to start"}},
+        {"start fails",
+         L"nt",
+         false,
+         2,
+         false,
+         false,
+         true,
+         false,
+         false,
+         {query, "IsSchedulerRunning", "StartScheduler"},
+         {"ask to start", "start failed"}},
+        {"scheduler window systems have no service",
+         L"me",
+         true,
+         3,
+         true,
+         true,
+         true,
+         true,
+         true,
+         {"IsSchedulerRunning"},
+         {}},
+        {"neither family",
+         L"95",
+         false,
+         2,
+         false,
+         false,
+         true,
+         false,
+         false,
+         {query, "IsSchedulerRunning", "StartScheduler"},
+         {"ask to start", "start failed"}},
+    };
+    for (const Case& c : cases) {
+        test::FakeTaskScheduler scheduler;
+        scheduler.queryFails = c.queryFails;
+        scheduler.startType = c.startType;
+        scheduler.setFails = c.setFails;
+        scheduler.running = c.running;
+        scheduler.startSucceeds = c.startSucceeds;
+        PromptLog prompts;
+        prompts.answer = c.userAgrees;
+        EXPECT_EQ(PrepareScheduler(scheduler, c.family, prompts.Prompts()), c.expected) << c.name;
+        EXPECT_EQ(scheduler.calls, c.calls) << c.name;
+        EXPECT_EQ(prompts.shown, c.prompts) << c.name;
+    }
+}
+
+TEST(SaveWhileSchedulerRuns, SavedOnlyWhileRunningAndWithoutFault) {
+    ScheduledTask task;
+    task.taskName = L"TolvaneDuskRelaytester";
+    task.parameters = L"-Day -Shutdown";
+    for (SaveOutcome outcome :
+         {SaveOutcome::Saved, SaveOutcome::NoScheduler, SaveOutcome::NoPrivilege,
+          SaveOutcome::NoWorkItem, SaveOutcome::SaveFailed, SaveOutcome::NoPersistence,
+          SaveOutcome::NoTrigger, SaveOutcome::TriggerNotSet}) {
+        test::FakeTaskScheduler scheduler;
+        scheduler.saveOutcome = outcome;
+        const bool saved = outcome == SaveOutcome::Saved;
+        EXPECT_EQ(SaveWhileSchedulerRuns(scheduler, task), saved) << static_cast<int>(outcome);
+        EXPECT_EQ(scheduler.jobs.count(task.taskName), saved ? 1u : 0u);
+    }
+    test::FakeTaskScheduler stopped;
+    stopped.running = false;
+    EXPECT_FALSE(SaveWhileSchedulerRuns(stopped, task));
+    EXPECT_EQ(stopped.calls, Calls{"IsSchedulerRunning"});
+}
+
+}  // namespace
+}  // namespace dusk
