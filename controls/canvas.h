@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 
 #include "base/geometry.h"
@@ -11,6 +12,7 @@ struct Font {
     int height = 11;  // character height in pixels (a LOGFONT lfHeight of -height)
     bool bold = false;
     Color color = 0x000000;
+    std::uint8_t charset = 1;  // the platform's default character set
     bool operator==(const Font&) const = default;
 };
 
@@ -44,6 +46,8 @@ public:
     virtual void DrawPicture(const Picture& picture, Point at) = 0;
     // One line at `at` (top-left of the text cell), transparent background, in font.color.
     virtual void DrawTextLine(const std::wstring& text, const Font& font, Point at) = 0;
+    // A one-pixel line from `from` to `to`, the end point excluded (nothing when they are equal).
+    virtual void DrawLine(Point from, Point to, Color color) = 0;
 
     // Saves origin and clipping; RestoreState returns to the latest saved state.
     virtual void SaveState() = 0;

@@ -15,7 +15,7 @@ UniqueFont CreateGdiFont(const Font& font) {
     LOGFONTW log{};
     log.lfHeight = -font.height;
     log.lfWeight = font.bold ? FW_BOLD : FW_NORMAL;
-    log.lfCharSet = DEFAULT_CHARSET;
+    log.lfCharSet = BYTE(font.charset);
     log.lfOutPrecision = OUT_TT_PRECIS;
     log.lfQuality = ANTIALIASED_QUALITY;
     log.lfPitchAndFamily = DEFAULT_PITCH | FF_SWISS;
@@ -24,9 +24,20 @@ UniqueFont CreateGdiFont(const Font& font) {
     return UniqueFont(::CreateFontIndirectW(&log));
 }
 
-Size MeasureTextLine(HDC dc, const std::wstring& text, const Font& font) {
-    const UniqueFont gdiFont = CreateGdiFont(font);
-    const SelectionGuard selected(dc, gdiFont.Get());
+HFONT GdiFontCache::Get(const Font& font) {
+    const auto sameGdiFont = [&font](const std::pair<Font, UniqueFont>& entry) {
+        const Font& f = entry.first;
+        return f.face == font.face && f.height == font.height && f.bold == font.bold &&
+               f.charset == font.charset;
+    };
+    const auto found = std::find_if(fonts_.begin(), fonts_.end(), sameGdiFont);
+    if (found != fonts_.end()) return found->second.Get();
+    fonts_.emplace_back(font, CreateGdiFont(font));
+    return fonts_.back().second.Get();
+}
+
+Size MeasureTextLine(HDC dc, const std::wstring& text, HFONT gdiFont) {
+    const SelectionGuard selected(dc, gdiFont);
     SIZE extent{};
     if (text.empty()) {
         // No width, but the height of a line, as the platform's text measuring gives it.
@@ -38,12 +49,11 @@ Size MeasureTextLine(HDC dc, const std::wstring& text, const Font& font) {
     return {int(extent.cx), int(extent.cy)};
 }
 
-void DrawTextLineOn(HDC dc, const std::wstring& text, const Font& font, Point at) {
+void DrawTextLineOn(HDC dc, const std::wstring& text, HFONT gdiFont, Color color, Point at) {
     if (text.empty()) return;
-    const UniqueFont gdiFont = CreateGdiFont(font);
-    const SelectionGuard selected(dc, gdiFont.Get());
+    const SelectionGuard selected(dc, gdiFont);
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
-    const COLORREF oldColor = ::SetTextColor(dc, ToColorRef(font.color));
+    const COLORREF oldColor = ::SetTextColor(dc, ToColorRef(color));
     const UINT oldAlign = ::SetTextAlign(dc, TA_LEFT | TA_TOP | TA_NOUPDATECP);
     ::TextOutW(dc, at.x, at.y, text.c_str(), int(text.size()));
     ::SetTextAlign(dc, oldAlign);
@@ -51,23 +61,58 @@ void DrawTextLineOn(HDC dc, const std::wstring& text, const Font& font, Point at
     ::SetBkMode(dc, oldMode);
 }
 
+Size MeasureTextLine(HDC dc, const std::wstring& text, const Font& font) {
+    const UniqueFont gdiFont = CreateGdiFont(font);
+    return MeasureTextLine(dc, text, gdiFont.Get());
+}
+
+void DrawTextLineOn(HDC dc, const std::wstring& text, const Font& font, Point at) {
+    if (text.empty()) return;
+    const UniqueFont gdiFont = CreateGdiFont(font);
+    DrawTextLineOn(dc, text, gdiFont.Get(), font.color, at);
+}
+
 Size GdiCanvas::MeasureText(const std::wstring& text, const Font& font) {
+    if (fonts_ != nullptr) return MeasureTextLine(dc_, text, fonts_->Get(font));
     return MeasureTextLine(dc_, text, font);
 }
 
+namespace {
+
+// The DC's own brush in a colour: nothing is created per fill.
+HBRUSH DcBrush(HDC dc, Color color) {
+    ::SetDCBrushColor(dc, ToColorRef(color));
+    return static_cast<HBRUSH>(::GetStockObject(DC_BRUSH));
+}
+
+}  // namespace
+
 void GdiCanvas::FillRectangle(const Rect& rect, Color color) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
-    const UniqueBrush brush(::CreateSolidBrush(ToColorRef(color)));
+    const COLORREF oldColor = ::GetDCBrushColor(dc_);
     const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    ::FillRect(dc_, &area, brush.Get());
+    ::FillRect(dc_, &area, DcBrush(dc_, color));
+    ::SetDCBrushColor(dc_, oldColor);
 }
 
 void GdiCanvas::DrawRectangle(const Rect& rect, Color pen, Color brush) {
     if (rect.Width() <= 0 || rect.Height() <= 0) return;
     FillRectangle(rect, brush);
-    const UniqueBrush outline(::CreateSolidBrush(ToColorRef(pen)));
+    const COLORREF oldColor = ::GetDCBrushColor(dc_);
     const RECT area{rect.left, rect.top, rect.right, rect.bottom};
-    ::FrameRect(dc_, &area, outline.Get());
+    ::FrameRect(dc_, &area, DcBrush(dc_, pen));
+    ::SetDCBrushColor(dc_, oldColor);
+}
+
+void GdiCanvas::DrawLine(Point from, Point to, Color color) {
+    if (from == to) return;
+    const SelectionGuard pen(dc_, ::GetStockObject(DC_PEN));
+    const COLORREF oldColor = ::SetDCPenColor(dc_, ToColorRef(color));
+    POINT oldPosition{};
+    ::MoveToEx(dc_, from.x, from.y, &oldPosition);
+    ::LineTo(dc_, to.x, to.y);
+    ::MoveToEx(dc_, oldPosition.x, oldPosition.y, nullptr);
+    ::SetDCPenColor(dc_, oldColor);
 }
 
 void GdiCanvas::StretchCopy(const Picture& source, const Rect& from, const Rect& to) {
@@ -100,6 +145,7 @@ void GdiCanvas::DrawPicture(const Picture& picture, Point at) {
 }
 
 void GdiCanvas::DrawTextLine(const std::wstring& text, const Font& font, Point at) {
+    if (fonts_ != nullptr) return DrawTextLineOn(dc_, text, fonts_->Get(font), font.color, at);
     DrawTextLineOn(dc_, text, font, at);
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
 
+#include <utility>
+#include <vector>
+
 #include "base/win32/unique_handle.h"
 #include "controls/canvas.h"
 
@@ -13,12 +16,22 @@ COLORREF ToColorRef(Color color);
 // anti-aliased so that text looks the same on every backdrop.
 UniqueFont CreateGdiFont(const Font& font);
 
+// GDI fonts kept for reuse, one per face, height, weight and character set (the colour is not
+// part of a GDI font), so a surface that paints often does not create a font per text.
+class GdiFontCache {
+public:
+    HFONT Get(const Font& font);
+
+private:
+    std::vector<std::pair<Font, UniqueFont>> fonts_;
+};
+
 // The Canvas over any DC: a window's double buffer, a control's surface or a printer DC.
 // The DC is borrowed; its origin, clipping and selections are left as they were found, except
-// between SaveState and RestoreState.
+// between SaveState and RestoreState. Without a font cache each text creates its font.
 class GdiCanvas : public Canvas {
 public:
-    explicit GdiCanvas(HDC dc) : dc_(dc) {}
+    explicit GdiCanvas(HDC dc, GdiFontCache* fonts = nullptr) : dc_(dc), fonts_(fonts) {}
 
     Size MeasureText(const std::wstring& text, const Font& font) override;
     void FillRectangle(const Rect& rect, Color color) override;
@@ -26,6 +39,7 @@ public:
     void StretchCopy(const Picture& source, const Rect& from, const Rect& to) override;
     void DrawPicture(const Picture& picture, Point at) override;
     void DrawTextLine(const std::wstring& text, const Font& font, Point at) override;
+    void DrawLine(Point from, Point to, Color color) override;
     void SaveState() override;
     void RestoreState() override;
     void MoveOrigin(int dx, int dy) override;
@@ -33,6 +47,7 @@ public:
 
 private:
     HDC dc_;
+    GdiFontCache* fonts_;
 };
 
 // Measures on a memory DC of its own and draws captions into pictures through a DIB, as an
@@ -48,8 +63,11 @@ private:
     UniqueDC dc_;
 };
 
-// One line of text on a DC: the extent, and drawing it with a transparent background.
+// One line of text on a DC: the extent, and drawing it with a transparent background, in a
+// font of its own or in a GDI font made for `font`.
 Size MeasureTextLine(HDC dc, const std::wstring& text, const Font& font);
 void DrawTextLineOn(HDC dc, const std::wstring& text, const Font& font, Point at);
+Size MeasureTextLine(HDC dc, const std::wstring& text, HFONT gdiFont);
+void DrawTextLineOn(HDC dc, const std::wstring& text, HFONT gdiFont, Color color, Point at);
 
 }  // namespace dusk::win32

@@ -43,13 +43,14 @@ public:
 // Records every canvas call in order.
 class FakeCanvas : public Canvas {
 public:
-    enum class Kind { Fill, Rectangle, Stretch, Picture, Text, Save, Restore, Origin, Clip };
+    enum class Kind { Fill, Rectangle, Stretch, Picture, Text, Line, Save, Restore, Origin, Clip };
     struct Op {
         Kind kind;
         Rect rect{};                       // Fill, Rectangle, Clip; Stretch: destination
         Rect source{};                     // Stretch
-        Point at{};                        // Picture, Text; Origin: the move
-        Color pen = 0;                     // Rectangle; Fill: the colour
+        Point at{};                        // Picture, Text, Line start; Origin: the move
+        Point to{};                        // Line end (excluded)
+        Color pen = 0;                     // Rectangle; Fill, Line: the colour
         Color brush = 0;                   // Rectangle
         const Picture* picture = nullptr;  // Stretch, Picture: the object passed
         Size pictureSize{};                // and its size at the call
@@ -82,6 +83,9 @@ public:
     }
     void DrawTextLine(const std::wstring& text, const Font& font, Point at) override {
         ops.push_back({.kind = Kind::Text, .at = at, .text = text, .font = font});
+    }
+    void DrawLine(Point from, Point to, Color color) override {
+        ops.push_back({.kind = Kind::Line, .at = from, .to = to, .pen = color});
     }
     void SaveState() override { ops.push_back({.kind = Kind::Save}); }
     void RestoreState() override { ops.push_back({.kind = Kind::Restore}); }
