@@ -6,7 +6,7 @@
 
 namespace dusk {
 
-std::wstring FormatTriggerTime(const ScheduledTask& task, bool timeOnly,
+std::wstring FormatTriggerTime(const ScheduledJob& task, bool timeOnly,
                                const RegionalFormats& formats) {
     const std::optional<DateTime> time =
         DateTime::FromParts({.hour = task.startHour, .minute = task.startMinute});
@@ -18,11 +18,11 @@ std::wstring FormatTriggerTime(const ScheduledTask& task, bool timeOnly,
     return formats.FormatShortDate(*date) + L" " + formats.FormatLongTime(*time);
 }
 
-bool IsDailyTrigger(const ScheduledTask& task) {
+bool IsDailyTrigger(const ScheduledJob& task) {
     return EqualsIgnoringCase(task.triggerKind, kTriggerKindDaily);
 }
 
-TriggerFields TriggerFieldsFor(const ScheduledTask& task) {
+TriggerFields TriggerFieldsFor(const ScheduledJob& task) {
     return {task.beginYear,
             task.beginMonth,
             task.beginDay,

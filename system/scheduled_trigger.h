@@ -10,7 +10,7 @@ namespace dusk {
 // The job's start time in the long time form when timeOnly, else its begin date in the short
 // date form, one blank and the start time. Empty when the job's date or time names no real
 // moment (a damaged job), so that nothing is restored from it.
-std::wstring FormatTriggerTime(const ScheduledTask& task, bool timeOnly,
+std::wstring FormatTriggerTime(const ScheduledJob& task, bool timeOnly,
                                const RegionalFormats& formats);
 
 // Task Scheduler 1.0 trigger types (TASK_TRIGGER_TYPE).
@@ -31,7 +31,7 @@ struct TriggerFields {
 };
 
 // The kind word "Day" (any letter case) makes a daily trigger; every other word a once trigger.
-bool IsDailyTrigger(const ScheduledTask& task);
-TriggerFields TriggerFieldsFor(const ScheduledTask& task);
+bool IsDailyTrigger(const ScheduledJob& task);
+TriggerFields TriggerFieldsFor(const ScheduledJob& task);
 
 }  // namespace dusk

@@ -1,5 +1,7 @@
 #include "system/scheduler_registration.h"
 
+#include <utility>
+
 #include "system/os_family.h"
 
 namespace dusk {
@@ -17,6 +19,18 @@ bool SetServiceToStartAutomatically(TaskScheduler& scheduler, std::wstring_view 
 
 }  // namespace
 
+SchedulerPrompts MessageBoxPrompts(Companion& companion, const MessageCatalogue& catalogue,
+                                   std::function<WindowHandle()> owner) {
+    auto show = [&companion, &catalogue, owner](CatalogueEntry entry, std::uint32_t style) {
+        return companion.ShowMessageBox(owner(), catalogue.Text(entry),
+                                        catalogue.Text(CatalogueEntry::AppTitle), style);
+    };
+    return {[show] {
+                return show(CatalogueEntry::SchedulerNotRunning, kMbQuestionYesNo) == kAnswerYes;
+            },
+            [show] { show(CatalogueEntry::SchedulerStartFailed, kMbInformation); }};
+}
+
 bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
                       const SchedulerPrompts& prompts) {
     if (!SetServiceToStartAutomatically(scheduler, osFamily)) return false;
@@ -27,8 +41,37 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
     return false;
 }
 
-bool SaveWhileSchedulerRuns(TaskScheduler& scheduler, const ScheduledTask& task) {
-    return scheduler.IsSchedulerRunning() && scheduler.SaveTask(task) == SaveOutcome::Saved;
+bool SaveWhileSchedulerRuns(TaskScheduler& scheduler, const ScheduledJob& job) {
+    return scheduler.IsSchedulerRunning() && scheduler.SaveTask(job) == SaveOutcome::Saved;
+}
+
+SchedulerTaskRegistration::SchedulerTaskRegistration(TaskScheduler& scheduler,
+                                                     std::wstring osFamily, TaskOwner owner,
+                                                     SchedulerPrompts prompts,
+                                                     std::function<void()> showNoticeIfWanted)
+    : scheduler_(scheduler),
+      osFamily_(std::move(osFamily)),
+      owner_(std::move(owner)),
+      prompts_(std::move(prompts)),
+      showNoticeIfWanted_(std::move(showNoticeIfWanted)) {}
+
+RegistrationResult SchedulerTaskRegistration::Register(const ScheduledTask& task) {
+    if (!PrepareScheduler(scheduler_, osFamily_, prompts_)) return RegistrationResult::Unavailable;
+    showNoticeIfWanted_();
+    if (!SaveWhileSchedulerRuns(scheduler_, MakeScheduledJob(task, owner_))) {
+        return RegistrationResult::Unavailable;
+    }
+    return RegistrationResult::Registered;
+}
+
+std::optional<ScheduledTask> SchedulerTaskRegistration::ReadRegistered() {
+    ScheduledJob job;
+    if (!scheduler_.ReadTask(ScheduledJobName(owner_.taskNameSuffix), job)) return std::nullopt;
+    return TaskOfJob(job);
+}
+
+void SchedulerTaskRegistration::DeleteRegistered() {
+    scheduler_.DeleteTask(ScheduledJobName(owner_.taskNameSuffix));
 }
 
 }  // namespace dusk

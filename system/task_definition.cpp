@@ -42,7 +42,7 @@ std::wstring Element(std::wstring_view name, std::wstring_view escapedContent) {
     return L"<" + tag + L">" + std::wstring(escapedContent) + L"</" + tag + L">";
 }
 
-std::wstring TriggerXml(const ScheduledTask& task) {
+std::wstring TriggerXml(const ScheduledJob& task) {
     const std::wstring common =
         Element(L"StartBoundary", StartBoundary(task)) + Element(L"Enabled", L"true");
     if (!IsDailyTrigger(task)) return Element(L"TimeTrigger", common);
@@ -81,7 +81,7 @@ std::optional<DateTimeParts> ParseStartBoundary(std::wstring_view text) {
 
 }  // namespace
 
-std::wstring StartBoundary(const ScheduledTask& task) {
+std::wstring StartBoundary(const ScheduledJob& task) {
     wchar_t text[32];
     std::swprintf(text, std::size(text), L"%04u-%02u-%02uT%02u:%02u:00", unsigned{task.beginYear},
                   unsigned{task.beginMonth}, unsigned{task.beginDay}, unsigned{task.startHour},
@@ -89,7 +89,7 @@ std::wstring StartBoundary(const ScheduledTask& task) {
     return text;
 }
 
-std::wstring TaskDefinitionXml(const ScheduledTask& task) {
+std::wstring TaskDefinitionXml(const ScheduledJob& task) {
     const std::wstring registration =
         Element(L"RegistrationInfo", Element(L"Description", EscapeXml(task.comment)));
     const std::wstring principal =
@@ -113,7 +113,7 @@ std::wstring TaskDefinitionXml(const ScheduledTask& task) {
            L"</Task>";
 }
 
-bool ReadsBackAsRegistered(const ScheduledTask& task, const RegisteredTaskView& view) {
+bool ReadsBackAsRegistered(const ScheduledJob& task, const RegisteredTaskView& view) {
     const bool daily = IsDailyTrigger(task);
     const bool triggerMatches =
         view.triggerCount == 1 &&
@@ -123,7 +123,7 @@ bool ReadsBackAsRegistered(const ScheduledTask& task, const RegisteredTaskView& 
     return triggerMatches && view.program == task.application && view.arguments == task.parameters;
 }
 
-bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledTask& task) {
+bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledJob& task) {
     if (view.program.empty() || view.triggerCount < 1) return false;
     const std::optional<DateTimeParts> start = ParseStartBoundary(view.startBoundary);
     if (!start) return false;

@@ -10,13 +10,13 @@ namespace dusk {
 // name, and what the scheduler answers when the job is read back.
 
 // "2016-11-05T07:30:00": the trigger's begin date and start time, local time.
-std::wstring StartBoundary(const ScheduledTask& task);
+std::wstring StartBoundary(const ScheduledJob& task);
 
 // The task definition: the program with its parameters and working directory, the comment as
 // description, one trigger (a calendar trigger every days-interval days, or a time trigger
 // once), run with the account's interactive token at the highest level available, on battery
 // too, without a time limit.
-std::wstring TaskDefinitionXml(const ScheduledTask& task);
+std::wstring TaskDefinitionXml(const ScheduledJob& task);
 
 enum class RegisteredTrigger { None, Daily, Once, Other };
 
@@ -34,11 +34,11 @@ struct RegisteredTaskView {
 
 // True when the job reads back with the program, parameters and the one trigger it was
 // registered with.
-bool ReadsBackAsRegistered(const ScheduledTask& task, const RegisteredTaskView& view);
+bool ReadsBackAsRegistered(const ScheduledJob& task, const RegisteredTaskView& view);
 
 // Fills the record as a 1.0 read would (program, parameters, working directory, comment, flags
 // 0, and begin date and start time of the first trigger); false, with the record untouched,
 // when the job has no program or no trigger with a readable start boundary.
-bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledTask& task);
+bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledJob& task);
 
 }  // namespace dusk

@@ -24,7 +24,7 @@ constexpr std::wstring_view kSecurityPrivilegeName = L"SeSecurityPrivilege";
 
 // One job of the system scheduler: an executable with its parameter text, started by one
 // trigger (daily from a date at an hour and minute, or once at a date, hour and minute).
-struct ScheduledTask {
+struct ScheduledJob {
     std::wstring taskName;
     std::wstring application;  // full path of the executable
     std::wstring parameters;   // "-Day -Shutdown", "-From -Logoff -time:2|05" ...
@@ -40,7 +40,7 @@ struct ScheduledTask {
     std::wstring triggerKind;  // kTriggerKindDaily, kTriggerKindSpecified or kTriggerKindFromNow
     std::uint32_t daysInterval = 0;
 
-    friend bool operator==(const ScheduledTask&, const ScheduledTask&) = default;
+    friend bool operator==(const ScheduledJob&, const ScheduledJob&) = default;
 };
 
 // The outcome of saving a job; 3 is never produced.
@@ -62,11 +62,11 @@ public:
     virtual ~TaskScheduler() = default;
 
     // Replaces any job of the same name.
-    virtual SaveOutcome SaveTask(const ScheduledTask& task) = 0;
+    virtual SaveOutcome SaveTask(const ScheduledJob& task) = 0;
     // On success sets task.taskName and fills application, parameters, working directory,
     // comment, flags (0 for a Task Scheduler 2.0 job), and the begin date and start time of
     // the first trigger. On failure clears task.taskName.
-    virtual bool ReadTask(std::wstring_view taskName, ScheduledTask& task) = 0;
+    virtual bool ReadTask(std::wstring_view taskName, ScheduledJob& task) = 0;
     // True when the scheduler reports the job deleted; false also when there was none.
     virtual bool DeleteTask(std::wstring_view taskName) = 0;
 

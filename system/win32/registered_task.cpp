@@ -88,7 +88,7 @@ std::optional<RegisteredTaskView> ReadTask(ITaskFolder& folder, std::wstring_vie
 
 }  // namespace
 
-bool RegisterTask(const ScheduledTask& task) {
+bool RegisterTask(const ScheduledJob& task) {
     const ComPtr<ITaskFolder> folder = OpenRootFolder();
     ComPtr<IRegisteredTask> registered;
     if (!folder || FAILED(folder->RegisterTask(

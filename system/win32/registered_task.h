@@ -13,7 +13,7 @@ namespace dusk::win32 {
 // Registers the job's task definition, replacing any job of the name, and reads it back: true
 // only when the scheduler holds the job as written. A job that reads back otherwise is left
 // registered; the caller deletes it.
-bool RegisterTask(const ScheduledTask& task);
+bool RegisterTask(const ScheduledJob& task);
 // Nothing when the job cannot be found or its definition not read.
 std::optional<RegisteredTaskView> ReadRegisteredTask(std::wstring_view taskName);
 bool DeleteRegisteredTask(std::wstring_view taskName);

@@ -15,7 +15,7 @@ SystemTaskScheduler::SystemTaskScheduler(std::wstring osFamily)
       ntFamily_(IsNtFamily(osFamily_)),
       taskService_(IsVistaOrLaterFamily(osFamily_)) {}
 
-SaveOutcome SystemTaskScheduler::SaveTask(const ScheduledTask& task) {
+SaveOutcome SystemTaskScheduler::SaveTask(const ScheduledJob& task) {
     if (taskService_) {
         if (RegisterTask(task)) return SaveOutcome::Saved;
         // Whatever 2.0 kept of a job that does not read back as written would never run as
@@ -25,7 +25,7 @@ SaveOutcome SystemTaskScheduler::SaveTask(const ScheduledTask& task) {
     return SaveWorkItem(task, ntFamily_);
 }
 
-bool SystemTaskScheduler::ReadTask(std::wstring_view taskName, ScheduledTask& task) {
+bool SystemTaskScheduler::ReadTask(std::wstring_view taskName, ScheduledJob& task) {
     if (taskService_) {
         const std::optional<RegisteredTaskView> view = ReadRegisteredTask(taskName);
         if (view && FillFromRegisteredTask(*view, task)) {

@@ -13,8 +13,8 @@ public:
     // The companion library's family word.
     explicit SystemTaskScheduler(std::wstring osFamily);
 
-    SaveOutcome SaveTask(const ScheduledTask& task) override;
-    bool ReadTask(std::wstring_view taskName, ScheduledTask& task) override;
+    SaveOutcome SaveTask(const ScheduledJob& task) override;
+    bool ReadTask(std::wstring_view taskName, ScheduledJob& task) override;
     bool DeleteTask(std::wstring_view taskName) override;
     bool IsSchedulerRunning() override;
     bool StartScheduler() override;

@@ -39,7 +39,7 @@ Scheduler OpenScheduler(bool ntFamily) {
     return scheduler;
 }
 
-TASK_TRIGGER TriggerRecord(const ScheduledTask& task) {
+TASK_TRIGGER TriggerRecord(const ScheduledJob& task) {
     const TriggerFields fields = TriggerFieldsFor(task);
     TASK_TRIGGER trigger{};
     trigger.cbTriggerSize = sizeof(TASK_TRIGGER);
@@ -55,7 +55,7 @@ TASK_TRIGGER TriggerRecord(const ScheduledTask& task) {
 }
 
 // Everything but the task name, which the caller keeps or clears.
-bool ReadFields(ITask& item, ScheduledTask& task) {
+bool ReadFields(ITask& item, ScheduledJob& task) {
     DWORD flags = 0;
     const bool texts =
         ReadTaskMemText([&](LPWSTR* text) { return item.GetApplicationName(text); },
@@ -81,7 +81,7 @@ bool ReadFields(ITask& item, ScheduledTask& task) {
 
 }  // namespace
 
-SaveOutcome SaveWorkItem(const ScheduledTask& task, bool ntFamily) {
+SaveOutcome SaveWorkItem(const ScheduledJob& task, bool ntFamily) {
     const Scheduler scheduler = OpenScheduler(ntFamily);
     if (scheduler.failure != SaveOutcome::Saved) return scheduler.failure;
     scheduler.object->Delete(task.taskName.c_str());
@@ -108,7 +108,7 @@ SaveOutcome SaveWorkItem(const ScheduledTask& task, bool ntFamily) {
     return SUCCEEDED(file->Save(nullptr, TRUE)) ? SaveOutcome::Saved : SaveOutcome::SaveFailed;
 }
 
-bool ReadWorkItem(std::wstring_view taskName, ScheduledTask& task, bool ntFamily) {
+bool ReadWorkItem(std::wstring_view taskName, ScheduledJob& task, bool ntFamily) {
     const std::wstring name(taskName);
     const Scheduler scheduler = OpenScheduler(ntFamily);
     ComPtr<ITask> item;

@@ -9,9 +9,9 @@ namespace dusk::win32 {
 // enables the security privilege. COM must be initialised on the calling thread.
 
 // Deletes any job of the name, then creates and writes the new one.
-SaveOutcome SaveWorkItem(const ScheduledTask& task, bool ntFamily);
+SaveOutcome SaveWorkItem(const ScheduledJob& task, bool ntFamily);
 // On failure the record's task name is cleared.
-bool ReadWorkItem(std::wstring_view taskName, ScheduledTask& task, bool ntFamily);
+bool ReadWorkItem(std::wstring_view taskName, ScheduledJob& task, bool ntFamily);
 bool DeleteWorkItem(std::wstring_view taskName, bool ntFamily);
 
 }  // namespace dusk::win32

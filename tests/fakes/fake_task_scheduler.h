@@ -11,7 +11,7 @@ namespace dusk::test {
 // Keeps jobs in memory and records every call by name. Each call can be told to fail.
 class FakeTaskScheduler : public TaskScheduler {
 public:
-    std::map<std::wstring, ScheduledTask, std::less<>> jobs;
+    std::map<std::wstring, ScheduledJob, std::less<>> jobs;
     bool running = true;
     bool startSucceeds = true;  // a successful start sets running
     bool queryFails = false;
@@ -21,13 +21,13 @@ public:
     bool readFails = false;
     std::vector<std::string> calls;
 
-    SaveOutcome SaveTask(const ScheduledTask& task) override {
+    SaveOutcome SaveTask(const ScheduledJob& task) override {
         calls.push_back("SaveTask");
         if (saveOutcome == SaveOutcome::Saved) jobs[task.taskName] = task;
         return saveOutcome;
     }
 
-    bool ReadTask(std::wstring_view taskName, ScheduledTask& task) override {
+    bool ReadTask(std::wstring_view taskName, ScheduledJob& task) override {
         calls.push_back("ReadTask");
         const auto job = jobs.find(taskName);
         if (readFails || job == jobs.end()) {

@@ -7,9 +7,9 @@
 namespace dusk {
 namespace {
 
-ScheduledTask Job(int y, int mo, int d, int h, int mi, std::wstring kind = L"Day",
+ScheduledJob Job(int y, int mo, int d, int h, int mi, std::wstring kind = L"Day",
                   std::uint32_t daysInterval = 1) {
-    ScheduledTask task;
+    ScheduledJob task;
     task.beginYear = static_cast<std::uint16_t>(y);
     task.beginMonth = static_cast<std::uint16_t>(mo);
     task.beginDay = static_cast<std::uint16_t>(d);
@@ -31,7 +31,7 @@ TEST(FormatTriggerTime, WritesTheRegionalFormsOfTheJobsStart) {
         {"de-DE", L"05.11.2016 07:30:00", L"07:30:00"},
         {"ko-KR", L"2016-11-05 오전 7:30:00", L"오전 7:30:00"},
     };
-    const ScheduledTask job = Job(2016, 11, 5, 7, 30);
+    const ScheduledJob job = Job(2016, 11, 5, 7, 30);
     for (const Case& c : cases) {
         const RegionalFormats formats(test::FixedRegionSettings(c.region));
         EXPECT_EQ(FormatTriggerTime(job, false, formats), c.dateAndTime) << c.region;

@@ -158,7 +158,7 @@ TEST(PrepareScheduler, ServiceStartsAutomaticallyAndRuns) {
 }
 
 TEST(SaveWhileSchedulerRuns, SavedOnlyWhileRunningAndWithoutFault) {
-    ScheduledTask task;
+    ScheduledJob task;
     task.taskName = L"TolvaneDuskRelaytester";
     task.parameters = L"-Day -Shutdown";
     for (SaveOutcome outcome :
@@ -175,6 +175,54 @@ TEST(SaveWhileSchedulerRuns, SavedOnlyWhileRunningAndWithoutFault) {
     stopped.running = false;
     EXPECT_FALSE(SaveWhileSchedulerRuns(stopped, task));
     EXPECT_EQ(stopped.calls, Calls{"IsSchedulerRunning"});
+}
+
+}  // namespace
+}  // namespace dusk
+
+namespace dusk {
+namespace {
+
+TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
+    struct Case {
+        const char* name;
+        bool queryFails, running, userAgrees;
+        SaveOutcome saveOutcome;
+        RegistrationResult expected;
+        bool noticeShown;
+    };
+    const Case cases[] = {
+        {"registered", false, true, true, SaveOutcome::Saved, RegistrationResult::Registered, true},
+        {"service not readable", true, true, true, SaveOutcome::Saved,
+         RegistrationResult::Unavailable, false},
+        {"user refuses the start", false, false, false, SaveOutcome::Saved,
+         RegistrationResult::Unavailable, false},
+        {"save fails", false, true, true, SaveOutcome::SaveFailed, RegistrationResult::Unavailable,
+         true},
+    };
+    const ScheduledTask task{L"Logoff", TriggerKind::FromNow,
+                             *DateTime::FromParts({2016, 11, 5, 12, 20, 40}), L"2", L"05"};
+    for (const Case& c : cases) {
+        test::FakeTaskScheduler scheduler;
+        scheduler.queryFails = c.queryFails;
+        scheduler.running = c.running;
+        scheduler.saveOutcome = c.saveOutcome;
+        PromptLog prompts;
+        prompts.answer = c.userAgrees;
+        int notices = 0;
+        SchedulerTaskRegistration registration(scheduler, L"windows10", {L"C:\\D\\", L"me"},
+                                               prompts.Prompts(), [&notices] { ++notices; });
+        EXPECT_EQ(registration.Register(task), c.expected) << c.name;
+        EXPECT_EQ(notices, c.noticeShown ? 1 : 0) << c.name;
+        const auto back = registration.ReadRegistered();
+        ASSERT_EQ(back.has_value(), c.expected == RegistrationResult::Registered) << c.name;
+        if (!back) continue;
+        EXPECT_EQ(scheduler.jobs.begin()->first, L"TolvaneDuskRelayme");
+        EXPECT_EQ(back->delayHoursText, L"2");
+        EXPECT_EQ(back->delayMinutesText, L"05");
+        registration.DeleteRegistered();
+        EXPECT_TRUE(scheduler.jobs.empty());
+    }
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 namespace dusk {
 namespace {
 
-ScheduledTask Job(std::wstring kind) {
-    ScheduledTask task;
+ScheduledJob Job(std::wstring kind) {
+    ScheduledJob task;
     task.taskName = L"TolvaneDuskRelaytester";
     task.application = L"C:\\Tom & Jerry's <tools>\\DuskRelay.exe";
     task.parameters = L"-From -Shutdown -time:1|0";
@@ -59,7 +59,7 @@ TEST(TaskDefinitionXml, OneShotJobsRunOnceAtTheirMoment) {
     }
 }
 
-RegisteredTaskView AsRegistered(const ScheduledTask& task, RegisteredTrigger trigger) {
+RegisteredTaskView AsRegistered(const ScheduledJob& task, RegisteredTrigger trigger) {
     return {task.application,
             task.parameters,
             task.workingDirectory,
@@ -101,7 +101,7 @@ TEST(ReadsBackAsRegistered, EveryDifferenceCounts) {
         {"other interval", L"Day", [](RegisteredTaskView& v) { v.daysInterval = 2; }, false},
     };
     for (const Case& c : cases) {
-        const ScheduledTask task = Job(c.kind);
+        const ScheduledJob task = Job(c.kind);
         RegisteredTaskView view = AsRegistered(
             task, task.triggerKind == L"Day" ? RegisteredTrigger::Daily : RegisteredTrigger::Once);
         c.change(view);
@@ -110,8 +110,8 @@ TEST(ReadsBackAsRegistered, EveryDifferenceCounts) {
 }
 
 TEST(FillFromRegisteredTask, ReadsProgramAndStartOrNothing) {
-    const ScheduledTask written = Job(L"Day");
-    ScheduledTask filled = written;  // what a 1.0 read gives, without the name
+    const ScheduledJob written = Job(L"Day");
+    ScheduledJob filled = written;  // what a 1.0 read gives, without the name
     filled.taskName = filled.account = filled.triggerKind = L"";
     filled.flags = filled.daysInterval = 0;
     struct Case {
@@ -135,9 +135,9 @@ TEST(FillFromRegisteredTask, ReadsProgramAndStartOrNothing) {
     for (const Case& c : cases) {
         RegisteredTaskView view = AsRegistered(written, RegisteredTrigger::Daily);
         c.change(view);
-        ScheduledTask read;
+        ScheduledJob read;
         read.flags = 0x2001;
-        const ScheduledTask untouched = read;
+        const ScheduledJob untouched = read;
         EXPECT_EQ(FillFromRegisteredTask(view, read), c.expected) << c.name;
         EXPECT_EQ(read, c.expected ? filled : untouched) << c.name;
     }

@@ -14,8 +14,8 @@ namespace {
 
 constexpr wchar_t kTaskName[] = L"TolvaneDuskRelaySchedulerTest";
 
-ScheduledTask Job(std::wstring parameters, std::wstring kind) {
-    ScheduledTask task;
+ScheduledJob Job(std::wstring parameters, std::wstring kind) {
+    ScheduledJob task;
     task.taskName = kTaskName;
     task.application = L"C:\\Program Files\\Dusk Relay\\DuskRelay.exe";
     task.parameters = std::move(parameters);
@@ -34,8 +34,8 @@ ScheduledTask Job(std::wstring parameters, std::wstring kind) {
 }
 
 // A read gives back all but the account, the trigger kind and interval, and the flags.
-void ExpectReadsBack(TaskScheduler& scheduler, const ScheduledTask& saved) {
-    ScheduledTask read;
+void ExpectReadsBack(TaskScheduler& scheduler, const ScheduledJob& saved) {
+    ScheduledJob read;
     ASSERT_TRUE(scheduler.ReadTask(saved.taskName, read));
     EXPECT_EQ(read.flags & saved.flags, saved.flags);
     read.account = saved.account;
@@ -46,7 +46,7 @@ void ExpectReadsBack(TaskScheduler& scheduler, const ScheduledTask& saved) {
 }
 
 void ExpectGone(TaskScheduler& scheduler) {
-    ScheduledTask read;
+    ScheduledJob read;
     read.taskName = L"stale";
     EXPECT_FALSE(scheduler.ReadTask(kTaskName, read));
     EXPECT_EQ(read.taskName, L"");
@@ -91,7 +91,7 @@ TEST_F(TaskSchedulerTest, WorkItemIsSavedReadBackReplacedAndDeleted) {
     SystemTaskScheduler scheduler(L"xp");
     ASSERT_EQ(scheduler.SaveTask(Job(L"-Day -Shutdown", L"Day")), SaveOutcome::Saved);
     ExpectReadsBack(scheduler, Job(L"-Day -Shutdown", L"Day"));
-    const ScheduledTask replacement = Job(L"-From -Hibernate -time:1|0", L"From");
+    const ScheduledJob replacement = Job(L"-From -Hibernate -time:1|0", L"From");
     ASSERT_EQ(scheduler.SaveTask(replacement), SaveOutcome::Saved);
     ExpectReadsBack(scheduler, replacement);
     EXPECT_TRUE(scheduler.DeleteTask(kTaskName));
@@ -100,7 +100,7 @@ TEST_F(TaskSchedulerTest, WorkItemIsSavedReadBackReplacedAndDeleted) {
 
 TEST_F(TaskSchedulerTest, VistaAndLaterKeepOnlyAJobThatRunsAsWritten) {
     SystemTaskScheduler scheduler(L"windows7");
-    const ScheduledTask job = Job(L"-Specified -Logoff", L"Specified");
+    const ScheduledJob job = Job(L"-Specified -Logoff", L"Specified");
     ASSERT_EQ(scheduler.SaveTask(job), SaveOutcome::Saved);
     // Either 2.0 holds the job as written, or 1.0 holds it and 2.0 nothing (Wine's 2.0 reads
     // jobs back without their program and triggers).
@@ -109,7 +109,7 @@ TEST_F(TaskSchedulerTest, VistaAndLaterKeepOnlyAJobThatRunsAsWritten) {
     RecordProperty("registered through", through20 ? "Task Scheduler 2.0" : "Task Scheduler 1.0");
     if (!through20) {
         EXPECT_FALSE(registered.has_value()) << "2.0 kept a job that does not run as written";
-        ScheduledTask item;
+        ScheduledJob item;
         EXPECT_TRUE(ReadWorkItem(kTaskName, item, true));
     }
     ExpectReadsBack(scheduler, job);
