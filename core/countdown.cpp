@@ -27,29 +27,32 @@ std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
 
 }  // namespace
 
-Countdown::Countdown(CountdownState& state, const std::int32_t& actionCode,
-                     const MessageCatalogue& catalogue, Companion& companion)
-    : state_(state), actionCode_(actionCode), catalogue_(catalogue), companion_(companion) {
+Countdown::Countdown(CountdownState& state, const MessageCatalogue& catalogue, Companion& companion)
+    : state_(state), catalogue_(catalogue), companion_(companion) {
     tickTimer.OnTimer = [this] { onTick(); };
     blinkTimer.OnTimer = [this] { onBlinkTick(); };
 }
 
-void Countdown::onShow() {
+void Countdown::onShow(std::int32_t actionCode) {
     if (host.showTopmost) host.showTopmost();
     state_.CountdownCancelled = false;
+    state_.RanOut = false;
     state_.BlinkPhase = true;
     state_.CountdownSeconds = kCountdownLength;
     ShowNumber(kCountdownLength);
     tickTimer.SetEnabled(true);
     blinkTimer.SetEnabled(true);
-    if (const auto entry = CaptionFor(actionCode_)) caption_ = catalogue_.Text(*entry);
+    if (const auto entry = CaptionFor(actionCode)) caption_ = catalogue_.Text(*entry);
     ViewChanged();
 }
 
 void Countdown::onTick() {
     ShowNumber(state_.CountdownSeconds);
     ViewChanged();
-    if (state_.CountdownSeconds <= 0) Close();
+    if (state_.CountdownSeconds <= 0) {
+        state_.RanOut = true;
+        Close();
+    }
     --state_.CountdownSeconds;
 }
 

@@ -19,6 +19,9 @@ struct CountdownState {
     // Outcome of the latest countdown, read once the modal showing has returned: true only
     // after a confirmed cancel.
     bool CountdownCancelled = false;
+    // True only when the latest countdown reached zero; a countdown that ended any other way
+    // must perform nothing.
+    bool RanOut = false;
 };
 
 // What the countdown window does on screen; filled in by the Windows window.
@@ -33,9 +36,7 @@ struct CountdownHost {
 // and offers a confirmed cancel. It performs nothing; the caller reads CountdownCancelled.
 class Countdown {
 public:
-    // actionCode is the process-wide action code, read at each showing for the caption.
-    Countdown(CountdownState& state, const std::int32_t& actionCode,
-              const MessageCatalogue& catalogue, Companion& companion);
+    Countdown(CountdownState& state, const MessageCatalogue& catalogue, Companion& companion);
 
     CountdownHost host;
     TimerModel tickTimer{1000};  // countdown tick
@@ -48,7 +49,8 @@ public:
     bool SecondIconVisible() const { return secondIconVisible_; }
     const std::wstring& Caption() const { return caption_; }
 
-    void onShow();
+    // The caption names the action the countdown ends in.
+    void onShow(std::int32_t actionCode);
     void onTick();
     void onBlinkTick();
     void onCancelClick();
@@ -61,7 +63,6 @@ private:
     void ViewChanged();
 
     CountdownState& state_;
-    const std::int32_t& actionCode_;
     const MessageCatalogue& catalogue_;
     Companion& companion_;
 

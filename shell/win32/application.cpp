@@ -6,7 +6,7 @@ namespace dusk::win32 {
 
 Application::Application()
     : notice_(settings_),
-      countdownWindow_(resources_, countdownState_, task_.ActionCode, skinCode_, companion_),
+      countdownWindow_(resources_, countdownState_, skinCode_, companion_),
       noticeWindow_(resources_, notice_, skinCode_, companion_) {}
 
 bool Application::Start() {
@@ -39,11 +39,18 @@ int Application::Run() {
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_DESTROY) {
-        ::PostQuitMessage(0);
-        return 0;
+    switch (message) {
+        case WM_CLOSE:
+            // A graceful end from outside: the message loops end in order, a running
+            // countdown as interrupted, and the windows are taken down with the application.
+            ::PostQuitMessage(0);
+            return 0;
+        case WM_DESTROY:
+            ::PostQuitMessage(0);
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
     }
-    return Default(message, wParam, lParam);
 }
 
 }  // namespace dusk::win32

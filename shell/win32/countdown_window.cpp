@@ -12,8 +12,7 @@ const Font kCaptionFont{L"Tahoma", 11, true, 0x4080FF};
 }  // namespace
 
 CountdownWindow::CountdownWindow(const ResourceWindow& resources, CountdownState& state,
-                                 const std::int32_t& actionCode, const std::uint8_t& skinCode,
-                                 Companion& companion)
+                                 const std::uint8_t& skinCode, Companion& companion)
     : SkinnedDialog(resources, skinCode, companion,
                     {{L"Tjishi_frm", L"jishi_frm", 369, 200},
                      {363, 173},
@@ -25,7 +24,7 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, CountdownState
                       &resources.taskCancelSmall,
                       {13, 8}}}),
       state_(state),
-      logic_(state, actionCode, resources.catalogue, companion),
+      logic_(state, resources.catalogue, companion),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
     DialogButton().OnClick = [this] { logic_.onCancelClick(); };
@@ -42,14 +41,19 @@ bool CountdownWindow::Create(HWND owner) {
     return true;
 }
 
-bool CountdownWindow::RunCountdown() {
-    if (!ShowModal([this] { logic_.onShow(); })) {
+CountdownOutcome CountdownWindow::Run(std::int32_t actionCode) {
+    if (IsModal()) {
+        ShowModal([] {});
+        return CountdownOutcome::Joined;
+    }
+    if (!ShowModal([this, actionCode] { logic_.onShow(actionCode); })) {
         // The program is quitting: nothing may be performed for a countdown that never ended.
         logic_.tickTimer.SetEnabled(false);
         logic_.blinkTimer.SetEnabled(false);
-        state_.CountdownCancelled = true;
+        return CountdownOutcome::Interrupted;
     }
-    return state_.CountdownCancelled;
+    if (state_.CountdownCancelled) return CountdownOutcome::Cancelled;
+    return state_.RanOut ? CountdownOutcome::RanOut : CountdownOutcome::Interrupted;
 }
 
 void CountdownWindow::ShowTopmost() {

@@ -3,6 +3,7 @@
 
 #include "base/win32/window_timer.h"
 #include "core/countdown.h"
+#include "core/countdown_runner.h"
 #include "shell/win32/skinned_dialog.h"
 
 namespace dusk::win32 {
@@ -10,21 +11,21 @@ namespace dusk::win32 {
 // The countdown window on screen: a topmost, borderless, draggable 369 x 200 window, centred on
 // the screen at each showing, that shows the countdown logic's digits, icon and caption and
 // hosts its Cancel Task button. Created hidden once; each countdown shows it modally.
-class CountdownWindow : public SkinnedDialog {
+class CountdownWindow : public SkinnedDialog, public CountdownRunner {
 public:
     static constexpr UINT_PTR kTickTimerId = 1;
     static constexpr UINT_PTR kBlinkTimerId = 2;
 
-    // actionCode and skinCode are the process-wide values, read when they are needed.
+    // skinCode is the process-wide value, read when it is needed.
     CountdownWindow(const ResourceWindow& resources, CountdownState& state,
-                    const std::int32_t& actionCode, const std::uint8_t& skinCode,
-                    Companion& companion);
+                    const std::uint8_t& skinCode, Companion& companion);
 
     bool Create(HWND owner);
 
-    // Shows the 30-second countdown modally and answers CountdownCancelled once it has ended:
-    // true only after a confirmed cancel. A call while a countdown runs waits for that one.
-    bool RunCountdown();
+    // Shows the 30-second countdown modally and answers how it ended once it has: RanOut only
+    // when it reached zero. A call while a countdown runs waits for that one and answers
+    // Joined, so only the first caller acts.
+    CountdownOutcome Run(std::int32_t actionCode) override;
 
     Countdown& Logic() { return logic_; }
 

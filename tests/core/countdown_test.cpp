@@ -65,12 +65,12 @@ protected:
     std::int32_t actionCode = 0;
     MessageCatalogue catalogue;
     AskingCompanion companion;
-    Countdown form{state, actionCode, catalogue, companion};
+    Countdown form{state, catalogue, companion};
     std::vector<std::string> events;
 };
 
 TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) {
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_EQ(events, std::vector<std::string>{"topmost"});
     EXPECT_EQ(Shown(), "30");
     EXPECT_TRUE(form.tickTimer.Enabled());
@@ -82,6 +82,7 @@ TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) 
     EXPECT_EQ(shown, TickSequence());
     EXPECT_EQ(events, (std::vector<std::string>{"topmost", "close"}));
     EXPECT_FALSE(state.CountdownCancelled);
+    EXPECT_TRUE(state.RanOut);
     EXPECT_FALSE(form.tickTimer.Enabled());
     EXPECT_FALSE(form.blinkTimer.Enabled());
 
@@ -91,12 +92,13 @@ TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) 
 }
 
 TEST_F(CountdownTest, ConfirmedCancelSetsTheFlagAndCloses) {
-    form.onShow();
+    form.onShow(actionCode);
     TickUntilClosed(5);
     companion.answers = {kAnswerYes};
     form.onCancelClick();
 
     EXPECT_TRUE(state.CountdownCancelled);
+    EXPECT_FALSE(state.RanOut);
     EXPECT_TRUE(Closed());
     EXPECT_FALSE(form.tickTimer.Enabled());
     ASSERT_EQ(companion.boxes.size(), 1u);
@@ -111,7 +113,7 @@ TEST_F(CountdownTest, ConfirmedCancelSetsTheFlagAndCloses) {
 TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
     for (int answer : {kAnswerNo, 2 /* box closed */}) {
         events.clear();
-        form.onShow();
+        form.onShow(actionCode);
         const auto before = TickUntilClosed(6);  // 30 29 28 27 26 25
         ASSERT_EQ(before.back(), "25");
         companion.answers = {answer};
@@ -129,14 +131,14 @@ TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
 }
 
 TEST_F(CountdownTest, EachShowingStartsAfreshAtThirtyAndUncancelled) {
-    form.onShow();
+    form.onShow(actionCode);
     TickUntilClosed(10);
     companion.answers = {kAnswerYes};
     form.onCancelClick();
     ASSERT_TRUE(state.CountdownCancelled);
 
     events.clear();
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_FALSE(state.CountdownCancelled);
     EXPECT_EQ(Shown(), "30");
     EXPECT_EQ(TickUntilClosed(), TickSequence());
@@ -157,17 +159,17 @@ TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
     };
     for (const Step& step : steps) {
         actionCode = step.code;
-        form.onShow();
+        form.onShow(actionCode);
         EXPECT_EQ(form.Caption(), step.caption) << step.code;
     }
 }
 
 TEST_F(CountdownTest, CaptionIsReadFromTheCatalogueAtEachShowing) {
     actionCode = 3;
-    form.onShow();
+    form.onShow(actionCode);
     catalogue.SetText(CatalogueEntry::CountdownHibernateCaption, L"Ruhezustand in:");
     EXPECT_EQ(form.Caption(), L"Time before hibernation:");
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_EQ(form.Caption(), L"Ruhezustand in:");
 }
 
@@ -177,20 +179,20 @@ TEST_F(CountdownTest, IconPicturesAlternateFromTheFirstPictureAtEachShowing) {
         form.blinkTimer.Tick();
         return Pair{form.FirstIconVisible(), form.SecondIconVisible()};
     };
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_EQ(blink(), Pair(true, false));
     EXPECT_EQ(blink(), Pair(false, true));
     EXPECT_EQ(blink(), Pair(true, false));
     EXPECT_EQ(blink(), Pair(false, true));
 
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_EQ(blink(), Pair(true, false));
 }
 
 TEST_F(CountdownTest, EveryChangeOnScreenIsReported) {
     int changes = 0;
     form.host.viewChanged = [&] { ++changes; };
-    form.onShow();
+    form.onShow(actionCode);
     EXPECT_EQ(changes, 1);
     form.tickTimer.Tick();
     form.blinkTimer.Tick();

@@ -93,7 +93,7 @@ protected:
     std::int32_t actionCode = 0;
     std::uint8_t skinCode = 1;
     test::FakeCompanion companion;
-    CountdownWindow window{*resources, state, actionCode, skinCode, companion};
+    CountdownWindow window{*resources, state, skinCode, companion};
     HWND owner = nullptr;
     test::StepPoster steps;
 };
@@ -116,7 +116,7 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
                 test::SaveArtifact(screen, std::string("countdown_") + names[code] + ".png"));
         });
         PostTicks(31);
-        EXPECT_FALSE(window.RunCountdown());
+        EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
     }
 }
 
@@ -139,7 +139,7 @@ TEST_F(CountdownWindowTest, ShowsTopmostCentredAndModalThenHides) {
         EXPECT_EQ(::SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
     });
     PostTicks(31);
-    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_TRUE(::IsWindow(window.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(owner));
@@ -156,7 +156,7 @@ TEST_F(CountdownWindowTest, TicksRunDownToZeroAndCloseOnTheTickShowingIt) {
     });
     PostTicks(1);
     steps.Post([&] { ADD_FAILURE() << "still modal after the tick that shows 00"; });
-    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
     EXPECT_FALSE(state.CountdownCancelled);
     EXPECT_EQ(window.Logic().TensDigit(), 0);
     EXPECT_EQ(window.Logic().UnitsDigit(), 0);
@@ -180,13 +180,13 @@ TEST_F(CountdownWindowTest, CancelIsAskedAndNoResumesTheCount) {
             test::PostClick(window.Handle(), CancelButtonCentre());
         });
     });
-    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Cancelled);
     EXPECT_EQ(companion.boxes.size(), 2u);
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 
     // The next showing starts afresh and is not cancelled.
     PostTicks(31);
-    EXPECT_FALSE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
     EXPECT_EQ(companion.boxes.size(), 2u);
 }
 
@@ -200,28 +200,35 @@ TEST_F(CountdownWindowTest, ClosingFromTheKeyboardAsksToCancel) {
             ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
         });
     });
-    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Cancelled);
     EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
-TEST_F(CountdownWindowTest, ASecondRequestWaitsForTheRunningCountdown) {
-    bool nestedResult = true;
+TEST_F(CountdownWindowTest, ASecondRequestJoinsTheRunningCountdown) {
+    auto nestedResult = CountdownOutcome::RanOut;
     PostTicks(10);
     steps.Post([&] {
         PostTicks(21);
         steps.Post([] { ADD_FAILURE() << "the second request restarted the count"; });
-        nestedResult = window.RunCountdown();  // runs the rest of this countdown's ticks
+        nestedResult = window.Run(actionCode);  // runs the rest of this countdown's ticks
         EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     });
-    EXPECT_FALSE(window.RunCountdown());
-    EXPECT_FALSE(nestedResult);
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
+    EXPECT_EQ(nestedResult, CountdownOutcome::Joined);  // only the first caller acts
     EXPECT_EQ(state.CountdownSeconds, -1);  // one count of 31 ticks, not restarted at 30
     EXPECT_TRUE(::IsWindowEnabled(owner));
 }
 
-TEST_F(CountdownWindowTest, QuittingDuringTheCountdownCountsAsCancelled) {
+TEST_F(CountdownWindowTest, AWindowHiddenBeforeZeroPerformsNothing) {
+    PostTicks(3);
+    steps.Post([&] { ::ShowWindow(window.Handle(), SW_HIDE); });
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Interrupted);
+    EXPECT_TRUE(::IsWindowEnabled(owner));
+}
+
+TEST_F(CountdownWindowTest, QuittingDuringTheCountdownInterruptsIt) {
     steps.Post([] { ::PostQuitMessage(3); });
-    EXPECT_TRUE(window.RunCountdown());
+    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Interrupted);
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(owner));
     MSG message{};
