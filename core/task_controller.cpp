@@ -49,50 +49,41 @@ void TaskController::OnActionClick(std::int32_t actionCode) {
     view_.UpdateTaskSummary();
 }
 
+void TaskController::ChooseTrigger(ImageCheckBox& box) {
+    TaskControls& c = view_.controls;
+    view_.ClearTriggerChoice();
+    box.SetStatus(CheckBoxStatus::Checked);
+    const bool specified = &box == &c.specifiedBox;
+    const bool fromNow = &box == &c.fromNowBox;
+    c.dailyTimePicker.SetEnabled(&box == &c.dailyBox);
+    c.specifiedDatePicker.SetEnabled(specified);
+    c.specifiedTimePicker.SetEnabled(specified);
+    c.delayHoursField.SetEnabled(fromNow);
+    c.delayMinutesField.SetEnabled(fromNow);
+    c.delayHoursUpDown.SetEnabled(fromNow);
+    c.delayMinutesUpDown.SetEnabled(fromNow);
+}
+
 void TaskController::OnDailyClick() {
     if (IsTaskSet(task_.TaskStatus)) return;
     TaskControls& c = view_.controls;
-    view_.ClearTriggerChoice();
-    c.dailyBox.SetStatus(CheckBoxStatus::Checked);
-    c.specifiedDatePicker.SetEnabled(false);
-    c.specifiedTimePicker.SetEnabled(false);
-    c.dailyTimePicker.SetEnabled(true);
-    c.delayHoursField.SetEnabled(false);
-    c.delayMinutesField.SetEnabled(false);
+    ChooseTrigger(c.dailyBox);
     c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), kDefaultPickerTimeOfDayMs));
-    c.delayHoursUpDown.SetEnabled(false);
-    c.delayMinutesUpDown.SetEnabled(false);
     view_.UpdateTaskSummary();
 }
 
 void TaskController::OnSpecifiedClick() {
     if (IsTaskSet(task_.TaskStatus)) return;
     TaskControls& c = view_.controls;
-    view_.ClearTriggerChoice();
-    c.specifiedBox.SetStatus(CheckBoxStatus::Checked);
-    c.dailyTimePicker.SetEnabled(false);
-    c.specifiedDatePicker.SetEnabled(true);
-    c.specifiedTimePicker.SetEnabled(true);
-    c.delayHoursField.SetEnabled(false);
-    c.delayMinutesField.SetEnabled(false);
+    ChooseTrigger(c.specifiedBox);
     c.specifiedDatePicker.SetValue(Now());
-    c.delayHoursUpDown.SetEnabled(false);
-    c.delayMinutesUpDown.SetEnabled(false);
     view_.UpdateTaskSummary();
 }
 
 void TaskController::OnFromNowClick() {
     if (IsTaskSet(task_.TaskStatus)) return;
     TaskControls& c = view_.controls;
-    view_.ClearTriggerChoice();
-    c.fromNowBox.SetStatus(CheckBoxStatus::Checked);
-    c.dailyTimePicker.SetEnabled(false);
-    c.specifiedDatePicker.SetEnabled(false);
-    c.specifiedTimePicker.SetEnabled(false);
-    c.delayHoursField.SetEnabled(true);
-    c.delayMinutesField.SetEnabled(true);
-    c.delayHoursUpDown.SetEnabled(true);
-    c.delayMinutesUpDown.SetEnabled(true);
+    ChooseTrigger(c.fromNowBox);
     c.delayHoursField.SetText(L"1");
     c.delayMinutesField.SetText(L"0");
     view_.UpdateTaskSummary();

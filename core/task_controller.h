@@ -86,6 +86,8 @@ public:
     bool StartTaskLocally(std::int32_t actionCode);
 
 private:
+    // Checks one trigger box and enables only the inputs that belong to it.
+    void ChooseTrigger(ImageCheckBox& box);
     DateTime Now() const { return services_.clock.Now(); }
     bool Ask(CatalogueEntry question);
     std::optional<ScheduledTask> ChosenTask(std::int32_t actionCode);
