@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "controls/win32/dib_surface.h"
+#include "controls/win32/window_dc.h"
 
 namespace dusk::test {
 
@@ -57,6 +58,31 @@ Picture CaptureWindow(HWND window, bool paintFirst) {
     ::BitBlt(surface.Dc(), 0, 0, client.right, client.bottom, dc, 0, 0, SRCCOPY);
     ::ReleaseDC(window, dc);
     return surface.ToPicture();
+}
+
+Picture CaptureWholeWindow(HWND window) {
+    RECT bounds{};
+    ::GetWindowRect(window, &bounds);
+    win32::DibSurface surface(bounds.right - bounds.left, bounds.bottom - bounds.top);
+    const win32::WindowDc dc(window, true);
+    ::BitBlt(surface.Dc(), 0, 0, surface.Width(), surface.Height(), dc.Get(), 0, 0, SRCCOPY);
+    return surface.ToPicture();
+}
+
+std::function<void()> ThreadTicker::current_;
+
+ThreadTicker::ThreadTicker(std::function<void()> tick) {
+    current_ = std::move(tick);
+    timer_ = ::SetTimer(nullptr, 0, 100, Tick);
+}
+
+ThreadTicker::~ThreadTicker() {
+    ::KillTimer(nullptr, timer_);
+    current_ = nullptr;
+}
+
+void CALLBACK ThreadTicker::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_) current_();
 }
 
 void PostClick(HWND window, POINT at) {

@@ -28,6 +28,24 @@ private:
 // that are pending.
 Picture CaptureWindow(HWND window, bool paintFirst = true);
 
+// The whole window, its frame included, as it is on screen.
+Picture CaptureWholeWindow(HWND window);
+
+// Runs `tick` every 100 ms through a thread timer, which also fires inside modal loops such as a
+// menu's, until destroyed. One at a time.
+class ThreadTicker {
+public:
+    explicit ThreadTicker(std::function<void()> tick);
+    ThreadTicker(const ThreadTicker&) = delete;
+    ThreadTicker& operator=(const ThreadTicker&) = delete;
+    ~ThreadTicker();
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD);
+    static std::function<void()> current_;
+    UINT_PTR timer_;
+};
+
 // Posts a left click at a client point: move, press and release.
 void PostClick(HWND window, POINT at);
 

@@ -2,41 +2,21 @@
 // menu loop, captured with an item selected, and closed with a choice.
 #include <gtest/gtest.h>
 
-#include <functional>
-
-#include "controls/win32/dib_surface.h"
 #include "controls/win32/owner_drawn_popup_menu.h"
-#include "controls/win32/window_dc.h"
 #include "gui_test_support.h"
 
 namespace dusk::win32 {
 namespace {
 
+using test::CaptureWholeWindow;
 using test::CountDiffering;
 
 enum Command { kShow = 1, kRestart, kShutDown, kExit };
 constexpr int kBlueSlot = 4;
 
-// Thread timers reach their procedure from inside the menu's own message loop.
-std::function<void()> g_onTick;
-void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    if (g_onTick) g_onTick();
-}
-
 HWND VisibleMenuWindow() {
     const HWND window = ::FindWindowW(L"#32768", nullptr);
     return window != nullptr && ::IsWindowVisible(window) ? window : nullptr;
-}
-
-// The whole window, its frame included, as it is on screen.
-Picture CaptureWholeWindow(HWND window) {
-    RECT bounds{};
-    ::GetWindowRect(window, &bounds);
-    DibSurface surface(bounds.right - bounds.left, bounds.bottom - bounds.top);
-    const WindowDc dc(window, true);
-    ::BitBlt(surface.Dc(), 0, 0, bounds.right - bounds.left, bounds.bottom - bounds.top, dc.Get(),
-             0, 0, SRCCOPY);
-    return surface.ToPicture();
 }
 
 void PressKey(HWND window, UINT key) {
@@ -78,7 +58,7 @@ TEST(PopupMenuTest, SkinnedItemsSelectionFrameAndChosenCommand) {
     Rect showRect, separatorRect;
     int ticks = 0;
     HWND menuWindow = nullptr;
-    g_onTick = [&] {
+    const auto onTick = [&] {
         ++ticks;
         if (ticks > 100) {
             ::EndMenu();  // never hang, whatever went wrong
@@ -97,10 +77,11 @@ TEST(PopupMenuTest, SkinnedItemsSelectionFrameAndChosenCommand) {
             PressKey(menuWindow, VK_RETURN);
         }
     };
-    const UINT_PTR timer = ::SetTimer(nullptr, 0, 100, Tick);
-    const int chosen = menu.ShowAt({100, 100});
-    ::KillTimer(nullptr, timer);
-    g_onTick = nullptr;
+    int chosen = 0;
+    {
+        const test::ThreadTicker ticker(onTick);
+        chosen = menu.ShowAt({100, 100});
+    }
 
     EXPECT_EQ(chosen, kExit);
     ASSERT_FALSE(unselected.Empty()) << "the menu window never showed";

@@ -1,0 +1,58 @@
+#pragma once
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "companion/companion.h"
+#include "controls/picture.h"
+#include "controls/popup_menu_item.h"
+#include "controls/popup_menu_palette.h"
+#include "controls/popup_menu_style.h"
+#include "core/main_window_host.h"
+#include "core/message_catalogue.h"
+#include "system/power_api.h"
+
+namespace dusk {
+
+// The commands of the notification-area menu.
+enum TrayCommand : int { kTrayShow = 1, kTrayRestartNow, kTrayShutDownNow, kTrayExit };
+
+// "Show", "Restart Computer Now", "ShutDown Computer Now" and "Exit", each followed by a
+// separator.
+std::vector<MenuItem> TrayMenuItems();
+
+// Item height 21, separator height 10, side bar 20, the system menu font, the given palettes (not
+// owned). The palette slot is left to the skin.
+void ApplyTrayMenuStyle(PopupMenuStyle& style, const PopupMenuPaletteList& palettes);
+
+// The program's menu palettes with the check pictures of slots 1 to 5.
+PopupMenuPaletteList TrayMenuPalettes(const std::array<Picture, 5>& checks);
+
+// What the menu's commands do. Show brings the main window back; the immediate restart and
+// shut-down each ask first; Exit asks and on Yes runs OnExit. None of them touches the task: a
+// task registered with the system scheduler stays registered.
+class TrayMenuCommands {
+public:
+    TrayMenuCommands(MainWindowHost& mainWindow, PowerApi& power, Companion& companion,
+                     const MessageCatalogue& catalogue);
+
+    // The window that owns the questions: the main window, once it exists.
+    void SetQuestionOwner(WindowHandle owner) { owner_ = owner; }
+
+    // Closes the main window, which ends the program.
+    std::function<void()> OnExit;
+
+    // Any other command does nothing.
+    void Run(int command);
+
+private:
+    void ConfirmExit();
+
+    MainWindowHost& mainWindow_;
+    PowerApi& power_;
+    Companion& companion_;
+    const MessageCatalogue& catalogue_;
+    WindowHandle owner_ = nullptr;
+};
+
+}  // namespace dusk
