@@ -62,31 +62,41 @@ CheckBoxLook ImageCheckBox::Look() const {
     return mouseOver_ ? CheckBoxLook::MouseOn : CheckBoxLook::Normal;
 }
 
-void ImageCheckBox::PaintCheckBox(Canvas& canvas) {
-    current_.Clear();
-    if (picImageList_) current_ = picImageList_->Pic(status_, Look());
+const Picture& ImageCheckBox::ListPicture() const {
+    static const Picture kNone;
+    return picImageList_ ? picImageList_->Pic(status_, Look()) : kNone;
+}
 
+ImageCheckBox::Layout ImageCheckBox::Fit(const Picture& picture, TextMeasurer& measurer) {
     constexpr int kBox = 14;
-    int boxWidth = kBox, boxHeight = kBox, width = 0;
-    if (!current_.Empty()) {
-        boxWidth = std::max(kBox, current_.Width());
-        boxHeight = std::max(kBox, current_.Height());
-        width = boxWidth;
+    Layout layout{kBox, kBox, measurer.MeasureText(caption_, font_)};
+    int width = 0;
+    if (!picture.Empty()) {
+        layout.boxWidth = std::max(kBox, picture.Width());
+        layout.boxHeight = std::max(kBox, picture.Height());
+        width = layout.boxWidth;
     }
-    const Size text = canvas.MeasureText(caption_, font_);
-    width = std::max(width, text.width + boxWidth + captionLeft_ + 4);
+    width = std::max(width, layout.text.width + layout.boxWidth + captionLeft_ + 4);
     if (autosize_ && width_ != width) {
         width_ = width;
         host.Changed();
     }
-    const int lineHeight = std::max(text.height, boxHeight);
-    const Point caption{boxWidth + captionLeft_ + 4, captionTop_ == kCaptionCentred
-                                                         ? (lineHeight - text.height) / 2
-                                                         : captionTop_};
+    return layout;
+}
+
+void ImageCheckBox::FitWidth(TextMeasurer& measurer) { Fit(ListPicture(), measurer); }
+
+void ImageCheckBox::PaintCheckBox(Canvas& canvas) {
+    current_ = ListPicture();
+    const Layout layout = Fit(current_, canvas);
+    const int lineHeight = std::max(layout.text.height, layout.boxHeight);
+    const Point caption{
+        layout.boxWidth + captionLeft_ + 4,
+        captionTop_ == kCaptionCentred ? (lineHeight - layout.text.height) / 2 : captionTop_};
     if (parent_) PaintParentBackground(canvas);
     if (!current_.Empty()) {
-        canvas.DrawPicture(
-            current_, {(boxWidth - current_.Width()) / 2, (boxHeight - current_.Height()) / 2});
+        canvas.DrawPicture(current_, {(layout.boxWidth - current_.Width()) / 2,
+                                      (layout.boxHeight - current_.Height()) / 2});
     }
     if (parent_) canvas.DrawTextLine(caption_, font_, caption);
 }

@@ -55,6 +55,9 @@ public:
 
     // Draws the whole control onto its own surface, in the control's coordinates.
     void PaintCheckBox(Canvas& canvas);
+    // Takes the autosized width for the current picture and caption, as PaintCheckBox would,
+    // without drawing anything.
+    void FitWidth(TextMeasurer& measurer);
 
     // A click is a left press on the control and a left release over it; a double click's
     // second press starts none, so a double click changes the state once.
@@ -67,6 +70,13 @@ public:
     ControlHost host;
 
 private:
+    struct Layout {
+        int boxWidth, boxHeight;  // the picture's cell
+        Size text;                // the caption
+    };
+    // Lays out box and caption for `picture` and takes the autosized width.
+    Layout Fit(const Picture& picture, TextMeasurer& measurer);
+    const Picture& ListPicture() const;
     void Click();
     void PaintParentBackground(Canvas& canvas);
     CheckBoxLook Look() const;

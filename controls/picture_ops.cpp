@@ -62,18 +62,25 @@ Picture StretchPicture(const Picture& source, int newWidth, int margin) {
 }
 
 void CompositeOnto(Picture& target, const Picture& source, Point at) {
-    const int left = std::max(0, -at.x);
-    const int top = std::max(0, -at.y);
-    const int right = std::min(source.Width(), target.Width() - at.x);
-    const int bottom = std::min(source.Height(), target.Height() - at.y);
-    for (int y = top; y < bottom; ++y) {
-        const std::uint8_t* from = source.Row(y) + 3 * left;
-        const std::uint8_t* alpha = source.HasAlpha() ? source.AlphaRow(y) + left : nullptr;
-        std::uint8_t* to = target.Row(y + at.y) + 3 * (left + at.x);
-        for (int x = left; x < right; ++x, from += 3, to += 3) {
-            const unsigned a = alpha ? *alpha++ : 255u;
-            for (int c = 0; c < 3; ++c)
-                to[c] = std::uint8_t((from[c] * a + to[c] * (255 - a) + 127) / 255);
+    // The overlap in source coordinates, in 64 bits so that no far-off position overflows;
+    // bytes are reached by index, so no pointer is ever formed outside either picture.
+    const std::int64_t x = at.x, y = at.y;
+    const int left = int(std::clamp<std::int64_t>(-x, 0, source.Width()));
+    const int top = int(std::clamp<std::int64_t>(-y, 0, source.Height()));
+    const int right = int(std::clamp<std::int64_t>(target.Width() - x, left, source.Width()));
+    const int bottom = int(std::clamp<std::int64_t>(target.Height() - y, top, source.Height()));
+    const std::span<const std::uint8_t> from = source.ColorBytes();
+    const std::span<std::uint8_t> to = target.ColorBytes();
+    for (int row = top; row < bottom; ++row) {
+        for (int column = left; column < right; ++column) {
+            const unsigned a = source.AlphaAt(column, row);
+            const std::size_t in = (std::size_t(row) * source.Width() + column) * 3;
+            const std::size_t out =
+                (std::size_t(row + y) * target.Width() + std::size_t(column + x)) * 3;
+            for (std::size_t c = 0; c < 3; ++c) {
+                to[out + c] =
+                    std::uint8_t((from[in + c] * a + to[out + c] * (255 - a) + 127) / 255);
+            }
         }
     }
 }

@@ -1,25 +1,65 @@
 #include "core/regional_formats.h"
 
+#include <algorithm>
+#include <span>
 #include <vector>
 
 #include "base/text_case.h"
+#include "core/calendar_names.h"
 
 namespace dusk {
 
 namespace {
 
-enum class Field { Literal, Day, Month, Year };
+enum class Field { Literal, Day, DayName, Month, MonthName, Year, Era };
 
-// One piece of a short date pattern: a number field with its letter count, or literal text.
+// One piece of a short date pattern: a number or name field with its letter count, or literal
+// text. Names have 3 letters (abbreviated) or 4 (full); years 1, 2 or 4.
 struct DateToken {
     Field field;
     int letters;
     std::wstring literal;
 };
 
-// Pattern letters d, dd, M, MM, y, yy, yyyy; '/' is the date separator; 'text' in single
+std::optional<DateToken> FieldToken(wchar_t letter, int letters) {
+    switch (letter) {
+        case L'd':
+            return letters <= 2 ? DateToken{Field::Day, letters, {}}
+                                : DateToken{Field::DayName, std::min(letters, 4), {}};
+        case L'M':
+            return letters <= 2 ? DateToken{Field::Month, letters, {}}
+                                : DateToken{Field::MonthName, std::min(letters, 4), {}};
+        case L'y':
+            return DateToken{Field::Year, letters <= 2 ? letters : 4, {}};
+        case L'g':
+            return DateToken{Field::Era, letters, {}};
+        default:
+            return std::nullopt;
+    }
+}
+
+// The era is left out together with the blanks that set it apart ("dd/MM/yyyy gg" writes
+// "24/12/2016"): it says nothing about a Gregorian date, and no text has to be matched on reading.
+void DropEra(std::vector<DateToken>& tokens) {
+    for (std::size_t i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].field != Field::Era) continue;
+        if (i > 0 && tokens[i - 1].field == Field::Literal) {
+            std::wstring& before = tokens[i - 1].literal;
+            before.erase(before.find_last_not_of(L' ') + 1);
+        } else if (i + 1 < tokens.size() && tokens[i + 1].field == Field::Literal) {
+            std::wstring& after = tokens[i + 1].literal;
+            after.erase(0, std::min(after.find_first_not_of(L' '), after.size()));
+        }
+    }
+    std::erase_if(tokens, [](const DateToken& token) {
+        return token.field == Field::Era ||
+               (token.field == Field::Literal && token.literal.empty());
+    });
+}
+
+// Pattern letters as listed in RegionalSettings; '/' is the date separator; 'text' in single
 // quotes and every other character or letter run is literal.
-std::vector<DateToken> TokenizeDatePattern(const RegionalSettings& settings) {
+std::vector<DateToken> ReadPattern(std::wstring_view pattern, const std::wstring& separator) {
     std::vector<DateToken> tokens;
     auto addLiteral = [&tokens](std::wstring_view text) {
         if (!tokens.empty() && tokens.back().field == Field::Literal) {
@@ -28,7 +68,6 @@ std::vector<DateToken> TokenizeDatePattern(const RegionalSettings& settings) {
             tokens.push_back({Field::Literal, 0, std::wstring(text)});
         }
     };
-    const std::wstring_view pattern = settings.shortDatePattern;
     std::size_t i = 0;
     while (i < pattern.size()) {
         const wchar_t c = pattern[i];
@@ -40,27 +79,45 @@ std::vector<DateToken> TokenizeDatePattern(const RegionalSettings& settings) {
             continue;
         }
         if (c == L'/') {
-            addLiteral(settings.dateSeparator);
+            addLiteral(separator);
             ++i;
             continue;
         }
         std::size_t runEnd = i;
         while (runEnd < pattern.size() && pattern[runEnd] == c) ++runEnd;
-        const int letters = static_cast<int>(runEnd - i);
-        const Field field = c == L'd'   ? Field::Day
-                            : c == L'M' ? Field::Month
-                            : c == L'y' ? Field::Year
-                                        : Field::Literal;
-        const bool known = field == Field::Year ? letters == 1 || letters == 2 || letters == 4
-                                                : field != Field::Literal && letters <= 2;
-        if (known) {
-            tokens.push_back({field, letters, {}});
+        if (auto token = FieldToken(c, static_cast<int>(runEnd - i))) {
+            tokens.push_back(std::move(*token));
         } else {
             addLiteral(pattern.substr(i, runEnd - i));
         }
         i = runEnd;
     }
+    DropEra(tokens);
     return tokens;
+}
+
+// The region's pattern, or year/month/day where the pattern lacks one of them and so could not
+// be read back to a date.
+std::vector<DateToken> TokenizeDatePattern(const RegionalSettings& settings) {
+    std::vector<DateToken> tokens = ReadPattern(settings.shortDatePattern, settings.dateSeparator);
+    const auto has = [&tokens](Field a, Field b) {
+        return std::ranges::any_of(tokens, [a, b](const DateToken& token) {
+            return token.field == a || token.field == b;
+        });
+    };
+    if (has(Field::Day, Field::Day) && has(Field::Month, Field::MonthName) &&
+        has(Field::Year, Field::Year)) {
+        return tokens;
+    }
+    return ReadPattern(L"yyyy/MM/dd", settings.dateSeparator);
+}
+
+std::span<const std::wstring> Names(const RegionalSettings& settings, const DateToken& token) {
+    const bool full = token.letters >= 4;
+    if (token.field == Field::DayName) {
+        return full ? settings.dayNames : settings.abbreviatedDayNames;
+    }
+    return full ? settings.monthNames : settings.abbreviatedMonthNames;
 }
 
 void AppendNumber(std::wstring& out, int value, int width) {
@@ -92,13 +149,21 @@ bool ReadLiteral(std::wstring_view text, std::size_t& pos, std::wstring_view lit
 // Two-digit years fall in 1950 to 2049.
 int ExpandTwoDigitYear(int year) { return year < 50 ? 2000 + year : 1900 + year; }
 
-// Reads a date by the pattern from the start of text; pos ends after the date.
-std::optional<DateTime> ReadDate(const std::vector<DateToken>& tokens, std::wstring_view text,
+// Reads a date by the pattern from the start of text; pos ends after the date. A day name is
+// read but not checked against the date.
+std::optional<DateTime> ReadDate(const RegionalSettings& settings,
+                                 const std::vector<DateToken>& tokens, std::wstring_view text,
                                  std::size_t& pos) {
     DateTimeParts parts{.year = 0, .month = 0, .day = 0};
     for (const DateToken& token : tokens) {
         if (token.field == Field::Literal) {
             if (!ReadLiteral(text, pos, token.literal)) return std::nullopt;
+            continue;
+        }
+        if (token.field == Field::DayName || token.field == Field::MonthName) {
+            const auto index = ReadName(Names(settings, token), text, pos);
+            if (!index) return std::nullopt;
+            if (token.field == Field::MonthName) parts.month = *index + 1;
             continue;
         }
         const bool year = token.field == Field::Year;
@@ -135,17 +200,23 @@ bool StripMarker(std::wstring_view& text, const std::wstring& marker) {
 
 RegionalFormats::RegionalFormats(RegionalSettings settings) : settings_(std::move(settings)) {}
 
+bool RegionalFormats::WritesTwelveHourClock() const {
+    return settings_.twelveHourClock && !settings_.pmText.empty() &&
+           !EqualsIgnoringCase(settings_.amText, settings_.pmText);
+}
+
 std::wstring RegionalFormats::FormatLongTime(DateTime moment) const {
     const DateTimeParts parts = moment.Parts();
+    const bool twelveHour = WritesTwelveHourClock();
     int hour = parts.hour;
-    if (settings_.twelveHourClock) hour = hour % 12 == 0 ? 12 : hour % 12;
+    if (twelveHour) hour = hour % 12 == 0 ? 12 : hour % 12;
     std::wstring time;
     AppendNumber(time, hour, settings_.hourLeadingZero ? 2 : 1);
     time += settings_.timeSeparator;
     AppendNumber(time, parts.minute, 2);
     time += settings_.timeSeparator;
     AppendNumber(time, parts.second, 2);
-    if (!settings_.twelveHourClock) return time;
+    if (!twelveHour) return time;
     const std::wstring& marker = parts.hour < 12 ? settings_.amText : settings_.pmText;
     // An empty marker gets no blank: a dangling blank would not read back.
     if (marker.empty()) return time;
@@ -163,13 +234,21 @@ std::wstring RegionalFormats::FormatShortDate(DateTime moment) const {
             case Field::Day:
                 AppendNumber(date, parts.day, token.letters);
                 break;
+            case Field::DayName:
+                date += Names(settings_, token)[DayOfWeek(moment)];
+                break;
             case Field::Month:
                 AppendNumber(date, parts.month, token.letters);
+                break;
+            case Field::MonthName:
+                date += Names(settings_, token)[parts.month - 1];
                 break;
             case Field::Year:
                 AppendNumber(date, token.letters == 4 ? parts.year : parts.year % 100,
                              token.letters == 1 ? 1 : token.letters);
                 break;
+            case Field::Era:
+                break;  // dropped by the tokenizer
         }
     }
     return date;
@@ -205,8 +284,8 @@ std::optional<std::int64_t> RegionalFormats::ParseLongTime(std::wstring_view tex
 
     int hour24 = *hour;
     // A 12-hour region with an empty morning marker writes morning times without one.
-    const bool unmarkedMorning = !pm && settings_.twelveHourClock && settings_.amText.empty() &&
-                                 !settings_.pmText.empty() && hour24 >= 1 && hour24 <= 12;
+    const bool unmarkedMorning =
+        !pm && WritesTwelveHourClock() && settings_.amText.empty() && hour24 >= 1 && hour24 <= 12;
     if (am || pm || unmarkedMorning) {
         if (hour24 < 1 || hour24 > 12) return std::nullopt;
         hour24 = hour24 % 12 + (pm ? 12 : 0);
@@ -218,14 +297,14 @@ std::optional<std::int64_t> RegionalFormats::ParseLongTime(std::wstring_view tex
 
 std::optional<DateTime> RegionalFormats::ParseShortDate(std::wstring_view text) const {
     std::size_t pos = 0;
-    const auto date = ReadDate(TokenizeDatePattern(settings_), text, pos);
+    const auto date = ReadDate(settings_, TokenizeDatePattern(settings_), text, pos);
     if (!date || pos != text.size()) return std::nullopt;
     return date;
 }
 
 std::optional<DateTime> RegionalFormats::ParseDateTime(std::wstring_view text) const {
     std::size_t pos = 0;
-    const auto date = ReadDate(TokenizeDatePattern(settings_), text, pos);
+    const auto date = ReadDate(settings_, TokenizeDatePattern(settings_), text, pos);
     if (!date) return std::nullopt;
     if (pos == text.size()) return date;
     if (text[pos] != L' ') return std::nullopt;

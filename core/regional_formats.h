@@ -11,7 +11,7 @@ namespace dusk {
 
 // The text forms in which times and dates are shown, stored and compared:
 //   long time  "9:30:00 PM", "21:30:00", "오후 9:30:00"
-//   short date  the region's short date pattern
+//   short date  the region's short date pattern, with its month and day names
 //   date-time   short date, one blank, long time
 //   default     the date-time form, or the short date alone at 00:00:00
 // Every text is read back with the settings that wrote it.
@@ -37,6 +37,10 @@ public:
     std::optional<DateTime> ParseDateTime(std::wstring_view text) const;
 
 private:
+    // Twelve-hour numbering only where the markers tell the afternoon apart: with an empty PM
+    // marker, or one equal to the AM marker, the hours are written 0 to 23 without a marker.
+    bool WritesTwelveHourClock() const;
+
     RegionalSettings settings_;
 };
 

@@ -55,7 +55,13 @@ LRESULT CALLBACK WindowBase::WndProc(HWND window, UINT message, WPARAM wParam, L
         self->window_ = nullptr;
         return ::DefWindowProcW(window, message, wParam, lParam);
     }
-    return self->HandleMessage(message, wParam, lParam);
+    try {
+        return self->HandleMessage(message, wParam, lParam);
+    } catch (...) {
+        // No exception may unwind through the system's frames: the message is handled as if
+        // the window did not know it.
+        return ::DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 POINT MousePoint(LPARAM lParam) { return {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}; }

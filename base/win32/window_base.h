@@ -28,7 +28,8 @@ protected:
     // Registers the class on first use and creates the window; false when either fails.
     bool CreateWindowFor(const Creation& creation);
 
-    // Every message of the window; unhandled ones go to DefWindowProcW.
+    // Every message of the window; unhandled ones go to DefWindowProcW, and so does a message
+    // whose handling throws.
     virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam);
 

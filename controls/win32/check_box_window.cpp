@@ -1,7 +1,6 @@
 #include "controls/win32/check_box_window.h"
 
 #include "controls/win32/buffered_paint.h"
-#include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
 
 namespace dusk::win32 {
@@ -14,6 +13,8 @@ CheckBoxWindow::CheckBoxWindow(ImageCheckBox& box) : box_(box) {
     };
     box_.host.Invalidate = [this] { SizeChanged(); };
 }
+
+CheckBoxWindow::~CheckBoxWindow() { box_.host = {}; }
 
 bool CheckBoxWindow::Create(HWND window, Point origin) {
     Fit();
@@ -70,10 +71,8 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 }
 
 void CheckBoxWindow::Fit() {
-    // A dry run on a scratch surface: the box measures its caption and takes its width.
-    DibSurface scratch(1, 1);
-    GdiCanvas canvas(scratch.Dc());
-    box_.PaintCheckBox(canvas);
+    GdiTextRenderer measurer;
+    box_.FitWidth(measurer);
 }
 
 void CheckBoxWindow::Paint(Canvas& canvas) { box_.PaintCheckBox(canvas); }

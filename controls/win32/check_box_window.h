@@ -10,6 +10,8 @@ namespace dusk::win32 {
 class CheckBoxWindow : public WindowBase {
 public:
     explicit CheckBoxWindow(ImageCheckBox& box);
+    // Unhooks the box, which may outlive its window.
+    ~CheckBoxWindow() override;
 
     // The child of `window` at the box's bounds; `origin` is where the box's parent's (0, 0)
     // lies in the window.

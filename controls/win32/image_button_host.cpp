@@ -12,6 +12,8 @@ ImageButtonHost::ImageButtonHost(HWND window, ImageButton& button, Point origin)
     painted_ = Bounds();
 }
 
+ImageButtonHost::~ImageButtonHost() { button_.host = {}; }
+
 RECT ImageButtonHost::Bounds() const {
     const int left = origin_.x + button_.Left();
     const int top = origin_.y + button_.Top();

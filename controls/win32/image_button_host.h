@@ -14,6 +14,8 @@ public:
     ImageButtonHost(HWND window, ImageButton& button, Point origin = {});
     ImageButtonHost(const ImageButtonHost&) = delete;
     ImageButtonHost& operator=(const ImageButtonHost&) = delete;
+    // Unhooks the button, which may outlive its host.
+    ~ImageButtonHost();
 
     // Where the button lies in the window's client coordinates.
     RECT Bounds() const;

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -20,6 +21,15 @@ std::optional<std::wstring> LocaleText(LCTYPE type) {
 
 void Assign(LCTYPE type, std::wstring& target) {
     if (auto text = LocaleText(type)) target = std::move(*text);
+}
+
+// Names are never empty: a name the system does not report keeps the default.
+template <std::size_t count>
+void AssignNames(LCTYPE first, std::array<std::wstring, count>& names) {
+    for (std::size_t i = 0; i < count; ++i) {
+        auto text = LocaleText(first + static_cast<LCTYPE>(i));
+        if (text && !text->empty()) names[i] = std::move(*text);
+    }
 }
 
 }  // namespace
@@ -59,6 +69,11 @@ RegionalSettings ReadUserRegionalSettings() {
     Assign(LOCALE_S2359, settings.pmText);
     Assign(LOCALE_SSHORTDATE, settings.shortDatePattern);
     Assign(LOCALE_SDATE, settings.dateSeparator);
+    // Each list's constants are consecutive, January and Monday first.
+    AssignNames(LOCALE_SMONTHNAME1, settings.monthNames);
+    AssignNames(LOCALE_SABBREVMONTHNAME1, settings.abbreviatedMonthNames);
+    AssignNames(LOCALE_SDAYNAME1, settings.dayNames);
+    AssignNames(LOCALE_SABBREVDAYNAME1, settings.abbreviatedDayNames);
     return settings;
 }
 

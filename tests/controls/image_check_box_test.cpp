@@ -119,6 +119,22 @@ TEST_F(CheckBoxTest, SmallPictureSitsCentredInTheBoxAndTheWidthFitsTheCaption) {
     EXPECT_EQ(box.Height(), 14);
 }
 
+TEST_F(CheckBoxTest, FitWidthTakesTheCaptionsWidthOnlyWhenAutosized) {
+    test::FakeTextRenderer measurer;
+    int changes = 0;
+    box.host.Invalidate = [&changes] { ++changes; };
+    box.FitWidth(measurer);
+    EXPECT_EQ(box.Width(), 54 + 18);
+    EXPECT_EQ(measurer.measured, std::vector<std::wstring>{L"Shut down"});
+    box.FitWidth(measurer);
+    EXPECT_EQ(changes, 1);
+    box.SetAutosize(false);
+    box.SetCaption(L"Hibernate now");
+    box.FitWidth(measurer);
+    EXPECT_EQ(box.Width(), 54 + 18);
+    EXPECT_EQ(changes, 1);
+}
+
 TEST_F(CheckBoxTest, CaptionPlacement) {
     struct Case {
         int captionLeft, captionTop, lineHeight;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 namespace dusk {
 namespace {
 
@@ -143,6 +145,23 @@ TEST(CompositeOntoTest, BlendsColourByTheSourceAlphaAndKeepsTargetAlpha) {
     EXPECT_EQ(target.ColorAt(1, 2), 0x800080u);
     CompositeOnto(target, source, {2, -1});  // clipped on two sides
     EXPECT_EQ(target.ColorAt(2, 0), 0x800080u);
+}
+
+// Also positions so far off that naive edge arithmetic would overflow.
+TEST(CompositeOntoTest, PositionsOffTheTargetChangeNothing) {
+    Picture target(3, 3, true);
+    target.SetColorAt(2, 2, 0x123456);
+    const Picture before = target;
+    const Picture source = Columns(2, 2, true);
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    const Point positions[] = {{3, 0},    {0, 3},     {-2, 0},      {0, -2},
+                               {4, 2},    {-1000, 1}, {kMax, 0},    {kMin, 0},
+                               {0, kMax}, {2, kMin},  {kMax, kMax}, {kMin, kMin}};
+    for (const Point at : positions) {
+        CompositeOnto(target, source, at);
+        EXPECT_EQ(target, before) << at.x << ", " << at.y;
+    }
 }
 
 }  // namespace

@@ -114,6 +114,133 @@ TEST(RegionalFormatsTest, TwelveHourRegionWithEmptyMorningMarkerReadsItsOwnTexts
               21 * DateTime::kMsPerHour + 30 * 60000);
 }
 
+// Whichever marker is empty, or both alike, every hour reads back as written.
+TEST(RegionalFormatsTest, TwelveHourRegionsWithoutTwoMarkersReadEveryHourBack) {
+    struct Case {
+        const wchar_t* am;
+        const wchar_t* pm;
+        const wchar_t* evening;  // 21:30 written
+    };
+    const Case cases[] = {
+        {L"", L"PM", L"9:30:00 PM"},
+        {L"AM", L"", L"21:30:00"},
+        {L"", L"", L"21:30:00"},
+        {L"X", L"x", L"21:30:00"},
+    };
+    for (const Case& c : cases) {
+        for (const bool before : {false, true}) {
+            RegionalSettings settings = FixedRegionSettings("en-US");
+            settings.amText = c.am;
+            settings.pmText = c.pm;
+            settings.markerBeforeTime = before;
+            const RegionalFormats formats(settings);
+            SCOPED_TRACE(testing::Message() << "AM '" << c.am << "' PM '" << c.pm << "'");
+            if (!before) {
+                EXPECT_EQ(formats.FormatLongTime(At(2016, 12, 24, 21, 30)), c.evening);
+            }
+            for (int hour = 0; hour < 24; ++hour) {
+                const DateTime moment = At(2016, 12, 24, hour, 30, 5);
+                EXPECT_EQ(formats.ParseLongTime(formats.FormatLongTime(moment)),
+                          moment.TimeOfDayMs())
+                    << formats.FormatLongTime(moment);
+                EXPECT_EQ(formats.ParseDateTime(formats.FormatDefault(moment)), moment) << hour;
+            }
+        }
+    }
+}
+
+// Short date patterns a user may choose, with names and eras, in regions of both clocks. (A name
+// that starts with a digit, as Korean month names do, right after a number would be ambiguous.)
+const wchar_t* const kNamePatterns[] = {
+    L"dd-MMM-yy",     L"dddd, MMMM d, yyyy",     L"ddd d MMM yyyy",
+    L"d. MMMM yyyy",  L"dd/MM/yyyy gg",          L"gg yyyy/MM/dd",
+    L"gg y/M/d dddd", L"yyyy'年'M'月'd'日' ddd", L"MMM",
+    L"d/M",           L"dd/MMMMM/yyyyy ddddd",
+};
+
+TEST(RegionalFormatsTest, NamePatternsWriteTheRegionsNames) {
+    struct Case {
+        std::string region;
+        const wchar_t* pattern;
+        DateTime moment;
+        const wchar_t* shortDate;
+    };
+    const Case cases[] = {
+        {"en-US", L"dd-MMM-yy", At(2016, 12, 24), L"24-Dec-16"},
+        {"en-US", L"dddd, MMMM d, yyyy", At(2016, 12, 24), L"Saturday, December 24, 2016"},
+        {"en-US", L"ddd d MMM yyyy", At(2017, 1, 1), L"Sun 1 Jan 2017"},
+        {"en-US", L"dd/MM/yyyy gg", At(2016, 3, 7), L"07/03/2016"},
+        {"en-US", L"gg yyyy/MM/dd", At(2016, 3, 7), L"2016/03/07"},
+        {"de-DE", L"dddd, d. MMMM yyyy", At(2016, 3, 7), L"Montag, 7. März 2016"},
+        {"de-DE", L"ddd dd.MMM.yy", At(2024, 2, 29), L"Do 29.Feb.24"},
+        {"ko-KR", L"yyyy년 MMMM d일 dddd", At(2016, 10, 5), L"2016년 10월 5일 수요일"},
+        // Without the day, the month or the year a text could not read back.
+        {"en-US", L"MMMM yyyy", At(2016, 3, 7), L"2016/03/07"},
+        {"de-DE", L"d.M", At(2016, 3, 7), L"2016.03.07"},
+    };
+    for (const Case& c : cases) {
+        RegionalSettings settings = FixedRegionSettings(c.region);
+        settings.shortDatePattern = c.pattern;
+        EXPECT_EQ(RegionalFormats(settings).FormatShortDate(c.moment), c.shortDate) << c.pattern;
+    }
+}
+
+TEST(RegionalFormatsTest, NamePatternsReadBackInEveryForm) {
+    for (const std::string region : {"en-US", "de-DE", "ko-KR", "fi-FI"}) {
+        for (const wchar_t* pattern : kNamePatterns) {
+            RegionalSettings settings = FixedRegionSettings(region);
+            settings.shortDatePattern = pattern;
+            const RegionalFormats formats(settings);
+            SCOPED_TRACE(testing::Message() << region << " " << pattern);
+            // Every month and every day of the week, at midnight and in the evening.
+            for (int month = 1; month <= 12; ++month) {
+                for (const DateTime moment : {At(2016, month, month + 10, 0, 0, 0),
+                                              At(2023, month, month + 3, 21, 30, 5, 250)}) {
+                    const DateTime whole = moment.Plus(-(moment.TimeOfDayMs() % 1000));
+                    EXPECT_EQ(formats.ParseShortDate(formats.FormatShortDate(moment)),
+                              moment.Date())
+                        << formats.FormatShortDate(moment);
+                    EXPECT_EQ(formats.ParseDateTime(formats.FormatDateTime(moment)), whole)
+                        << formats.FormatDateTime(moment);
+                    EXPECT_EQ(formats.ParseDateTime(formats.FormatDefault(moment)), whole)
+                        << formats.FormatDefault(moment);
+                    EXPECT_EQ(formats.ParseLongTime(formats.FormatLongTime(moment)),
+                              whole.TimeOfDayMs());
+                }
+            }
+        }
+    }
+}
+
+TEST(RegionalFormatsTest, NamesReadWhateverTheirCaseAndOnlyKnownNamesRead) {
+    struct Case {
+        std::string region;
+        const wchar_t* pattern;
+        const wchar_t* text;
+        std::optional<DateTime> date;
+    };
+    const Case cases[] = {
+        {"en-US", L"dd-MMM-yy", L"24-DEC-16", At(2016, 12, 24)},
+        {"en-US", L"dd-MMM-yy", L"24-dec-16", At(2016, 12, 24)},
+        {"en-US", L"dddd, MMMM d, yyyy", L"SATURDAY, december 24, 2016", At(2016, 12, 24)},
+        {"de-DE", L"d. MMMM yyyy", L"7. MÄRZ 2016", At(2016, 3, 7)},
+        // A day name that contradicts the date: the date decides.
+        {"en-US", L"dddd, MMMM d, yyyy", L"Monday, December 24, 2016", At(2016, 12, 24)},
+        {"en-US", L"dd-MMM-yy", L"24-Dez-16", std::nullopt},
+        {"en-US", L"dd-MMM-yy", L"24-December-16", std::nullopt},
+        {"en-US", L"dd-MMM-yy", L"24-De", std::nullopt},
+        {"en-US", L"dd-MMM-yy", L"24-", std::nullopt},
+        {"en-US", L"dddd, MMMM d, yyyy", L"Funday, December 24, 2016", std::nullopt},
+        {"en-US", L"dddd, MMMM d, yyyy", L"Saturday, February 30, 2016", std::nullopt},
+        {"en-US", L"dMMMyyyy", L"5dec2016", At(2016, 12, 5)},
+    };
+    for (const Case& c : cases) {
+        RegionalSettings settings = FixedRegionSettings(c.region);
+        settings.shortDatePattern = c.pattern;
+        EXPECT_EQ(RegionalFormats(settings).ParseShortDate(c.text), c.date) << c.text;
+    }
+}
+
 TEST(RegionalFormatsTest, TextsThatDoNotReadBackGiveNothing) {
     struct Case {
         std::string region;

@@ -13,7 +13,8 @@ struct FixedRegion {
 
 // Regional settings as the system reports them for a few regions, covering both clocks,
 // both marker positions, hour leading zeros, day-first/month-first/year-first dates and
-// date and time separators other than '/' and ':'.
+// date and time separators other than '/' and ':'. Regions without names of their own keep the
+// English month and day names.
 const std::vector<FixedRegion>& FixedRegions();
 // The region of that name; throws std::out_of_range for an unknown name.
 const RegionalSettings& FixedRegionSettings(const std::string& name);

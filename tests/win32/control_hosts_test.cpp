@@ -33,12 +33,14 @@ public:
         if (button) host_.emplace(Handle(), *button, Point{10, 10});
     }
     ImageButtonHost& Host() { return *host_; }
+    int contentPaints = 0;
 
     Size ClientSize() const override { return {200, 100}; }
     void EraseBackground(Canvas& canvas) override {
         canvas.FillRectangle({0, 0, 200, 100}, kParentColor);
     }
     void PaintContent(Canvas& canvas) override {
+        ++contentPaints;
         canvas.FillRectangle({0, 50, 200, 100}, 0x00FFFF);  // a yellow band on the lower half
         if (host_) {
             canvas.SaveState();
@@ -222,6 +224,32 @@ TEST_F(CheckBoxWindowTest, ShowsTheParentBehindPictureAndCaption) {
     // The caption's ink lies right of the box, over the parent's colour.
     EXPECT_GT(CountDiffering(pixels, {18, 0, box.Width(), 10}, kParentColor, 30), 5);
     EXPECT_EQ(CountDiffering(pixels, {14, 0, 17, 10}, kParentColor, 0), 0);
+}
+
+TEST_F(CheckBoxWindowTest, APaintDrawsTheParentOnceOnlyToShowItBehindTheBox) {
+    parent.contentPaints = 0;
+    ::InvalidateRect(boxWindow.Handle(), nullptr, FALSE);
+    ::UpdateWindow(boxWindow.Handle());
+    EXPECT_EQ(parent.contentPaints, 1);
+}
+
+// A control may outlive its host; a change made later must not call into the freed host.
+TEST_F(CheckBoxWindowTest, HostsUnhookTheirControlsWhenTheyGo) {
+    ImageCheckBox otherBox;
+    {
+        CheckBoxWindow window(otherBox);
+        window.Create(parent.Handle(), {0, 0});
+    }
+    ASSERT_FALSE(otherBox.host.RepaintNow);
+    ASSERT_FALSE(otherBox.host.Invalidate);
+    otherBox.SetStatus(CheckBoxStatus::Checked);
+
+    GdiTextRenderer text;
+    ColorImageButton button(text);
+    { ImageButtonHost host(parent.Handle(), button); }
+    ASSERT_FALSE(button.host.RepaintNow);
+    ASSERT_FALSE(button.host.Invalidate);
+    button.SetEnabled(false);
 }
 
 TEST_F(CheckBoxWindowTest, DoubleClickTogglesOnce) {

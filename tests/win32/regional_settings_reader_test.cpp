@@ -63,10 +63,22 @@ TEST(ReadUserRegionalSettings, ReadsUnitedStatesEnglish) {
     EXPECT_FALSE(settings.markerBeforeTime);
     EXPECT_EQ(settings.shortDatePattern, L"M/d/yyyy");
     EXPECT_EQ(settings.dateSeparator, L"/");
+    EXPECT_EQ(settings.monthNames[0], L"January");
+    EXPECT_EQ(settings.abbreviatedMonthNames[11], L"Dec");
 
     const RegionalFormats formats(settings);
     const DateTime moment = *DateTime::FromParts({2026, 12, 8, 0, 46, 11, 500});
     EXPECT_EQ(formats.FormatDateTime(moment), L"12/8/2026 12:46:11 AM");
+
+    // Month and day names in the system's order, as the system writes a pattern with names.
+    RegionalSettings named = settings;
+    named.shortDatePattern = L"ddd dd-MMM-yy, dddd d MMMM yyyy";
+    const SYSTEMTIME time{2026, 12, 0, 8, 0, 46, 11, 0};
+    wchar_t text[100] = {};
+    ASSERT_GT(::GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &time, named.shortDatePattern.c_str(),
+                                text, 100, nullptr),
+              0);
+    EXPECT_EQ(RegionalFormats(named).FormatShortDate(moment), text);
 }
 
 // Whatever the locale, the texts written with the settings read must be the system's own.
