@@ -1,5 +1,7 @@
 #include "core/stored_settings.h"
 
+#include "core/task_model.h"
+
 namespace dusk {
 
 bool ReadStoredInteger(SettingsStore& store, std::uint32_t root, std::wstring_view key,

@@ -22,7 +22,6 @@ inline constexpr std::wstring_view kWaitTimeReadValue = L"Waittime";
 inline constexpr std::wstring_view kHourAndMinuteValue = L"HourandMinute";  // "1|30"
 inline constexpr std::wstring_view kIgnoreValue = L"Ignore";                // "1" or missing
 inline constexpr std::wstring_view kRunValueName = L"Tolvane Dusk Relay";
-inline constexpr std::wstring_view kProgramFileName = L"DuskRelay.exe";
 
 constexpr int kWriteDone = 1;
 constexpr int kWriteFailed = 2;

@@ -27,6 +27,9 @@ constexpr std::array<ActionInfo, 4> kActions = {{
     {kActionHibernate, L"Hibernate", L"Hibernate"},
 }};
 
+// The program's file, as the Run value and the scheduler's job start it.
+constexpr std::wstring_view kProgramFileName = L"DuskRelay.exe";
+
 // The stand-by caption on Windows Vista and later.
 constexpr std::wstring_view kSleepCaption = L"Sleep";
 

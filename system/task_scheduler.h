@@ -7,7 +7,6 @@ namespace dusk {
 
 // What the system scheduler knows of the program's job.
 constexpr std::wstring_view kTaskNamePrefix = L"TolvaneDuskRelay";  // + the task name suffix
-constexpr std::wstring_view kProgramFileName = L"DuskRelay.exe";
 constexpr std::wstring_view kTaskComment = L"Tolvane Dusk Relay";
 // TASK_FLAG_INTERACTIVE | TASK_FLAG_RUN_ONLY_IF_LOGGED_ON
 constexpr std::uint32_t kWorkItemFlags = 0x2001;
