@@ -33,11 +33,11 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return TRUE;
         case WM_PAINT:
             Fit();
-            PaintWindowBuffered(Handle(), [this](Canvas& canvas) { Paint(canvas); });
+            paintBuffer_.PaintWindow(Handle(), [this](Canvas& canvas) { Paint(canvas); });
             return 0;
         case WM_PRINTCLIENT:
-            PrintClientBuffered(Handle(), reinterpret_cast<HDC>(wParam),
-                                [this](Canvas& canvas) { Paint(canvas); });
+            paintBuffer_.PrintClient(Handle(), reinterpret_cast<HDC>(wParam),
+                                     [this](Canvas& canvas) { Paint(canvas); });
             return 0;
         case WM_MOUSEMOVE:
             MouseMove();
@@ -71,8 +71,7 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 
 void CheckBoxWindow::Fit() {
     // A dry run on a scratch surface: the box measures its caption and takes its width.
-    DibSurface scratch(1, 1);
-    GdiCanvas canvas(scratch.Dc());
+    GdiCanvas canvas(scratch_.Dc(), &paintBuffer_.Fonts());
     box_.PaintCheckBox(canvas);
 }
 

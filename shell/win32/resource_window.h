@@ -49,7 +49,8 @@ public:
     // picture that is missing, not a PNG, or not of its size and kind stays blank and is listed
     // in FailedPictures.
     void LoadPictures(HMODULE module);
-    // Hidden, owned by `owner`; loads the pictures from the program's own module.
+    // Hidden, owned by `owner`; loads the pictures from the program's own module unless they
+    // were loaded before.
     bool Create(HWND owner);
 
     const std::vector<std::wstring>& FailedPictures() const { return failed_; }
@@ -77,6 +78,7 @@ protected:
 
 private:
     std::vector<std::wstring> failed_;
+    bool loaded_ = false;
 };
 
 }  // namespace dusk::win32
