@@ -48,6 +48,7 @@ public:
     bool LinkRelease(POINT point);  // true: clicked
     bool OnLink(POINT point) const;
     bool LinkUnderlined() const { return linkHover_; }
+    HWND HintsHandle() const { return hints_.Handle(); }
 
     std::function<void(std::uint8_t)> onSkinButton;  // the skin code of the button
 

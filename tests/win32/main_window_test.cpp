@@ -333,9 +333,20 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
     EXPECT_EQ(skinClicks, (std::vector<std::uint8_t>{2, 5, 4, 1, 3}));
     ClickAt(window.Handle(), {670, 56});
     EXPECT_EQ(companion.calls.back(), L"VisitHomePage");
-    const auto hints = ::SendMessageW(::FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr),
-                                      TTM_GETTOOLCOUNT, 0, 0);
-    EXPECT_GE(hints, 7);  // minimize, close and the five skin buttons
+    EXPECT_TRUE(window.Title().LinkUnderlined());
+
+    // Hints on minimize, close and the five skin buttons; over a skin button they come at once.
+    const HWND hints = window.Title().HintsHandle();
+    const auto initialDelay = [hints] {
+        return ::SendMessageW(hints, TTM_GETDELAYTIME, TTDT_INITIAL, 0);
+    };
+    EXPECT_EQ(::SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(initialDelay(), 800);
+    ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(531, 11));
+    EXPECT_EQ(initialDelay(), 0);
+    ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 20));
+    EXPECT_EQ(initialDelay(), 800);
+    EXPECT_FALSE(window.Title().LinkUnderlined());
 
     // The refresh message pads the box titles once more each time.
     ::SendMessageW(window.Handle(), MainWindow::kRefreshMessage, 0, 0);
@@ -364,6 +375,30 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
     ClickAt(window.Handle(), {652 + 20, 9});
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
+    for (std::uint8_t code = 1; code <= 5; ++code) {
+        skinCode = code;
+        window.ApplySkin();
+        const Skin& skin = SkinFor(code);
+        EXPECT_EQ(window.FormColor(), skin.window);
+        EXPECT_EQ(window.Title().close.Color(), skin.button);
+        EXPECT_EQ(window.Title().tabs[2].Color(), skin.button);
+        EXPECT_EQ(window.Page().CancelTaskButton().Color(), skin.button);
+        const HWND datePicker = window.Page().SpecifiedDatePicker().Handle();
+        EXPECT_EQ(::SendMessageW(datePicker, DTM_GETMCCOLOR, MCSC_TITLEBK, 0),
+                  LRESULT(skin.calendar));
+        EXPECT_EQ(::SendMessageW(datePicker, DTM_GETMCCOLOR, MCSC_BACKGROUND, 0),
+                  LRESULT(skin.calendar));
+    }
+    ShowWindow();
+    const Picture screen = test::CaptureWindow(window.Handle());
+    ASSERT_TRUE(test::SaveArtifact(screen, "main_red.png"));
+    EXPECT_EQ(CountDiffering(screen, {250, 20, 400, 30}, SkinFor(5).window, 0), 0);
+    EXPECT_EQ(
+        CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, SkinFor(5).boxOutline, 0),
+        0);
 }
 
 TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {
