@@ -43,6 +43,7 @@ std::wstring ProgramFolder() {
 Application::Application()
     : formats_(ReadUserRegionalSettings()),
       notice_(settings_),
+      resources_(::GetModuleHandleW(nullptr)),
       taskView_(task_, countdownState_, resources_.catalogue, formats_, settings_, clock_),
       mainWindow_(resources_, taskView_, MainWindowEventsFor(), skinCode_, companion_),
       countdownWindow_(resources_, countdownState_, task_.ActionCode, skinCode_, companion_),
@@ -72,8 +73,6 @@ bool Application::Start() {
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
     if (!CreateWindowFor(creation)) return false;
     const HWND owner = Handle();
-    // The pictures first: the main window, created before the resource window, is made of them.
-    resources_.LoadPictures(::GetModuleHandleW(nullptr));
     if (!mainWindow_.Create(owner) || !resources_.Create(owner) ||
         !countdownWindow_.Create(owner) || !noticeWindow_.Create(owner)) {
         return false;

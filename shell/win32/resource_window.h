@@ -44,6 +44,9 @@ struct MainWindowPictures {
 class ResourceWindow : public WindowBase {
 public:
     ResourceWindow() = default;
+    // With the pictures of `module` loaded at once, so that windows made before this one can
+    // copy them in their constructors.
+    explicit ResourceWindow(HMODULE module) { LoadPictures(module); }
 
     // Decodes every picture of the program's picture table from the module's resources. A
     // picture that is missing, not a PNG, or not of its size and kind stays blank and is listed
