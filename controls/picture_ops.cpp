@@ -1,6 +1,7 @@
 #include "controls/picture_ops.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace dusk {
@@ -57,6 +58,20 @@ Picture StretchPicture(const Picture& source, int newWidth, int margin) {
     for (int x = std::max(newWidth - margin, 0); x < newWidth; ++x) {
         const int from = source.Width() - margin + (x - (newWidth - margin));
         CopyColumn(source, std::clamp(from, 0, last), result, x);
+    }
+    return result;
+}
+
+Picture ScalePicture(const Picture& source, int width, int height) {
+    if (source.Empty() || width <= 0 || height <= 0) return {};
+    Picture result(width, height, source.HasAlpha());
+    for (int y = 0; y < height; ++y) {
+        const int sourceY = int(std::int64_t(y) * source.Height() / height);
+        for (int x = 0; x < width; ++x) {
+            const int sourceX = int(std::int64_t(x) * source.Width() / width);
+            std::memcpy(result.Row(y) + 3 * x, source.Row(sourceY) + 3 * sourceX, 3);
+            if (result.HasAlpha()) result.AlphaRow(y)[x] = source.AlphaRow(sourceY)[sourceX];
+        }
     }
     return result;
 }

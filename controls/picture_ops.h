@@ -15,6 +15,10 @@ void BlendPictures(const Picture& from, const Picture& to, int alpha, Picture& i
 // same rule. The height is the source's; columns the source lacks are taken from its nearest one.
 Picture StretchPicture(const Picture& source, int newWidth, int margin);
 
+// The picture stretched or shrunk to width x height by pixel replication, alpha plane included,
+// as a platform's stretched picture control shows it. Empty for an empty source or size.
+Picture ScalePicture(const Picture& source, int width, int height);
+
 // Composites `source` onto the colour bytes of `target` with its top-left at `at`, by the
 // source's alpha plane (a plain copy without one). The target's alpha plane is untouched.
 void CompositeOnto(Picture& target, const Picture& source, Point at);

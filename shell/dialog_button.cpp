@@ -1,28 +1,22 @@
 #include "shell/dialog_button.h"
 
+#include "shell/color_button_layout.h"
+
 namespace dusk {
 
 void LoadDialogButton(ColorImageButton& button, const DialogButtonLayout& layout,
                       const ImageButtonPictures& pictures) {
-    button.SetEnableAnimation(false);
-    button.SetAnimationStart(0);
-    button.SetAnimationEnd(127);
-    button.SetAnimationParam(2);
-    button.SetCaption(layout.caption);
-    button.SetFont({L"Tahoma", layout.fontHeight, true, 0x9D4700});
-    button.SetFontDisable({L"Tahoma", 11, true, 0x808080});
-    button.SetCaptionAlign(TextAlign::Center);
-    button.SetCaptionLeft(layout.captionLeft);
-    button.SetCaptionTop(-1);
-    if (layout.smallPicture != nullptr) {
-        button.SetPicSmallNormal(*layout.smallPicture);
-        button.SetPicSmallPosLeft(layout.smallPictureAt.x);
-        button.SetPicSmallPosTop(layout.smallPictureAt.y);
-    }
-    button.SetNeedStretch(true);
-    const Rect& at = layout.bounds;
-    button.SetBounds(at.left, at.top, at.Width(), at.Height());
-    button.SetPicImageList(&pictures);
+    ColorButtonLayout loaded;
+    loaded.caption = layout.caption;
+    loaded.font = {L"Tahoma", layout.fontHeight, true, 0x9D4700};
+    loaded.captionAlign = TextAlign::Center;
+    loaded.captionLeft = layout.captionLeft;
+    loaded.captionTop = -1;
+    loaded.smallPicture = layout.smallPicture;
+    loaded.smallPictureAt = layout.smallPictureAt;
+    loaded.needStretch = true;
+    loaded.bounds = layout.bounds;
+    LoadColorButton(button, loaded, pictures);
 }
 
 }  // namespace dusk

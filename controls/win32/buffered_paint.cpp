@@ -31,6 +31,36 @@ void PrintClientBuffered(HWND window, HDC target, const std::function<void(Canva
     PaintBuffered(target, client.right, client.bottom, client, paint);
 }
 
+void PaintBuffer::PaintWindow(HWND window, const std::function<void(Canvas&)>& paint) {
+    PAINTSTRUCT ps{};
+    const HDC dc = ::BeginPaint(window, &ps);
+    RECT client{};
+    ::GetClientRect(window, &client);
+    if (dc != nullptr) Paint(dc, client, ps.rcPaint, paint);
+    ::EndPaint(window, &ps);
+}
+
+void PaintBuffer::PrintClient(HWND window, HDC target, const std::function<void(Canvas&)>& paint) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    Paint(target, client, client, paint);
+}
+
+void PaintBuffer::Paint(HDC target, const RECT& client, const RECT& clip,
+                        const std::function<void(Canvas&)>& paint) {
+    if (!surface_ || surface_->Width() != client.right || surface_->Height() != client.bottom) {
+        surface_.emplace(client.right, client.bottom);
+    }
+    if (!surface_->Valid()) return;
+    GdiCanvas canvas(surface_->Dc(), &fonts_);
+    canvas.SaveState();  // the clip must not outlive this paint on the kept surface
+    canvas.ClipTo({clip.left, clip.top, clip.right, clip.bottom});
+    paint(canvas);
+    canvas.RestoreState();
+    ::BitBlt(target, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top,
+             surface_->Dc(), clip.left, clip.top, SRCCOPY);
+}
+
 void ShowCursorKind(CursorKind cursor) {
     ::SetCursor(::LoadCursorW(nullptr, cursor == CursorKind::Hand ? IDC_HAND : IDC_ARROW));
 }

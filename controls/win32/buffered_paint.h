@@ -2,9 +2,12 @@
 #include <windows.h>
 
 #include <functional>
+#include <optional>
 
 #include "controls/canvas.h"
 #include "controls/control_host.h"
+#include "controls/win32/dib_surface.h"
+#include "controls/win32/gdi_canvas.h"
 
 namespace dusk::win32 {
 
@@ -16,6 +19,23 @@ void PaintBuffered(HDC target, int width, int height, const RECT& clip,
 // WM_PAINT and WM_PRINTCLIENT for a window whose whole client area paint() draws.
 void PaintWindowBuffered(HWND window, const std::function<void(Canvas&)>& paint);
 void PrintClientBuffered(HWND window, HDC target, const std::function<void(Canvas&)>& paint);
+
+// The double buffer of a window that paints often: one off-screen surface kept while the client
+// size stays the same and one GDI font per face and size for the window's whole life, so a
+// paint creates no GDI objects of its own.
+class PaintBuffer {
+public:
+    void PaintWindow(HWND window, const std::function<void(Canvas&)>& paint);
+    void PrintClient(HWND window, HDC target, const std::function<void(Canvas&)>& paint);
+    GdiFontCache& Fonts() { return fonts_; }
+
+private:
+    void Paint(HDC target, const RECT& client, const RECT& clip,
+               const std::function<void(Canvas&)>& paint);
+
+    std::optional<DibSurface> surface_;
+    GdiFontCache fonts_;
+};
 
 void ShowCursorKind(CursorKind cursor);
 

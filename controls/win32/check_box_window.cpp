@@ -34,11 +34,11 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return TRUE;
         case WM_PAINT:
             Fit();
-            PaintWindowBuffered(Handle(), [this](Canvas& canvas) { Paint(canvas); });
+            paintBuffer_.PaintWindow(Handle(), [this](Canvas& canvas) { Paint(canvas); });
             return 0;
         case WM_PRINTCLIENT:
-            PrintClientBuffered(Handle(), reinterpret_cast<HDC>(wParam),
-                                [this](Canvas& canvas) { Paint(canvas); });
+            paintBuffer_.PrintClient(Handle(), reinterpret_cast<HDC>(wParam),
+                                     [this](Canvas& canvas) { Paint(canvas); });
             return 0;
         case WM_MOUSEMOVE:
             MouseMove();

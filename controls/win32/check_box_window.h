@@ -1,6 +1,7 @@
 #pragma once
 #include "base/win32/window_base.h"
 #include "controls/image_check_box.h"
+#include "controls/win32/buffered_paint.h"
 
 namespace dusk::win32 {
 
@@ -30,7 +31,8 @@ private:
     void SizeChanged();
 
     ImageCheckBox& box_;
-    bool tracking_ = false;  // a leave notice is requested
+    PaintBuffer paintBuffer_;
+    bool tracking_ = false;     // a leave notice is requested
     bool pressed_ = false;
 };
 

@@ -162,7 +162,7 @@ void GdiCanvas::ClipTo(const Rect& rect) {
 GdiTextRenderer::GdiTextRenderer() : dc_(::CreateCompatibleDC(nullptr)) {}
 
 Size GdiTextRenderer::MeasureText(const std::wstring& text, const Font& font) {
-    return MeasureTextLine(dc_.Get(), text, font);
+    return MeasureTextLine(dc_.Get(), text, fonts_.Get(font));
 }
 
 void GdiTextRenderer::DrawTextInto(Picture& target, const std::wstring& text, const Font& font,
@@ -171,7 +171,7 @@ void GdiTextRenderer::DrawTextInto(Picture& target, const std::wstring& text, co
     DibSurface surface(target.Width(), target.Height());
     if (!surface.Valid()) return;
     surface.LoadPicture(target, false);
-    DrawTextLineOn(surface.Dc(), text, font, at);
+    DrawTextLineOn(surface.Dc(), text, fonts_.Get(font), font.color, at);
     surface.StoreColorsInto(target);
 }
 

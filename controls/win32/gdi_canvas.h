@@ -51,7 +51,7 @@ private:
 };
 
 // Measures on a memory DC of its own and draws captions into pictures through a DIB, as an
-// image button composes its face.
+// image button composes its face; its fonts are made once and kept.
 class GdiTextRenderer : public TextRenderer {
 public:
     GdiTextRenderer();
@@ -61,6 +61,7 @@ public:
 
 private:
     UniqueDC dc_;
+    GdiFontCache fonts_;
 };
 
 // One line of text on a DC: the extent, and drawing it with a transparent background, in a

@@ -6,13 +6,22 @@
 #include <commctrl.h>
 
 #include "shell/win32/application.h"
+#include "system/win32/system_power_api.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
     ::InitCommonControlsEx(&controls);
 
-    dusk::win32::Application application;
-    if (!application.Start()) return 1;
+    dusk::win32::SystemPowerApi power;
+    dusk::win32::Application application(power);
+    switch (application.Start()) {
+        case dusk::win32::Application::StartResult::Failed:
+            return 1;
+        case dusk::win32::Application::StartResult::HandedOff:
+            return 0;
+        case dusk::win32::Application::StartResult::Running:
+            break;
+    }
     return application.Run();
 }

@@ -1,32 +1,157 @@
 #include "shell/win32/application.h"
 
+#include <shellapi.h>
+
+#include <string>
+
+#include "core/win32/regional_settings_reader.h"
 #include "resources/version.h"
 
 namespace dusk::win32 {
 
-Application::Application()
-    : notice_(settings_),
-      countdownWindow_(resources_, countdownState_, skinCode_, companion_),
-      noticeWindow_(resources_, notice_, skinCode_, companion_) {}
+namespace {
 
-bool Application::Start() {
+constexpr wchar_t kUpdaterFile[] = L"Nuvelift.exe";
+
+// The first two command-line arguments; empty where there are none.
+std::pair<std::wstring, std::wstring> FirstArguments() {
+    int count = 0;
+    LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    if (arguments == nullptr) return {};
+    std::pair<std::wstring, std::wstring> first{count > 1 ? arguments[1] : L"",
+                                                count > 2 ? arguments[2] : L""};
+    ::LocalFree(arguments);
+    return first;
+}
+
+// With its trailing separator.
+std::wstring ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return path.substr(0, path.find_last_of(L"\\/") + 1);
+}
+
+}  // namespace
+
+Application::Application(PowerApi& power)
+    : formats_(ReadUserRegionalSettings()),
+      notice_(settings_),
+      resources_(::GetModuleHandleW(nullptr)),
+      taskView_(task_, countdownState_, resources_.catalogue, formats_, settings_, clock_),
+      mainWindow_(resources_, taskView_, MainWindowEventsFor(), skinCode_, companion_),
+      countdownWindow_(resources_, countdownState_, skinCode_, companion_),
+      noticeWindow_(resources_, notice_, skinCode_, companion_),
+      powerApi_(power),
+      trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
+      skins_(skinCode_, companion_, SkinTargetsFor()),
+      trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
+
+MainWindowEvents Application::MainWindowEventsFor() {
+    MainWindowEvents events;
+    events.onStartTask = [this] { controller_->OnStartTaskClick(); };
+    events.onCancelTask = [this] { controller_->OnCancelTaskClick(); };
+    events.onFirstShow = [this] {
+        ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
+        const auto [first, second] = FirstArguments();
+        controller_->OnFirstShow(!first.empty());
+    };
+    events.onRefresh = [this] { controller_->OnRefreshMessage(); };
+    events.onScheduledStart = [this] { controller_->OnScheduledStart(); };
+    events.onSkinButton = [this](std::uint8_t code) { skins_.SelectSkin(code); };
+    events.countdownShowing = [this] { return countdownWindow_.IsModal(); };
+    events.taskSet = [this] { return IsTaskSet(task_.TaskStatus); };
+    return events;
+}
+
+SkinTargets Application::SkinTargetsFor() {
+    SkinTargets targets;
+    targets.mainWindowColor = [this](Color window) { mainWindow_.SetFormColor(window); };
+    targets.mainWindowButtons = [this](ButtonColor color) { mainWindow_.Title().SetColor(color); };
+    // The task page takes its buttons' colour, box titles, outlines and the calendar's colours
+    // from the skin code, which is already the new one.
+    targets.taskBoxes = [this](int, Color) { mainWindow_.Page().ApplySkin(); };
+    targets.menuPaletteSlot = [this](int slot) { trayMenu_.SetPaletteSlot(slot); };
+    targets.countdownWindow = [this](Color, ButtonColor, Color) { countdownWindow_.ApplySkin(); };
+    targets.noticeWindow = [this](Color, ButtonColor, Color) { noticeWindow_.ApplySkin(); };
+    targets.repaintMainWindow = [this] {
+        ::RedrawWindow(mainWindow_.Handle(), nullptr, nullptr,
+                       RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+    };
+    return targets;
+}
+
+Application::StartResult Application::Start() {
     Creation creation{L"TolvaneDuskRelayApp"};
     creation.style = WS_POPUP;
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
-    if (!CreateWindowFor(creation)) return false;
-    const HWND owner = Handle();
-    if (!resources_.Create(owner) || !countdownWindow_.Create(owner) ||
-        !noticeWindow_.Create(owner)) {
-        return false;
+    if (!CreateWindowFor(creation)) return StartResult::Failed;
+    const auto [first, second] = FirstArguments();
+    WindowMessenger messenger;
+    if (HandOffToFirstInstance(instanceBlock_, messenger, InstanceWindowOf(Handle()),
+                               IsScheduledStart(first, second))) {
+        return StartResult::HandedOff;
     }
 
-    skinCode_ = companion_.InitDLL(owner);
-    countdownWindow_.ApplySkin();
-    noticeWindow_.ApplySkin();
+    const HWND owner = Handle();
+    if (!mainWindow_.Create(owner) || !resources_.Create(owner) ||
+        !countdownWindow_.Create(owner) || !noticeWindow_.Create(owner)) {
+        return StartResult::Failed;
+    }
+    noticeWindow_.SetMainWindow(mainWindow_.Handle());
+
+    skinCode_ = companion_.InitDLL(mainWindow_.Handle());
+    const OsInfo os = companion_.GetOSInfo();
+    mainWindow_.ShowCompanionPages();
+    skins_.ApplyStartupSkin();
+    companion_.AddForm(L"frmMain", mainWindow_.Handle());
     companion_.AddForm(L"frmResource", resources_.Handle());
     companion_.AddForm(L"jishi_frm", countdownWindow_.Handle());
     companion_.AddForm(L"tishi_frm", noticeWindow_.Handle());
-    return true;
+    PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
+                      InstanceWindowOf(mainWindow_.Handle()));
+
+    ConnectServices(os);
+    mainWindow_.Show();
+    return StartResult::Running;
+}
+
+void Application::ConnectServices(const OsInfo& os) {
+    scheduler_.emplace(os.osFamily);
+    registration_.emplace(*scheduler_, os.osFamily, TaskOwner{ProgramFolder(), os.taskNameSuffix},
+                          MessageBoxPrompts(companion_, resources_.catalogue,
+                                            [this] { return WindowHandle(mainWindow_.Handle()); }),
+                          [this] { notice_.ShowNoticeIfWanted(); });
+    controller_.emplace(
+        task_, countdownState_, taskView_,
+        TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, companion_,
+                               *registration_, countdownWindow_, mainWindow_, startupShortcut_,
+                               power_, mainWindow_.Handle(), os.osFamily, ProgramFolder()});
+    controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
+    mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
+
+    trayMenu_.SetCheckPictures(resources_.menuChecks);
+    trayCommands_.SetQuestionOwner(mainWindow_.Handle());
+    trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
+    trayIcon_.Model().Follow(taskView_.indicator);
+    trayIcon_.SetMenu(&trayMenu_.Menu());
+    trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
+    trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
+    trayIcon_.Add(Handle(), resources_.trayIcons);
+}
+
+void Application::LaunchUpdater() {
+    // Once per process; a missing updater is not reported.
+    const std::wstring folder = ProgramFolder();
+    ::ShellExecuteW(mainWindow_.Handle(), L"open", (folder + kUpdaterFile).c_str(), L"-exe",
+                    folder.c_str(), SW_SHOWNORMAL);
 }
 
 int Application::Run() {
@@ -39,9 +164,23 @@ int Application::Run() {
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (trayIcon_.HandleMessage(message, wParam, lParam)) return 0;
     switch (message) {
+        case WM_TIMER:
+            if (wParam == kUpdaterTimerId) {
+                ::KillTimer(Handle(), kUpdaterTimerId);
+                LaunchUpdater();
+            }
+            return 0;
+        case WM_SYSCOMMAND:
+            // A later process restores the first instance: its main window comes back.
+            if ((wParam & 0xFFF0) == SC_RESTORE) {
+                if (mainWindow_.Handle() != nullptr) mainWindow_.Restore();
+                return 0;
+            }
+            break;
         case WM_CLOSE:
-            // A graceful end from outside: the message loops end in order, a running
+            // A graceful end (Exit, or from outside): the message loops end in order, a running
             // countdown as interrupted, and the windows are taken down with the application.
             ::PostQuitMessage(0);
             return 0;
@@ -49,8 +188,9 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             ::PostQuitMessage(0);
             return 0;
         default:
-            return Default(message, wParam, lParam);
+            break;
     }
+    return Default(message, wParam, lParam);
 }
 
 }  // namespace dusk::win32

@@ -2,29 +2,47 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "base/win32/registry_settings_store.h"
+#include "base/win32/system_clock.h"
 #include "base/win32/window_base.h"
 #include "companion/win32/vimbly_companion.h"
 #include "core/countdown.h"
+#include "core/regional_formats.h"
+#include "core/task_controller.h"
 #include "core/task_model.h"
+#include "core/task_view.h"
+#include "core/win32/instance_block.h"
 #include "shell/background_notice.h"
+#include "shell/skin_selection.h"
+#include "shell/tray_menu.h"
 #include "shell/win32/countdown_window.h"
+#include "shell/win32/main_window.h"
 #include "shell/win32/notice_window.h"
 #include "shell/win32/resource_window.h"
+#include "shell/win32/startup_folder_shortcut.h"
+#include "shell/win32/tray_icon.h"
+#include "shell/win32/tray_popup_menu.h"
+#include "system/power_action_performer.h"
+#include "system/scheduler_registration.h"
+#include "system/win32/system_task_scheduler.h"
 
 namespace dusk::win32 {
 
-// The composition root: the hidden top-level window that owns every window of the program, and
-// the process-wide state they share. Windows are created once, hidden, in start-up order and
-// live until the program ends.
+// The composition root: the hidden top-level window that owns every window of the program and
+// hosts the notification-area icon, and the process-wide state the windows share. Windows are
+// created once, hidden, in start-up order and live until the program ends.
 class Application : public WindowBase {
 public:
-    Application();
+    enum class StartResult { Running, HandedOff, Failed };
 
-    // Creates the windows and introduces them to the companion library; false when a window
-    // cannot be created.
-    bool Start();
+    // The power calls go through `power`: the system's in the program.
+    explicit Application(PowerApi& power);
+
+    // Hands a start over to a running instance, or creates the windows, introduces them to the
+    // companion library and shows the main window.
+    StartResult Start();
     // The message loop, until the program quits; answers the exit code.
     int Run();
 
@@ -32,17 +50,43 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static constexpr UINT_PTR kUpdaterTimerId = 1;
+
+    MainWindowEvents MainWindowEventsFor();
+    SkinTargets SkinTargetsFor();
+    void ConnectServices(const OsInfo& os);
+    void LaunchUpdater();
+
+    NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
+
     // Process-wide state the windows read when they need it.
     TaskRecord task_;
     CountdownState countdownState_;
     std::uint8_t skinCode_ = 1;  // preset before the companion library reports the user's skin
+    SystemClock clock_;
+    RegionalFormats formats_;
     RegistrySettingsStore settings_;
     VimblyCompanion companion_;
     BackgroundNotice notice_;
 
     ResourceWindow resources_;
+    TaskView taskView_;
+    MainWindow mainWindow_;
     CountdownWindow countdownWindow_;
     NoticeWindow noticeWindow_;
+
+    StartupFolderShortcut startupShortcut_;
+    PowerApi& powerApi_;
+    PowerActionPerformer power_{powerApi_};
+    // Once the companion library has told the operating-system family and the main window exists.
+    std::optional<SystemTaskScheduler> scheduler_;
+    std::optional<SchedulerTaskRegistration> registration_;
+    std::optional<TaskController> controller_;
+
+    TrayPopupMenu trayMenu_;
+    TrayMenuCommands trayCommands_;
+    SkinSelector skins_;
+    TrayIcon trayIcon_;  // goes before the window it lives on
 };
 
 }  // namespace dusk::win32

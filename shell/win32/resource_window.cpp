@@ -34,6 +34,7 @@ std::optional<Picture> LoadPictureResource(HMODULE module, std::string_view stem
 }
 
 void ResourceWindow::LoadPictures(HMODULE module) {
+    loaded_ = true;
     failed_.clear();
     const PictureTable table = MakePictureTable(*this);
     for (const PictureInfo& info : kPictures) {
@@ -50,7 +51,7 @@ void ResourceWindow::LoadPictures(HMODULE module) {
 }
 
 bool ResourceWindow::Create(HWND owner) {
-    LoadPictures(::GetModuleHandleW(nullptr));
+    if (!loaded_) LoadPictures(::GetModuleHandleW(nullptr));
     Creation creation{L"TfrmResource"};
     creation.style = WS_POPUP;
     creation.title = L"frmResource";

@@ -44,12 +44,16 @@ struct MainWindowPictures {
 class ResourceWindow : public WindowBase {
 public:
     ResourceWindow() = default;
+    // With the pictures of `module` loaded at once, so that windows made before this one can
+    // copy them in their constructors.
+    explicit ResourceWindow(HMODULE module) { LoadPictures(module); }
 
     // Decodes every picture of the program's picture table from the module's resources. A
     // picture that is missing, not a PNG, or not of its size and kind stays blank and is listed
     // in FailedPictures.
     void LoadPictures(HMODULE module);
-    // Hidden, owned by `owner`; loads the pictures from the program's own module.
+    // Hidden, owned by `owner`; loads the pictures from the program's own module unless they
+    // were loaded before.
     bool Create(HWND owner);
 
     const std::vector<std::wstring>& FailedPictures() const { return failed_; }
@@ -77,6 +81,7 @@ protected:
 
 private:
     std::vector<std::wstring> failed_;
+    bool loaded_ = false;
 };
 
 }  // namespace dusk::win32

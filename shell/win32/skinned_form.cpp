@@ -4,7 +4,6 @@
 #include <utility>
 #include <vector>
 
-#include "controls/win32/buffered_paint.h"
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
 
@@ -36,7 +35,8 @@ SkinnedForm::SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCod
 bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
     Creation creation{layout.className};
     creation.classStyle = CS_DBLCLKS;
-    creation.style = WS_POPUP | WS_CLIPCHILDREN;
+    creation.style = WS_POPUP | WS_CLIPCHILDREN | layout.extraStyle;
+    creation.exStyle = layout.exStyle;
     creation.title = layout.title;
     creation.bounds = {0, 0, layout.clientWidth, layout.clientHeight};
     creation.parent = owner;
@@ -56,7 +56,7 @@ Picture SkinnedForm::RenderClient() {
     ::GetClientRect(Handle(), &client);
     DibSurface surface(client.right, client.bottom);
     if (!surface.Valid()) return {};
-    GdiCanvas canvas(surface.Dc());
+    GdiCanvas canvas(surface.Dc(), &Fonts());
     FormPaint(canvas);
     return surface.ToPicture();
 }
@@ -132,45 +132,24 @@ void SkinnedForm::CentreOn(const RECT& area) {
 }
 
 LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK) {
+        if (!buttons_.Route(Handle(), message, wParam, lParam)) FormMouseDown();
+        return 0;
+    }
+    if (buttons_.Route(Handle(), message, wParam, lParam)) return message == WM_SETCURSOR;
     switch (message) {
         case WM_ERASEBKGND:
             return TRUE;
         case WM_PAINT:
-            PaintWindowBuffered(Handle(), [this](Canvas& canvas) { FormPaint(canvas); });
+            paintBuffer_.PaintWindow(Handle(), [this](Canvas& canvas) { FormPaint(canvas); });
             return 0;
         case WM_PRINTCLIENT:
-            PrintClientBuffered(Handle(), reinterpret_cast<HDC>(wParam),
-                                [this](Canvas& canvas) { FormPaint(canvas); });
+            paintBuffer_.PrintClient(Handle(), reinterpret_cast<HDC>(wParam),
+                                     [this](Canvas& canvas) { FormPaint(canvas); });
             return 0;
         case WM_SIZE:
-            FormResize();
+            FormResize({LOWORD(lParam), HIWORD(lParam)});
             return 0;
-        case WM_MOUSEMOVE:
-            MouseMove(MousePoint(lParam));
-            return 0;
-        case WM_MOUSELEAVE:
-            trackingLeave_ = false;
-            MouseLeftWindow();
-            return 0;
-        case WM_LBUTTONDOWN:
-        case WM_LBUTTONDBLCLK:
-            LeftButtonDown(MousePoint(lParam), message == WM_LBUTTONDBLCLK);
-            return 0;
-        case WM_LBUTTONUP:
-            for (ImageButtonHost* button : buttons_) button->LeftButtonUp(MousePoint(lParam));
-            return 0;
-        case WM_CAPTURECHANGED:
-            for (ImageButtonHost* button : buttons_) button->CaptureLost();
-            return 0;
-        case WM_SETCURSOR:
-            if (LOWORD(lParam) == HTCLIENT && SetCursorAt()) return TRUE;
-            break;
-        case WM_SHOWWINDOW:
-            if (wParam == FALSE) {  // no button stays lit behind a hidden form
-                trackingLeave_ = false;
-                MouseLeftWindow();
-            }
-            break;
         case WM_TIMER:
             TimerTick(wParam);
             return 0;
@@ -201,38 +180,10 @@ void SkinnedForm::FormMouseDown() {
     ::SendMessageW(Handle(), WM_SYSCOMMAND, kMoveByCaption, 0);
 }
 
-void SkinnedForm::FormResize() {
+void SkinnedForm::FormResize(Size client) {
     companion_.FormStyle(Handle());
+    Resized(client);
     ::InvalidateRect(Handle(), nullptr, FALSE);
-}
-
-void SkinnedForm::MouseMove(POINT point) {
-    if (!trackingLeave_) {
-        TRACKMOUSEEVENT track{sizeof track, TME_LEAVE, Handle(), 0};
-        trackingLeave_ = ::TrackMouseEvent(&track) != FALSE;
-    }
-    for (ImageButtonHost* button : buttons_) button->MouseMove(point);
-}
-
-void SkinnedForm::MouseLeftWindow() {
-    for (ImageButtonHost* button : buttons_) button->MouseLeftWindow();
-}
-
-void SkinnedForm::LeftButtonDown(POINT point, bool doubleClick) {
-    for (ImageButtonHost* button : buttons_) {
-        if (button->LeftButtonDown(point, doubleClick)) return;
-    }
-    FormMouseDown();
-}
-
-bool SkinnedForm::SetCursorAt() {
-    POINT point{};
-    ::GetCursorPos(&point);
-    ::ScreenToClient(Handle(), &point);
-    for (const ImageButtonHost* button : buttons_) {
-        if (button->SetCursorAt(point)) return true;
-    }
-    return false;
 }
 
 }  // namespace dusk::win32

@@ -8,7 +8,9 @@
 #include "base/win32/window_base.h"
 #include "companion/companion.h"
 #include "controls/frame_painter.h"
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/image_button_host.h"
+#include "controls/win32/image_button_router.h"
 #include "shell/skin.h"
 
 namespace dusk::win32 {
@@ -36,6 +38,8 @@ protected:
         const wchar_t* title;
         int clientWidth;
         int clientHeight;
+        DWORD extraStyle = 0;  // beside WS_POPUP | WS_CLIPCHILDREN
+        DWORD exStyle = 0;
     };
     // FormCreate: the hidden window, dragging enabled, styled by the companion library.
     bool CreateForm(const Layout& layout, HWND owner);
@@ -52,10 +56,16 @@ protected:
     // work area of the monitor it lands on.
     void CentreOn(const RECT& area);
 
-    void AddButton(ImageButtonHost& button) { buttons_.push_back(&button); }
+    // Buttons added first take the pointer first where buttons overlap.
+    void AddButton(ImageButtonHost& button) { buttons_.Add(button); }
+    void BringButtonToFront(ImageButtonHost& button) { buttons_.BringToFront(button); }
+    // The fonts of the window's paints, kept for its life.
+    GdiFontCache& Fonts() { return paintBuffer_.Fonts(); }
 
     // Everything inside the frame, over the form colour.
     virtual void PaintContent(Canvas& canvas) = 0;
+    // After a change of size, before the whole window is repainted.
+    virtual void Resized(Size /*client*/) {}
     virtual void TimerTick(UINT_PTR /*id*/) {}
     // Alt+F4 and the like: the window must not be destroyed. Hides it unless overridden.
     virtual void CloseRequested() { CloseModal(); }
@@ -67,11 +77,7 @@ private:
     void EnableOthers();
     void FormPaint(Canvas& canvas);
     void FormMouseDown();
-    void FormResize();
-    void MouseMove(POINT point);
-    void MouseLeftWindow();
-    void LeftButtonDown(POINT point, bool doubleClick);
-    bool SetCursorAt();
+    void FormResize(Size client);
 
     const SkinPictures& frames_;
     const std::uint8_t& skinCode_;
@@ -79,10 +85,10 @@ private:
     Color formColor_ = 0xD58B3A;
     const Picture* lastFrame_ = nullptr;
     bool draggingEnabled_ = false;
-    bool trackingLeave_ = false;
     int modalDepth_ = 0;
     std::vector<HWND> disabled_;  // by the modal showing, enabled again at its end
-    std::vector<ImageButtonHost*> buttons_;
+    ImageButtonRouter buttons_;
+    PaintBuffer paintBuffer_;
 };
 
 }  // namespace dusk::win32

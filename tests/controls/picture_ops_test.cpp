@@ -129,6 +129,32 @@ TEST(StretchPictureTest, NarrowerAndDegenerateWidths) {
     }
 }
 
+// A 2 x 2 picture whose pixels are numbered 1 to 4, colour and alpha alike.
+Picture Quarters() {
+    Picture picture(2, 2, true);
+    for (int i = 0; i < 4; ++i) {
+        picture.SetColorAt(i % 2, i / 2, Color(i + 1));
+        picture.SetAlphaAt(i % 2, i / 2, std::uint8_t(i + 1));
+    }
+    return picture;
+}
+
+TEST(ScalePictureTest, ReplicatesPixelsWithTheirAlphaInBothDirections) {
+    const Picture scaled = ScalePicture(Quarters(), 5, 3);
+    ASSERT_EQ(scaled.Width(), 5);
+    ASSERT_EQ(scaled.Height(), 3);
+    const int expected[3][5] = {{1, 1, 1, 2, 2}, {1, 1, 1, 2, 2}, {3, 3, 3, 4, 4}};
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(scaled.ColorAt(x, y), Color(expected[y][x])) << x << "," << y;
+            EXPECT_EQ(scaled.AlphaAt(x, y), expected[y][x]) << x << "," << y;
+        }
+    }
+    EXPECT_EQ(ScalePicture(Quarters(), 1, 1).ColorAt(0, 0), 1u);  // shrinking keeps the first
+    EXPECT_TRUE(ScalePicture(Quarters(), 0, 3).Empty());
+    EXPECT_TRUE(ScalePicture(Picture(), 4, 4).Empty());
+}
+
 TEST(CompositeOntoTest, BlendsColourByTheSourceAlphaAndKeepsTargetAlpha) {
     Picture target(3, 3, true);
     target.SetAlphaAt(1, 1, 40);

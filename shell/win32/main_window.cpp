@@ -1,0 +1,254 @@
+#include "shell/win32/main_window.h"
+
+#include <utility>
+
+#include "controls/picture_ops.h"
+#include "controls/win32/buffered_paint.h"
+#include "core/win32/instance_block.h"
+
+namespace dusk::win32 {
+
+namespace {
+
+constexpr Size kDesignSize{700, 524};
+constexpr Color kPageColor = 0xFFFFFF;
+
+// The pages keep their distance to every edge of the window.
+Rect PageBounds(int tab, Size client) {
+    if (tab == MainWindow::kTaskTab) return {20, 72, client.width - 19, client.height - 33};
+    return {24, 72, client.width - 25, client.height - 47};
+}
+
+void MoveTo(HWND window, const Rect& r) {
+    if (window != nullptr) ::MoveWindow(window, r.left, r.top, r.Width(), r.Height(), TRUE);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWindowEvents events,
+                       const std::uint8_t& skinCode, Companion& companion)
+    : SkinnedForm(resources.frames, skinCode, companion),
+      resources_(resources),
+      events_(std::move(events)),
+      skinCode_(skinCode),
+      companion_(companion),
+      title_(resources),
+      taskPage_(view, resources, skinCode),
+      ourProductsPage_(kPageColor),
+      vimblyPage_(kPageColor),
+      client_(kDesignSize) {
+    for (int tab = 0; tab < TitleArea::kTabCount; ++tab) {
+        title_.tabs[std::size_t(tab)].OnClick = [this, tab] { SelectTab(tab); };
+    }
+    title_.minimize.OnClick = [this] { Minimize(); };
+    title_.close.OnClick = [this] { Hide(); };
+    title_.onSkinButton = [this](std::uint8_t code) {
+        if (events_.onSkinButton) events_.onSkinButton(code);
+    };
+    taskPage_.onStartTask = [this] {
+        if (events_.onStartTask) events_.onStartTask();
+    };
+    taskPage_.onCancelTask = [this] {
+        if (events_.onCancelTask) events_.onCancelTask();
+    };
+}
+
+bool MainWindow::Create(HWND owner) {
+    // The main window, not its hidden owner, stands in the task bar.
+    const Layout layout{L"TfrmMain",
+                        L"123456",
+                        kDesignSize.width,
+                        kDesignSize.height,
+                        WS_MINIMIZEBOX | WS_SYSMENU,
+                        WS_EX_APPWINDOW};
+    if (!CreateForm(layout, owner)) return false;
+    CentreOn({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
+    if (!title_.Create(Handle(), [this](ImageButtonHost& button) { AddButton(button); }) ||
+        !taskPage_.Create(Handle(), PageBounds(kTaskTab, client_)) ||
+        !ourProductsPage_.Create(Handle(), PageBounds(kOurProductsTab, client_), false) ||
+        !vimblyPage_.Create(Handle(), PageBounds(kVimblyTab, client_), false)) {
+        return false;
+    }
+    PlaceEdges(client_);
+    ApplySkin();
+    return true;
+}
+
+void MainWindow::BindTimers(TimerModel& watchTimer, TimerModel& clockTimer) {
+    watchTimer_.emplace(watchTimer, kWatchTimerId);
+    clockTimer_.emplace(clockTimer, kClockTimerId);
+    watchTimer_->Attach(Handle());
+    clockTimer_->Attach(Handle());
+}
+
+void MainWindow::ShowCompanionPages() {
+    const Rect page = PageBounds(kVimblyTab, client_);
+    companion_.ShowVimbly(vimblyPage_.Handle(), page.Width(), page.Height());
+    companion_.ShowOurProducts(ourProductsPage_.Handle(), page.Width(), page.Height());
+}
+
+void MainWindow::Show() {
+    ::ShowWindow(Handle(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(Handle());
+}
+
+void MainWindow::Hide() { ::ShowWindow(Handle(), SW_HIDE); }
+
+void MainWindow::Minimize() {
+    // A hidden window stays hidden: minimizing must not bring it to the task bar.
+    if (::IsWindowVisible(Handle())) ::ShowWindow(Handle(), SW_MINIMIZE);
+}
+
+void MainWindow::Restore() {
+    ::ShowWindow(Handle(), SW_RESTORE);
+    ::SetForegroundWindow(Handle());
+}
+
+void MainWindow::ApplySkin() {
+    const Skin& skin = SkinFor(skinCode_);
+    SetFormColor(skin.window);
+    title_.SetColor(skin.button);
+    taskPage_.ApplySkin();
+}
+
+void MainWindow::SelectTab(int tab) {
+    if (tab < 0 || tab >= TitleArea::kTabCount) return;
+    activeTab_ = tab;
+    ::ShowWindow(PageHandle(tab), SW_SHOW);
+    for (int other = 0; other < TitleArea::kTabCount; ++other) {
+        if (other != tab) ::ShowWindow(PageHandle(other), SW_HIDE);
+    }
+    BringButtonToFront(title_.ShowTabActive(tab));
+}
+
+HWND MainWindow::PageHandle(int tab) const {
+    switch (tab) {
+        case kTaskTab:
+            return taskPage_.Handle();
+        case kOurProductsTab:
+            return ourProductsPage_.Handle();
+        case kVimblyTab:
+            return vimblyPage_.Handle();
+        default:
+            return nullptr;
+    }
+}
+
+void MainWindow::PaintContent(Canvas& canvas) {
+    const int w = client_.width;
+    const int h = client_.height;
+    PaintMainWindowExtras(canvas, w, h, resources_.corners.For(skinCode_));
+    const MainWindowPictures& pictures = resources_.main;
+    canvas.DrawPicture(pictures.edgeRightBottom, {w - 20, h - 38});
+    canvas.DrawPicture(pictures.edgeLeftBottom, {14, h - 38});
+    canvas.DrawPicture(edgeBottom_, {22, h - 38});
+    canvas.DrawPicture(edgeRight_, {w - 20, 66});
+    title_.Paint(canvas);
+}
+
+void MainWindow::PlaceEdges(Size client) {
+    const MainWindowPictures& pictures = resources_.main;
+    edgeBottom_ =
+        ScalePicture(pictures.edgeBottom, client.width - 42, pictures.edgeBottom.Height());
+    edgeRight_ = ScalePicture(pictures.edgeRight, pictures.edgeRight.Width(), client.height - 104);
+}
+
+void MainWindow::TimerTick(UINT_PTR id) {
+    if (watchTimer_ && watchTimer_->Tick(id)) return;
+    if (clockTimer_) clockTimer_->Tick(id);
+}
+
+void MainWindow::CloseRequested() {
+    // Never closed this way: the program goes on; during the countdown nothing happens at all.
+    if (events_.countdownShowing && events_.countdownShowing()) return;
+    ::SendMessageW(Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void MainWindow::Resized(Size client) {
+    if (client.width == 0 && client.height == 0) return;  // minimized: nothing to lay out
+    client_ = client;
+    title_.Layout(client.width);
+    MoveTo(taskPage_.Handle(), PageBounds(kTaskTab, client));
+    MoveTo(ourProductsPage_.Handle(), PageBounds(kOurProductsTab, client));
+    MoveTo(vimblyPage_.Handle(), PageBounds(kVimblyTab, client));
+    PlaceEdges(client);
+    companion_.ChangeSize();
+}
+
+void MainWindow::FormShow() {
+    firstShowDone_ = true;
+    SelectTab(kTaskTab);
+    if (events_.onFirstShow) events_.onFirstShow();
+}
+
+void MainWindow::Activated(HWND previous) {
+    // The program activates its main window itself at the first showing and when one of its
+    // modal windows (not a message box over this window) goes away; only then does a set task
+    // send the window back to the notification area.
+    const bool fromModalWindow =
+        disabledMeanwhile_ && (previous == nullptr || ::GetWindow(previous, GW_OWNER) != Handle());
+    const bool programActivation = firstActivation_ || fromModalWindow;
+    firstActivation_ = false;
+    disabledMeanwhile_ = false;
+    if (programActivation && events_.taskSet && events_.taskSet()) Hide();
+}
+
+bool MainWindow::LinkMessage(UINT message, LPARAM lParam) {
+    const POINT point = MousePoint(lParam);
+    switch (message) {
+        case WM_MOUSEMOVE:
+            title_.LinkMouseMove(point);
+            return false;  // the buttons see the pointer too
+        case WM_MOUSELEAVE:
+            title_.LinkMouseLeft();
+            return false;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            return title_.LinkPress(point, message == WM_LBUTTONDBLCLK);  // no drag from it
+        case WM_LBUTTONUP:
+            if (title_.LinkRelease(point)) companion_.VisitHomePage();
+            return false;
+        case WM_SETCURSOR: {
+            if (LOWORD(lParam) != HTCLIENT) return false;
+            POINT cursor{};
+            ::GetCursorPos(&cursor);
+            ::ScreenToClient(Handle(), &cursor);
+            if (!title_.OnLink(cursor)) return false;
+            ShowCursorKind(CursorKind::Hand);
+            return true;
+        }
+        default:
+            return false;
+    }
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SHOWWINDOW:
+            if (wParam != FALSE && !firstShowDone_) FormShow();
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE) Activated(reinterpret_cast<HWND>(lParam));
+            break;
+        case WM_ENABLE:
+            if (wParam == FALSE) disabledMeanwhile_ = true;
+            break;
+        case WM_GETMINMAXINFO: {
+            auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
+            info.ptMinTrackSize = {kDesignSize.width, kDesignSize.height};
+            return 0;
+        }
+        case kRefreshMessage:
+            if (events_.onRefresh) events_.onRefresh();
+            return 0;
+        case kScheduledStartMessage:
+            if (events_.onScheduledStart) events_.onScheduledStart();
+            return 0;
+        default:
+            if (LinkMessage(message, lParam)) return message == WM_SETCURSOR;
+            break;
+    }
+    return SkinnedForm::HandleMessage(message, wParam, lParam);
+}
+
+}  // namespace dusk::win32

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+
+namespace dusk::win32 {
+
+// What the main window asks of the application: the task area's clicks, the showings and the
+// program's own messages go to the task controller, the skin buttons to the skin selection.
+struct MainWindowEvents {
+    std::function<void()> onStartTask;
+    std::function<void()> onCancelTask;
+    // The first showing, after the window's own layout steps; later showings run nothing.
+    std::function<void()> onFirstShow;
+    // Message 0x1289.
+    std::function<void()> onRefresh;
+    // Message 2126 from a later process: the countdown and the action of the current task.
+    std::function<void()> onScheduledStart;
+    // A skin button: the skin code 1 Blue, 2 Green, 3 Black, 4 Yellow, 5 Red.
+    std::function<void(std::uint8_t)> onSkinButton;
+    // The countdown window is up: a close request from the system is then ignored.
+    std::function<bool()> countdownShowing;
+    // A task is set: the window hides when the program activates it.
+    std::function<bool()> taskSet;
+};
+
+}  // namespace dusk::win32

@@ -1,0 +1,278 @@
+#include "shell/win32/task_page.h"
+
+#include "shell/color_button_layout.h"
+#include "shell/skin.h"
+
+namespace dusk::win32 {
+
+namespace {
+
+constexpr Color kPageColor = 0xFFFFFF;
+constexpr Color kTextGrey = 0x666666;
+const Font kChoiceFont{L"Tahoma", 11, true, kTextGrey};
+const Font kBoxTitleFont{L"Century Gothic", 12, true, 0x9D4700};
+const Font kSummaryFont{L"Tahoma", 12, true, 0x9D4700};
+const Font kClockFont{L"Tahoma", 12, false, 0x0080FF};
+const Font kInputFont{L"Tahoma", 12, false, 0x000000};
+
+constexpr Point kProductAt{34, 16};
+constexpr Point kHourglassAt{28, 372};
+constexpr Rect kActionBox{28, 112, 28 + 258, 112 + 241};
+constexpr Rect kTriggerBox{298, 112, 298 + 331, 112 + 241};
+constexpr Rect kActionTitleBar{30, 116, 30 + 254, 116 + 19};
+constexpr Rect kTriggerTitleBar{300, 114, 300 + 327, 114 + 21};
+constexpr Point kActionTitleAt{35, 114};
+constexpr Point kTriggerTitleAt{305, 114};
+constexpr Point kSummaryAt{60, 380};
+constexpr Point kClockAt{520, 0};
+
+constexpr int kCheckBoxHeight = 14;
+constexpr int kActionLeft = 57;
+constexpr int kActionTops[] = {153, 206, 260, 310};
+constexpr int kTriggerLeft = 316;
+constexpr int kTriggerTops[] = {152, 205, 256};
+
+constexpr Rect kDailyTimeBounds{335, 176, 335 + 114, 176 + 20};
+constexpr Rect kSpecifiedDateBounds{336, 227, 336 + 113, 227 + 20};
+constexpr Rect kSpecifiedTimeBounds{483, 227, 483 + 96, 227 + 20};
+constexpr Rect kHoursBounds{337, 279, 337 + 112, 279 + 22};
+constexpr Rect kHoursUpDownBounds{449, 279, 449 + 16, 279 + 22};
+constexpr Rect kMinutesBounds{337, 307, 337 + 112, 307 + 22};
+constexpr Rect kMinutesUpDownBounds{449, 307, 449 + 16, 307 + 22};
+constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
+
+std::vector<Label> StaticLabels() {
+    return {
+        {{120, 12, 0, 0}, L"Dusk Relay", {L"Tahoma", 19, false, 0xBF6C11}},
+        {{120, 35, 120 + 509, 35 + 71},
+         L"Tolvane Dusk Relay is a freeware utility that can turn off your computer "
+         L"automatically. With simple settings, it can shut down, restart, stand by or log off "
+         L"the computer unattended at a scheduled time. ",
+         {L"Tahoma", 12, false, 0x333333},
+         true},
+        {{469, 282, 0, 0}, L"hours", {L"Tahoma", 12, true, kTextGrey}},
+        {{469, 310, 0, 0}, L"minutes", {L"Tahoma", 12, true, kTextGrey}},
+    };
+}
+
+ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture& smallPicture) {
+    ColorButtonLayout layout;
+    layout.caption = caption;
+    layout.font = {L"Tahoma", 12, true, 0x9D4700};
+    layout.captionAlign = TextAlign::Center;
+    layout.captionLeft = 8;
+    layout.captionTop = -1;
+    layout.smallPicture = &smallPicture;
+    layout.smallPictureAt = {13, 7};
+    layout.needStretch = true;
+    layout.animationEnd = 64;
+    layout.animationParam = 4;
+    layout.bounds = kTaskButtonBounds;
+    return layout;
+}
+
+RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+}  // namespace
+
+TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::uint8_t& skinCode)
+    : view_(view),
+      resources_(resources),
+      skinCode_(skinCode),
+      hours_(view.controls.delayHoursField, view.controls.delayHoursUpDown),
+      minutes_(view.controls.delayMinutesField, view.controls.delayMinutesUpDown),
+      startButton_(text_),
+      cancelButton_(text_),
+      staticLabels_(StaticLabels()) {
+    TaskControls& c = view_.controls;
+    using Kind = DateTimePickerHost::Kind;
+    pickers_[0] = std::make_unique<DateTimePickerHost>(c.dailyTimePicker, Kind::Time);
+    pickers_[1] = std::make_unique<DateTimePickerHost>(c.specifiedDatePicker, Kind::Date);
+    pickers_[2] = std::make_unique<DateTimePickerHost>(c.specifiedTimePicker, Kind::Time);
+    SetUpCheckBoxes();
+    SetUpButtons();
+}
+
+TaskPage::~TaskPage() {
+    view_.startTaskButton.OnStateChanged = nullptr;
+    view_.cancelTaskButton.OnStateChanged = nullptr;
+    for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
+}
+
+void TaskPage::SetUpCheckBoxes() {
+    TaskControls& c = view_.controls;
+    const auto place = [this](ImageCheckBox& box, int left, int top) {
+        box.SetBounds(left, top, box.Width(), kCheckBoxHeight);
+        box.SetFont(kChoiceFont);
+        box.SetPicImageList(&resources_.taskCheckBoxes);
+        box.SetParent(this);
+        checkBoxes_.push_back(std::make_unique<CheckBoxWindow>(box));
+    };
+    const auto radios = c.ActionRadios();
+    for (std::size_t i = 0; i < radios.size(); ++i) place(*radios[i], kActionLeft, kActionTops[i]);
+    const auto boxes = c.TriggerBoxes();
+    for (std::size_t i = 0; i < boxes.size(); ++i) place(*boxes[i], kTriggerLeft, kTriggerTops[i]);
+}
+
+void TaskPage::SetUpButtons() {
+    LoadColorButton(startButton_, TaskButtonLayout(L"Start Task", resources_.taskStartSmall),
+                    resources_.taskButtons);
+    LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", resources_.taskCancelSmall),
+                    resources_.taskButtons);
+    startButton_.OnClick = [this] {
+        if (onStartTask) onStartTask();
+    };
+    cancelButton_.OnClick = [this] {
+        if (onCancelTask) onCancelTask();
+    };
+    BindButton(view_.startTaskButton, startButton_);
+    BindButton(view_.cancelTaskButton, cancelButton_);
+}
+
+void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button) {
+    const auto follow = [&model, &button] {
+        button.SetVisible(model.Visible());
+        if (button.Enabled() != model.Enabled()) button.SetEnabled(model.Enabled());
+    };
+    model.OnStateChanged = follow;
+    follow();
+}
+
+void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
+    model.OnStateChanged = [this, area] {
+        const RECT r = ToRect(area);
+        if (Handle() != nullptr) ::InvalidateRect(Handle(), &r, FALSE);
+    };
+    boundLabels_.push_back(&model);
+}
+
+bool TaskPage::Create(HWND parent, const Rect& bounds) {
+    Creation creation{L"DuskTaskPage"};
+    creation.classStyle = CS_DBLCLKS;
+    creation.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+    creation.bounds = ToRect(bounds);
+    creation.parent = parent;
+    if (!CreateWindowFor(creation)) return false;
+
+    for (const auto& box : checkBoxes_) {
+        if (!box->Create(Handle(), {})) return false;
+    }
+    inputFont_ = CreateGdiFont(kInputFont);
+    const Rect pickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpecifiedTimeBounds};
+    for (std::size_t i = 0; i < pickers_.size(); ++i) {
+        if (!pickers_[i]->Create(Handle(), pickerBounds[i], inputFont_.Get())) return false;
+    }
+    if (!hours_.Create(Handle(), kHoursBounds, kHoursUpDownBounds, inputFont_.Get()) ||
+        !minutes_.Create(Handle(), kMinutesBounds, kMinutesUpDownBounds, inputFont_.Get())) {
+        return false;
+    }
+    startHost_.emplace(Handle(), startButton_);
+    cancelHost_.emplace(Handle(), cancelButton_);
+    buttons_.Add(*startHost_);
+    buttons_.Add(*cancelHost_);
+
+    const int right = kDesignSize.width;
+    BindLabel(view_.summaryLabel, {kSummaryAt.x, kSummaryAt.y - 4, right, kSummaryAt.y + 24});
+    BindLabel(view_.clockLabel, {kClockAt.x, kClockAt.y, right, kClockAt.y + 20});
+    BindLabel(view_.actionBoxTitle, kActionBox);
+    BindLabel(view_.triggerBoxTitle, kTriggerBox);
+    ApplySkin();
+    return true;
+}
+
+HWND TaskPage::CheckBoxHandle(const ImageCheckBox& box) const {
+    const TaskControls& c = view_.controls;
+    const ImageCheckBox* const order[] = {&c.shutDownRadio,  &c.logOffRadio, &c.standByRadio,
+                                          &c.hibernateRadio, &c.dailyBox,    &c.specifiedBox,
+                                          &c.fromNowBox};
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
+        if (order[i] == &box) return checkBoxes_[i]->Handle();
+    }
+    return nullptr;
+}
+
+void TaskPage::ApplySkin() {
+    const Skin& skin = SkinFor(skinCode_);
+    startButton_.SetColor(skin.button);
+    cancelButton_.SetColor(skin.button);
+    pickers_[1]->SetCalendarColors(skin.calendar, ::GetSysColor(COLOR_BACKGROUND));
+    if (Handle() != nullptr) {
+        ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+}
+
+Size TaskPage::ClientSize() const {
+    RECT client{};
+    ::GetClientRect(Handle(), &client);
+    return {client.right, client.bottom};
+}
+
+void TaskPage::EraseBackground(Canvas& canvas) {
+    const Size size = ClientSize();
+    canvas.FillRectangle({0, 0, size.width, size.height}, kPageColor);
+}
+
+void TaskPage::PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const {
+    const Skin& skin = SkinFor(skinCode_);
+    canvas.DrawRectangle(outline, skin.boxOutline, kPageColor);
+    const Picture& title = resources_.main.boxTitles[std::size_t(skin.boxTitlePicture)];
+    canvas.StretchCopy(title, {0, 0, title.Width(), title.Height()}, titleBar);
+}
+
+void TaskPage::PaintContent(Canvas& canvas) {
+    const MainWindowPictures& pictures = resources_.main;
+    canvas.DrawPicture(pictures.product, kProductAt);
+    for (const Label& label : staticLabels_) label.Paint(canvas);
+    canvas.DrawTextLine(view_.clockLabel.Text(), kClockFont, kClockAt);
+    PaintBox(canvas, kActionBox, kActionTitleBar);
+    PaintBox(canvas, kTriggerBox, kTriggerTitleBar);
+    canvas.DrawTextLine(view_.actionBoxTitle.Text(), kBoxTitleFont, kActionTitleAt);
+    canvas.DrawTextLine(view_.triggerBoxTitle.Text(), kBoxTitleFont, kTriggerTitleAt);
+    canvas.DrawPicture(pictures.hourglass, kHourglassAt);
+    canvas.DrawTextLine(view_.summaryLabel.Text(), kSummaryFont, kSummaryAt);
+    if (startHost_) startHost_->Paint(canvas);
+    if (cancelHost_) cancelHost_->Paint(canvas);
+}
+
+std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {
+    for (const auto& picker : pickers_) {
+        if (picker->Notify(header)) return 0;
+    }
+    if (const auto answer = hours_.Notify(header)) return answer;
+    return minutes_.Notify(header);
+}
+
+LRESULT TaskPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (buttons_.Route(Handle(), message, wParam, lParam)) return message == WM_SETCURSOR;
+    const auto paint = [this](Canvas& canvas) {
+        EraseBackground(canvas);
+        PaintContent(canvas);
+    };
+    switch (message) {
+        case WM_ERASEBKGND:
+            return TRUE;
+        case WM_PAINT:
+            paintBuffer_.PaintWindow(Handle(), paint);
+            return 0;
+        case WM_PRINTCLIENT:
+            paintBuffer_.PrintClient(Handle(), reinterpret_cast<HDC>(wParam), paint);
+            return 0;
+        case WM_NOTIFY:
+            if (const auto answer = Notify(*reinterpret_cast<const NMHDR*>(lParam))) {
+                return *answer;
+            }
+            break;
+        case WM_CTLCOLORSTATIC: {
+            const auto control = reinterpret_cast<HWND>(lParam);
+            const auto dc = reinterpret_cast<HDC>(wParam);
+            if (const auto answer = hours_.FieldColor(control, dc)) return *answer;
+            if (const auto answer = minutes_.FieldColor(control, dc)) return *answer;
+            break;
+        }
+        default:
+            break;
+    }
+    return Default(message, wParam, lParam);
+}
+
+}  // namespace dusk::win32

@@ -1,0 +1,94 @@
+#pragma once
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "base/win32/window_base.h"
+#include "controls/color_image_button.h"
+#include "controls/label.h"
+#include "controls/win32/buffered_paint.h"
+#include "controls/win32/check_box_window.h"
+#include "controls/win32/date_time_picker_host.h"
+#include "controls/win32/digit_field_host.h"
+#include "controls/win32/image_button_router.h"
+#include "core/task_view.h"
+#include "shell/win32/resource_window.h"
+
+namespace dusk::win32 {
+
+// The first tab's page: the task controls bound to the task view's models on white, with the
+// skin's box outlines and title bars. The check boxes, pickers and delay fields are child
+// windows; the texts, pictures, boxes and the Start Task and Cancel Task buttons are painted by
+// the page itself.
+class TaskPage : public WindowBase, public ControlParent {
+public:
+    static constexpr Size kDesignSize{661, 419};
+
+    // skinCode is the process-wide value, read when the page is painted or recoloured.
+    TaskPage(TaskView& view, const ResourceWindow& resources, const std::uint8_t& skinCode);
+    TaskPage(const TaskPage&) = delete;
+    TaskPage& operator=(const TaskPage&) = delete;
+    ~TaskPage() override;
+
+    bool Create(HWND parent, const Rect& bounds);
+
+    std::function<void()> onStartTask;
+    std::function<void()> onCancelTask;
+
+    // Button colours, box outlines and title bars, and the date picker's calendar colours.
+    void ApplySkin();
+
+    const ColorImageButton& StartTaskButton() const { return startButton_; }
+    const ColorImageButton& CancelTaskButton() const { return cancelButton_; }
+    const DateTimePickerHost& DailyTimePicker() const { return *pickers_[0]; }
+    const DateTimePickerHost& SpecifiedDatePicker() const { return *pickers_[1]; }
+    const DateTimePickerHost& SpecifiedTimePicker() const { return *pickers_[2]; }
+    const DigitFieldHost& DelayHours() const { return hours_; }
+    const DigitFieldHost& DelayMinutes() const { return minutes_; }
+    // The child window of one of the seven image check boxes; null for another box.
+    HWND CheckBoxHandle(const ImageCheckBox& box) const;
+
+    // ControlParent: what the check boxes show behind them, in the page's coordinates.
+    Size ClientSize() const override;
+    void EraseBackground(Canvas& canvas) override;
+    void PaintContent(Canvas& canvas) override;
+
+protected:
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void SetUpCheckBoxes();
+    void SetUpButtons();
+    void BindButton(ButtonModel& model, ColorImageButton& button);
+    void BindLabel(LabelModel& model, const Rect& area);
+    void PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const;
+    std::optional<LRESULT> Notify(const NMHDR& header);
+
+    TaskView& view_;
+    const ResourceWindow& resources_;
+    const std::uint8_t& skinCode_;
+    GdiTextRenderer text_;
+    PaintBuffer paintBuffer_;
+    UniqueFont inputFont_;  // of the pickers and delay fields
+
+    std::vector<std::unique_ptr<CheckBoxWindow>> checkBoxes_;
+    std::array<std::unique_ptr<DateTimePickerHost>, 3> pickers_;
+    DigitFieldHost hours_;
+    DigitFieldHost minutes_;
+
+    ColorImageButton startButton_;
+    ColorImageButton cancelButton_;
+    std::optional<ImageButtonHost> startHost_;  // once the window exists
+    std::optional<ImageButtonHost> cancelHost_;
+    ImageButtonRouter buttons_;
+
+    std::vector<Label> staticLabels_;
+    std::vector<LabelModel*> boundLabels_;  // their notices are dropped with the page
+};
+
+}  // namespace dusk::win32

@@ -1,0 +1,417 @@
+// The main window for real: its layout and pictures, the task controls as child windows bound to
+// the task view's models, clicks and keys reaching the models and the task controller, tabs, the
+// system's requests and the program's own messages.
+#include "shell/win32/main_window.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "controls/picture_ops.h"
+#include "core/task_controller.h"
+#include "core/win32/regional_settings_reader.h"
+#include "fakes/fake_clock.h"
+#include "fakes/fake_companion.h"
+#include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_startup_shortcut.h"
+#include "fakes/fake_task_registration.h"
+#include "fakes/memory_settings_store.h"
+#include "gui_test_support.h"
+#include "shell/skin.h"
+
+namespace dusk::win32 {
+namespace {
+
+using test::CountDiffering;
+using test::CountMismatches;
+
+class NoPowerAction : public PowerAction {
+public:
+    void Perform(std::int32_t) override { ADD_FAILURE() << "no action may be performed"; }
+};
+
+// Runs every message that is waiting, the paints they cause included.
+void Pump() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+void ClickAt(HWND window, POINT at) {
+    test::PostClick(window, at);
+    Pump();
+}
+
+// Where a child lies in its parent's client coordinates.
+Rect PlaceOf(HWND child) {
+    RECT bounds{};
+    ::GetWindowRect(child, &bounds);
+    ::MapWindowPoints(nullptr, ::GetParent(child), reinterpret_cast<POINT*>(&bounds), 2);
+    return {bounds.left, bounds.top, bounds.right, bounds.bottom};
+}
+
+DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
+    return *DateTime::FromParts({y, mo, d, h, mi, s, 0});
+}
+
+DateTime PickerValue(const DateTimePickerHost& picker) {
+    SYSTEMTIME time{};
+    ::SendMessageW(picker.Handle(), DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time));
+    return FromSystemTime(time);
+}
+
+std::wstring TextOf(HWND window) {
+    wchar_t text[64]{};
+    ::GetWindowTextW(window, text, 64);
+    return text;
+}
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        resources = new ResourceWindow;
+        resources->Create(nullptr);
+    }
+    static void TearDownTestSuite() { delete resources; }
+
+    void SetUp() override {
+        ASSERT_TRUE(resources->FailedPictures().empty());
+        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  nullptr, nullptr);
+        ASSERT_TRUE(window.Create(owner));
+        controller.emplace(
+            task, countdownState, view,
+            TaskControllerServices{clock, formats, resources->catalogue, store, companion,
+                                   registration, countdown, window, shortcut, power,
+                                   window.Handle(), L"windows10", L"C:\\Dusk Relay"});
+        window.BindTimers(controller->watchTimer, controller->clockTimer);
+    }
+    void TearDown() override { ::DestroyWindow(owner); }
+
+    MainWindowEvents Events() {
+        MainWindowEvents events;
+        events.onStartTask = [this] { controller->OnStartTaskClick(); };
+        events.onCancelTask = [this] { controller->OnCancelTaskClick(); };
+        events.onFirstShow = [this] {
+            ++firstShows;
+            controller->OnFirstShow(false);
+        };
+        events.onRefresh = [this] { controller->OnRefreshMessage(); };
+        events.onSkinButton = [this](std::uint8_t code) { skinClicks.push_back(code); };
+        events.countdownShowing = [this] { return countdownShowing; };
+        events.taskSet = [this] { return IsTaskSet(task.TaskStatus); };
+        return events;
+    }
+
+    void ShowWindow() {
+        window.Show();
+        Pump();
+    }
+    HWND BoxWindow(const ImageCheckBox& box) { return window.Page().CheckBoxHandle(box); }
+
+    static ResourceWindow* resources;
+    test::FakeClock clock{At(2026, 12, 8, 8, 30, 0)};
+    RegionalFormats formats{ReadUserRegionalSettings()};
+    test::MemorySettingsStore store;
+    test::FakeCompanion companion;
+    test::FakeTaskRegistration registration;
+    test::FakeCountdownRunner countdown;
+    test::FakeStartupShortcut shortcut;
+    NoPowerAction power;
+    TaskRecord task;
+    CountdownState countdownState;
+    TaskView view{task, countdownState, resources->catalogue, formats, store, clock};
+    std::uint8_t skinCode = 1;
+    int firstShows = 0;
+    bool countdownShowing = false;
+    std::vector<std::uint8_t> skinClicks;
+    MainWindow window{*resources, view, Events(), skinCode, companion};
+    std::optional<TaskController> controller;
+    HWND owner = nullptr;
+};
+
+ResourceWindow* MainWindowTest::resources = nullptr;
+
+TEST_F(MainWindowTest, LaysOutTheWindowTheTabsAndTheTaskControls) {
+    wchar_t className[32]{};
+    ::GetClassNameW(window.Handle(), className, 32);
+    EXPECT_STREQ(className, L"TfrmMain");
+    EXPECT_EQ(TextOf(window.Handle()), L"123456");
+    EXPECT_TRUE(::GetWindowLongPtrW(window.Handle(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    ShowWindow();
+    RECT bounds{};
+    ::GetWindowRect(window.Handle(), &bounds);
+    EXPECT_EQ(bounds.right - bounds.left, 700);
+    EXPECT_EQ(bounds.bottom - bounds.top, 524);
+    EXPECT_NEAR((bounds.left + bounds.right) / 2, ::GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((bounds.top + bounds.bottom) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 1);
+
+    // The first showing selected the first tab and ran the task part once: the no-task view.
+    EXPECT_EQ(firstShows, 1);
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kTaskTab);
+    EXPECT_FALSE(window.Title().tabs[0].Enabled());
+    EXPECT_TRUE(window.Title().tabs[1].Enabled());
+    EXPECT_EQ(view.controls.standByRadio.Caption(), L"Sleep");
+    EXPECT_EQ(PlaceOf(window.PageHandle(0)), (Rect{20, 72, 681, 491}));
+    EXPECT_EQ(PlaceOf(window.PageHandle(1)), (Rect{24, 72, 675, 477}));
+    EXPECT_FALSE(::IsWindowVisible(window.PageHandle(1)));
+    EXPECT_FALSE(::IsWindowVisible(window.PageHandle(2)));
+
+    const TaskControls& c = view.controls;
+    const struct {
+        const ImageCheckBox& box;
+        Point at;
+    } boxes[] = {{c.shutDownRadio, {57, 153}}, {c.logOffRadio, {57, 206}},
+                 {c.standByRadio, {57, 260}},  {c.hibernateRadio, {57, 310}},
+                 {c.dailyBox, {316, 152}},     {c.specifiedBox, {316, 205}},
+                 {c.fromNowBox, {316, 256}}};
+    for (const auto& [box, at] : boxes) {
+        const Rect place = PlaceOf(BoxWindow(box));
+        EXPECT_EQ((Point{place.left, place.top}), at);
+        EXPECT_EQ(place.Height(), 14);
+        EXPECT_GT(place.Width(), 40);  // fitted to its caption
+    }
+    const TaskPage& page = window.Page();
+    EXPECT_EQ(PlaceOf(page.DailyTimePicker().Handle()), (Rect{335, 176, 449, 196}));
+    EXPECT_EQ(PlaceOf(page.SpecifiedDatePicker().Handle()), (Rect{336, 227, 449, 247}));
+    EXPECT_EQ(PlaceOf(page.SpecifiedTimePicker().Handle()), (Rect{483, 227, 579, 247}));
+    EXPECT_EQ(PlaceOf(page.DelayHours().FieldHandle()), (Rect{337, 279, 449, 301}));
+    EXPECT_EQ(PlaceOf(page.DelayHours().UpDownHandle()).left, 449);
+    EXPECT_EQ(PlaceOf(page.DelayMinutes().FieldHandle()), (Rect{337, 307, 449, 329}));
+    EXPECT_TRUE(::IsWindowEnabled(page.DailyTimePicker().Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(page.SpecifiedDatePicker().Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(page.DelayHours().UpDownHandle()));
+    EXPECT_EQ(TextOf(page.DelayHours().FieldHandle()), L"1");
+
+    const Picture screen = test::CaptureWindow(window.Handle());
+    ASSERT_TRUE(test::SaveArtifact(screen, "main_no_task.png"));
+    // Frame, the corner picture's place and the content area's grey top line.
+    const Picture& frame = resources->frames.For(skinCode);
+    EXPECT_EQ(CountMismatches(screen, {0, 0}, test::Crop(frame, {0, 0, 5, 15}), 0), 0);
+    EXPECT_EQ(CountDiffering(screen, {380, 65, 686, 66}, 0x666666, 0), 0);
+    EXPECT_EQ(CountDiffering(screen, {15, 66, 19, 400}, 0xFFFFFF, 0), 0);
+    // The title area on screen exactly as the window paints it.
+    const Picture painted = window.RenderClient();
+    const Rect titleArea{0, 0, 700, 65};
+    EXPECT_EQ(CountMismatches(screen, {0, 0}, test::Crop(painted, titleArea), 0), 0);
+    // Start Task at (495, 372) of the page; the box title bars in the skin's picture.
+    Picture start(135, 33, false);
+    for (int y = 0; y < 33; ++y) {
+        for (int x = 0; x < 135; ++x) start.SetColorAt(x, y, 0xFFFFFF);
+    }
+    CompositeOnto(start, page.StartTaskButton().Picture(), {0, 0});
+    EXPECT_EQ(CountMismatches(screen, {20 + 495, 72 + 372}, start, 2), 0);
+    // Each row of the action box's title bar is one of the title picture's rows, stretched.
+    const Picture& title = resources->main.boxTitles[std::size_t(SkinFor(1).boxTitlePicture)];
+    for (int y = 72 + 116; y < 72 + 135; ++y) {
+        const Color shown = screen.ColorAt(20 + 150, y);
+        EXPECT_EQ(CountDiffering(screen, {20 + 150, y, 20 + 280, y + 1}, shown, 0), 0);
+        EXPECT_LT(CountDiffering(title, {0, 0, 1, title.Height()}, shown, 0), title.Height());
+    }
+    // The summary is written in the page.
+    EXPECT_GT(CountDiffering(screen, {20 + 60, 72 + 382, 20 + 300, 72 + 396}, 0xFFFFFF, 60), 40);
+}
+
+TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
+    ShowWindow();
+    const TaskPage& page = window.Page();
+    ClickAt(BoxWindow(view.controls.specifiedBox), {5, 7});
+    EXPECT_EQ(view.controls.specifiedBox.Status(), CheckBoxStatus::Checked);
+    EXPECT_EQ(view.controls.dailyBox.Status(), CheckBoxStatus::Unchecked);
+    EXPECT_TRUE(::IsWindowEnabled(page.SpecifiedDatePicker().Handle()));
+    EXPECT_FALSE(::IsWindowEnabled(page.DailyTimePicker().Handle()));
+
+    ClickAt(BoxWindow(view.controls.fromNowBox), {5, 7});
+    ClickAt(BoxWindow(view.controls.logOffRadio), {5, 7});
+    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_TRUE(::IsWindowEnabled(page.DelayMinutes().UpDownHandle()));
+
+    // Start Task: asked, registered, the task-set view, and the window goes away.
+    companion.answers = {kAnswerYes};
+    registration.answer = RegistrationResult::Registered;
+    ClickAt(page.Handle(), {495 + 60, 372 + 16});
+    ASSERT_EQ(companion.boxes.size(), 1u);
+    EXPECT_EQ(companion.boxes[0].owner, window.Handle());
+    ASSERT_EQ(registration.requests.size(), 1u);
+    EXPECT_EQ(registration.requests[0].actionKeyword, L"Logoff");
+    EXPECT_EQ(registration.requests[0].trigger, TriggerKind::FromNow);
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_FALSE(page.StartTaskButton().Visible());
+    EXPECT_TRUE(page.CancelTaskButton().Visible());
+
+    // Shown again from the notification area, it stays and shows Cancel Task in its place.
+    ShowWindow();
+    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+    const Picture screen = test::CaptureWindow(window.Handle());
+    ASSERT_TRUE(test::SaveArtifact(screen, "main_task_set.png"));
+    Picture cancel(135, 33, false);
+    for (int y = 0; y < 33; ++y) {
+        for (int x = 0; x < 135; ++x) cancel.SetColorAt(x, y, 0xFFFFFF);
+    }
+    CompositeOnto(cancel, page.CancelTaskButton().Picture(), {0, 0});
+    EXPECT_EQ(CountMismatches(screen, {20 + 495, 72 + 372}, cancel, 2), 0);
+    EXPECT_FALSE(::IsWindowEnabled(page.DelayHours().FieldHandle()));
+
+    // Cancel Task, answered No, keeps the task and the window.
+    companion.answers = {kAnswerNo};
+    ClickAt(page.Handle(), {495 + 60, 372 + 16});
+    EXPECT_EQ(companion.boxes.size(), 2u);
+    EXPECT_TRUE(IsTaskSet(task.TaskStatus));
+    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+}
+
+TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
+    ShowWindow();
+    TaskControls& c = view.controls;
+    const TaskPage& page = window.Page();
+
+    // The model shows in the control...
+    c.dailyTimePicker.SetValue(At(2026, 12, 8, 21, 30, 15));
+    EXPECT_EQ(PickerValue(page.DailyTimePicker()), At(2026, 12, 8, 21, 30, 15));
+    c.specifiedDatePicker.SetValue(At(2027, 2, 28, 9, 0, 0));
+    EXPECT_EQ(PickerValue(page.SpecifiedDatePicker()), At(2027, 2, 28, 9, 0, 0));
+
+    // ... and the user's change in the control reaches the model and the summary.
+    ClickAt(page.DailyTimePicker().Handle(), {8, 10});  // selects the hour
+    ::SendMessageW(page.DailyTimePicker().Handle(), WM_KEYDOWN, VK_UP, 0);
+    Pump();
+    const DateTime changed = PickerValue(page.DailyTimePicker());
+    EXPECT_NE(changed, At(2026, 12, 8, 21, 30, 15));
+    EXPECT_EQ(c.dailyTimePicker.Value(), changed);
+    EXPECT_NE(view.summaryLabel.Text().find(formats.FormatLongTime(changed)), std::wstring::npos);
+
+    // The up-downs step through their models, within range, and write the fields.
+    controller->OnFromNowClick();
+    const HWND hoursUp = page.DelayHours().UpDownHandle();
+    const HWND minutesUp = page.DelayMinutes().UpDownHandle();
+    ClickAt(hoursUp, {8, 4});
+    EXPECT_EQ(c.delayHoursField.Text(), L"2");
+    EXPECT_EQ(TextOf(page.DelayHours().FieldHandle()), L"2");
+    EXPECT_EQ(::SendMessageW(hoursUp, UDM_GETPOS32, 0, 0), 2);
+    ClickAt(minutesUp, {8, 18});
+    EXPECT_EQ(c.delayMinutesField.Text(), L"0");  // not below 0
+    for (int i = 0; i < 61; ++i) ClickAt(minutesUp, {8, 4});
+    EXPECT_EQ(c.delayMinutesField.Text(), L"60");  // not above 60
+    EXPECT_EQ(TextOf(page.DelayMinutes().FieldHandle()), L"60");
+    EXPECT_NE(view.summaryLabel.Text().find(L"2"), std::wstring::npos);
+}
+
+TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
+    window.ShowCompanionPages();
+    ASSERT_GE(companion.calls.size(), 2u);
+    EXPECT_EQ(companion.calls[companion.calls.size() - 2], L"ShowVimbly");
+    EXPECT_EQ(companion.calls.back(), L"ShowOurProducts");
+    ShowWindow();
+    ClickAt(window.Handle(), {127 + 80, 50});
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
+    EXPECT_TRUE(::IsWindowVisible(window.PageHandle(1)));
+    EXPECT_FALSE(::IsWindowVisible(window.PageHandle(0)));
+    EXPECT_FALSE(window.Title().tabs[1].Enabled());
+    EXPECT_TRUE(window.Title().tabs[0].Enabled());
+    // Where the tabs overlap, the active one lies on top: the first tab does not take it.
+    ClickAt(window.Handle(), {133, 50});
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
+    ClickAt(window.Handle(), {242 + 90, 50});
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kVimblyTab);
+    EXPECT_TRUE(::IsWindowVisible(window.PageHandle(2)));
+    EXPECT_FALSE(::IsWindowVisible(window.PageHandle(1)));
+
+    // A second showing runs none of the first showing's steps.
+    window.Hide();
+    ShowWindow();
+    EXPECT_EQ(firstShows, 1);
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kVimblyTab);
+}
+
+TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
+    ShowWindow();
+    // Skin buttons report their codes; the link visits the home page and starts no drag.
+    const int skinLefts[] = {525, 540, 555, 570, 585};
+    for (const int left : skinLefts) ClickAt(window.Handle(), {left + 7, 11});
+    EXPECT_EQ(skinClicks, (std::vector<std::uint8_t>{2, 5, 4, 1, 3}));
+    ClickAt(window.Handle(), {670, 56});
+    EXPECT_EQ(companion.calls.back(), L"VisitHomePage");
+    EXPECT_TRUE(window.Title().LinkUnderlined());
+
+    // Hints on minimize, close and the five skin buttons; over a skin button they come at once.
+    const HWND hints = window.Title().HintsHandle();
+    const auto initialDelay = [hints] {
+        return ::SendMessageW(hints, TTM_GETDELAYTIME, TTDT_INITIAL, 0);
+    };
+    EXPECT_EQ(::SendMessageW(hints, TTM_GETTOOLCOUNT, 0, 0), 7);
+    EXPECT_EQ(initialDelay(), 800);
+    ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(531, 11));
+    EXPECT_EQ(initialDelay(), 0);
+    ::SendMessageW(window.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(300, 20));
+    EXPECT_EQ(initialDelay(), 800);
+    EXPECT_FALSE(window.Title().LinkUnderlined());
+
+    // The refresh message pads the box titles once more each time.
+    ::SendMessageW(window.Handle(), MainWindow::kRefreshMessage, 0, 0);
+    ::SendMessageW(window.Handle(), MainWindow::kRefreshMessage, 0, 0);
+    EXPECT_EQ(view.actionBoxTitle.Text(), L"      Task      ");  // the first showing's and two
+
+    MINMAXINFO limits{};
+    ::SendMessageW(window.Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    EXPECT_EQ(limits.ptMinTrackSize.x, 700);
+    EXPECT_EQ(limits.ptMinTrackSize.y, 524);
+    EXPECT_EQ(::SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
+
+    // A close request is ignored while the countdown shows, and minimizes otherwise.
+    countdownShowing = true;
+    ::SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(::IsIconic(window.Handle()));
+    countdownShowing = false;
+    ::SendMessageW(window.Handle(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(::IsIconic(window.Handle()));
+    EXPECT_TRUE(::IsWindow(window.Handle()));
+    window.Restore();
+    Pump();
+    EXPECT_FALSE(::IsIconic(window.Handle()));
+
+    // The close button hides the window.
+    ClickAt(window.Handle(), {652 + 20, 9});
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    EXPECT_TRUE(::IsWindow(window.Handle()));
+}
+
+TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
+    for (std::uint8_t code = 1; code <= 5; ++code) {
+        skinCode = code;
+        window.ApplySkin();
+        const Skin& skin = SkinFor(code);
+        EXPECT_EQ(window.FormColor(), skin.window);
+        EXPECT_EQ(window.Title().close.Color(), skin.button);
+        EXPECT_EQ(window.Title().tabs[2].Color(), skin.button);
+        EXPECT_EQ(window.Page().CancelTaskButton().Color(), skin.button);
+        const HWND datePicker = window.Page().SpecifiedDatePicker().Handle();
+        EXPECT_EQ(::SendMessageW(datePicker, DTM_GETMCCOLOR, MCSC_TITLEBK, 0),
+                  LRESULT(skin.calendar));
+        EXPECT_EQ(::SendMessageW(datePicker, DTM_GETMCCOLOR, MCSC_BACKGROUND, 0),
+                  LRESULT(skin.calendar));
+    }
+    ShowWindow();
+    const Picture screen = test::CaptureWindow(window.Handle());
+    ASSERT_TRUE(test::SaveArtifact(screen, "main_red.png"));
+    EXPECT_EQ(CountDiffering(screen, {250, 20, 400, 30}, SkinFor(5).window, 0), 0);
+    EXPECT_EQ(
+        CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, SkinFor(5).boxOutline, 0),
+        0);
+}
+
+TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {
+    // The first showing restores a daily task from the scheduler.
+    registration.registered =
+        ScheduledTask{L"Shutdown", TriggerKind::Daily, At(2026, 12, 8, 22, 0, 0), L"", L""};
+    ShowWindow();
+    EXPECT_TRUE(IsTaskSet(task.TaskStatus));
+    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+    // Shown again from the notification area, it stays.
+    ShowWindow();
+    EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+}
+
+}  // namespace
+}  // namespace dusk::win32
