@@ -14,8 +14,9 @@ public:
     virtual ~InstanceBlock() = default;
     // False when the block could not be opened: the process runs without the check.
     virtual bool Available() const = 0;
-    // Writes `window` into slot 1 only while it is 0, in one step, so that of two processes
-    // starting at once exactly one becomes the first instance. Answers the slot afterwards.
+    // Writes `window` into slot 1 only while it is 0 (or names a window that no longer exists),
+    // in one step, so that of two processes starting at once exactly one becomes the first
+    // instance. Answers the slot afterwards.
     virtual InstanceWindow ClaimFirstInstance(InstanceWindow window) = 0;
     virtual InstanceWindow MainWindow() const = 0;
     virtual void SetMainWindow(InstanceWindow window) = 0;

@@ -36,8 +36,16 @@ NamedInstanceBlock::NamedInstanceBlock() {
 }
 
 InstanceWindow NamedInstanceBlock::ClaimFirstInstance(InstanceWindow window) {
-    const LONG before = ::InterlockedCompareExchange(&slots_[0], static_cast<LONG>(window), 0);
-    return before == 0 ? window : static_cast<InstanceWindow>(before);
+    for (;;) {
+        const LONG first = slots_[0];
+        // A first instance whose window is gone ended without the block: its slot is free.
+        if (first != 0 && ::IsWindow(WindowOf(static_cast<InstanceWindow>(first)))) {
+            return static_cast<InstanceWindow>(first);
+        }
+        if (::InterlockedCompareExchange(&slots_[0], static_cast<LONG>(window), first) == first) {
+            return window;
+        }
+    }
 }
 
 InstanceWindow NamedInstanceBlock::MainWindow() const {

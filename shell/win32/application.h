@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "base/win32/com_apartment.h"
 #include "base/win32/registry_settings_store.h"
 #include "base/win32/system_clock.h"
 #include "base/win32/window_base.h"
@@ -58,6 +59,7 @@ private:
     void LaunchUpdater();
 
     NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
+    ComApartment com_;                  // the Task Scheduler's objects live on this thread
 
     // Process-wide state the windows read when they need it.
     TaskRecord task_;
