@@ -378,7 +378,10 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
 }
 
 TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
+    const char* names[] = {"", "blue", "green", "black", "yellow", "red"};
+    ShowWindow();
     for (std::uint8_t code = 1; code <= 5; ++code) {
+        SCOPED_TRACE(names[code]);
         skinCode = code;
         window.ApplySkin();
         const Skin& skin = SkinFor(code);
@@ -391,14 +394,13 @@ TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
                   LRESULT(skin.calendar));
         EXPECT_EQ(::SendMessageW(datePicker, DTM_GETMCCOLOR, MCSC_BACKGROUND, 0),
                   LRESULT(skin.calendar));
+        ::UpdateWindow(window.Handle());
+        const Picture screen = test::CaptureWindow(window.Handle());
+        ASSERT_TRUE(test::SaveArtifact(screen, std::string("main_") + names[code] + ".png"));
+        EXPECT_EQ(CountDiffering(screen, {250, 20, 400, 30}, skin.window, 0), 0);
+        EXPECT_EQ(
+            CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, skin.boxOutline, 0), 0);
     }
-    ShowWindow();
-    const Picture screen = test::CaptureWindow(window.Handle());
-    ASSERT_TRUE(test::SaveArtifact(screen, "main_red.png"));
-    EXPECT_EQ(CountDiffering(screen, {250, 20, 400, 30}, SkinFor(5).window, 0), 0);
-    EXPECT_EQ(
-        CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, SkinFor(5).boxOutline, 0),
-        0);
 }
 
 TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {
