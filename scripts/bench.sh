@@ -25,22 +25,7 @@ echo "== start-up and memory under Wine"
 DUSK_WERROR=OFF bash scripts/build.sh windows >/dev/null
 source scripts/wine-env.sh
 bin="$repo/build/$DUSK_TEST_BUILD/bin"
-xvfb_pid=""
-cleanup() {
-    wineserver -k >/dev/null 2>&1 || true
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" >/dev/null 2>&1 || true
-}
-trap cleanup EXIT
-if [ -z "${DISPLAY:-}" ]; then
-    display=:$(( 90 + RANDOM % 100 ))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb_pid=$!
-    export DISPLAY=$display
-    sleep 1
-fi
-bash scripts/wine-prefix.sh
-wineserver -p600
-"$DUSK_WINE" wineboot >/dev/null 2>&1 </dev/null
+source scripts/wine-session.sh
 
 # One measurement: prints "<ms> <RssAnon kB>".
 measure() {  # exe, window text
