@@ -197,11 +197,13 @@ Section "Uninstall"
     DeleteRegKey /ifempty HKCU "${MAKER_KEY}"
 
     Delete "${SHORTCUT}"
-    Delete "$INSTDIR\${PROGRAM}"
-    Delete "$INSTDIR\${COMPANION}"
+    ; A file still in use (the program running in another user's session) goes at the next
+    ; start of Windows.
+    Delete /REBOOTOK "$INSTDIR\${PROGRAM}"
+    Delete /REBOOTOK "$INSTDIR\${COMPANION}"
     Delete "$INSTDIR\${UNINSTALLER}"
     ; Only empty folders go: whatever the user put there stays.
-    RMDir "$INSTDIR"
+    RMDir /REBOOTOK "$INSTDIR"
     RMDir "${MAKER_FOLDER}"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd
