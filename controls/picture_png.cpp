@@ -21,10 +21,30 @@ struct ImageGuard {
     ~ImageGuard() { png_image_free(&image); }
 };
 
+std::uint32_t ReadBigEndian32(const std::uint8_t* bytes) {
+    return std::uint32_t(bytes[0]) << 24 | std::uint32_t(bytes[1]) << 16 |
+           std::uint32_t(bytes[2]) << 8 | bytes[3];
+}
+
+// True when every chunk up to IEND lies within the bytes. libpng allocates a chunk's declared
+// length before it reads the data, so a few forged bytes could otherwise ask for gigabytes.
+bool ChunksFit(std::span<const std::uint8_t> bytes) {
+    constexpr std::size_t kSignatureSize = 8;
+    constexpr std::size_t kChunkOverhead = 12;  // length, type, checksum
+    std::size_t offset = kSignatureSize;
+    while (offset + kChunkOverhead <= bytes.size()) {
+        const std::size_t length = ReadBigEndian32(&bytes[offset]);
+        if (length > bytes.size() - offset - kChunkOverhead) return false;
+        if (std::memcmp(&bytes[offset + 4], "IEND", 4) == 0) return true;
+        offset += kChunkOverhead + length;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::optional<Picture> Picture::FromPng(std::span<const std::uint8_t> bytes) {
-    if (bytes.empty()) return std::nullopt;
+    if (!ChunksFit(bytes)) return std::nullopt;
     try {
         ImageGuard guard;
         png_image& image = guard.image;

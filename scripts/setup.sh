@@ -10,6 +10,7 @@ packages=(
     gcc-mingw-w64-i686-posix g++-mingw-w64-i686-posix binutils-mingw-w64-i686 libz-mingw-w64-dev
     gcc-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine wine32:i386 wine64 xvfb xauth x11-utils xdotool imagemagick file
+    nsis clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,199 @@
+// The setup and its uninstaller, run silently as a deployment tool would run them, against the
+// real file system, registry, Start menu and Task Scheduler.
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+#include "base/win32/registry_settings_store.h"
+#include "companion/win32/vimbly_companion.h"
+#include "program_process.h"
+#include "resources/version.h"
+#include "system/scheduled_job.h"
+#include "system/win32/registered_task.h"
+#include "system/win32/system_task_scheduler.h"
+#include "system/win32/work_item.h"
+
+namespace dusk::test {
+namespace {
+
+// The names the program, its companion library and Windows know; the uninstaller removes them.
+constexpr std::uint32_t kRootCurrentUser = 0x80000001;  // HKEY_CURRENT_USER
+constexpr wchar_t kSettingsKey[] = L"\\Software\\Tolvane\\Dusk Relay";
+constexpr wchar_t kRunKey[] = L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"Tolvane Dusk Relay";
+constexpr wchar_t kUninstallKey[] =
+    L"\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tolvane Dusk Relay";
+constexpr wchar_t kSkinKey[] = L"\\Software\\Tolvane\\Vimbly";
+constexpr wchar_t kNeighbourRunValue[] = L"Dusk Relay Test Neighbour";
+constexpr DWORD kUninstallTimeoutMs = 120000;
+
+bool Exists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::wstring ShellFolder(int csidl) {
+    wchar_t path[MAX_PATH] = {};
+    ::SHGetFolderPathW(nullptr, csidl, nullptr, SHGFP_TYPE_CURRENT, path);
+    return path;
+}
+
+std::optional<StoredValue> Read(std::uint32_t root, std::wstring_view key, std::wstring_view name) {
+    win32::RegistrySettingsStore store;
+    const auto opened = store.Open(root, key, false);
+    return opened ? opened->Read(name) : std::nullopt;
+}
+
+std::wstring ReadText(std::wstring_view key, std::wstring_view name) {
+    const auto value = Read(kRootLocalMachine, key, name);
+    return value && value->kind == StoredValue::Kind::Text ? value->text : L"<missing>";
+}
+
+bool KeyExists(std::uint32_t root, std::wstring_view key) {
+    return win32::RegistrySettingsStore().Open(root, key, false) != nullptr;
+}
+
+DWORD RunToEnd(const std::wstring& commandLine) {
+    Process run = StartCommandLine(commandLine);
+    if (!run.process) return ~0u;
+    ::WaitForSingleObject(run.process.Get(), kUninstallTimeoutMs);
+    return ExitCode(run.process.Get());
+}
+
+std::wstring SetupProgram() {
+    std::wstring path = DUSK_WIDEN(DUSK_SETUP_PATH);
+    std::replace(path.begin(), path.end(), L'/', L'\\');
+    return path;
+}
+
+// The uninstaller hands its work to a copy of itself in the temporary folder and ends at once;
+// the copy removes the uninstall entry last.
+bool UninstallSilently() {
+    const std::wstring command = ReadText(kUninstallKey, L"QuietUninstallString");
+    if (RunToEnd(command) != 0) return false;
+    for (DWORD waited = 0; waited < kUninstallTimeoutMs; waited += 200) {
+        if (!KeyExists(kRootLocalMachine, kUninstallKey)) return true;
+        ::Sleep(200);
+    }
+    return false;
+}
+
+// What a running program leaves behind: its settings, its Run value and its skin, and its job
+// in both Task Scheduler generations.
+ScheduledJob LeaveProgramTraces(const std::wstring& folder) {
+    win32::RegistrySettingsStore store;
+    const auto settings = store.Open(kRootLocalMachine, kSettingsKey, true);
+    const auto run = store.Open(kRootLocalMachine, kRunKey, true);
+    const auto skin = store.Open(kRootCurrentUser, kSkinKey, true);
+    EXPECT_TRUE(settings && run && skin);
+    if (settings && run && skin) {
+        settings->WriteInteger(L"AdjustInfo", 0);
+        settings->WriteText(L"Daliy_ShutDown", L"10:00:00 PM");
+        run->WriteText(kRunValue, L"\"" + folder + L"\\DuskRelay.exe\"");
+        run->WriteText(kNeighbourRunValue, L"neighbour.exe");
+        skin->WriteInteger(L"Skin", 2);
+    }
+
+    const OsInfo os = win32::VimblyCompanion().GetOSInfo();
+    ScheduledTask task;
+    task.actionKeyword = L"Shutdown";
+    task.trigger = TriggerKind::Daily;
+    task.start = *DateTime::FromParts({2031, 11, 5, 22, 0});
+    const ScheduledJob job = MakeScheduledJob(task, {folder + L"\\", os.taskNameSuffix});
+    win32::RegisterTask(job);  // Wine's 2.0 keeps it, though it reads back incomplete
+    EXPECT_TRUE(win32::ReadRegisteredTask(job.taskName).has_value());
+    EXPECT_EQ(win32::SaveWorkItem(job, true), SaveOutcome::Saved);
+    return job;
+}
+
+class InstallerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+        ASSERT_TRUE(win32::SystemTaskScheduler(L"xp").StartScheduler());
+    }
+    void TearDown() override {
+        if (const auto run = win32::RegistrySettingsStore().Open(kRootLocalMachine, kRunKey, false))
+            run->Delete(kNeighbourRunValue);
+        ::CoUninitialize();
+    }
+};
+
+TEST_F(InstallerTest, InstallsRunsAndUninstallsWithoutATrace) {
+    const std::wstring folder = L"C:\\Dusk Relay Test\\Tolvane Dusk Relay";
+    ASSERT_EQ(RunToEnd(L"\"" + SetupProgram() + L"\" /S /D=" + folder), 0u);
+
+    for (const wchar_t* file : {L"DuskRelay.exe", L"Vimbly.dll", L"Uninstall.exe"})
+        EXPECT_TRUE(Exists(folder + L"\\" + file)) << file;
+    const std::wstring shortcut = ShellFolder(CSIDL_COMMON_PROGRAMS) + L"\\Tolvane Dusk Relay.lnk";
+    EXPECT_TRUE(Exists(shortcut));
+    const std::wstring uninstaller = L"\"" + folder + L"\\Uninstall.exe\"";
+    const struct {
+        const wchar_t* name;
+        std::wstring text;
+    } entry[] = {
+        {L"DisplayName", L"Tolvane Dusk Relay"},
+        {L"DisplayVersion", DUSK_WIDEN(DUSK_VERSION_TEXT)},
+        {L"Publisher", L"Tolvane"},
+        {L"DisplayIcon", folder + L"\\DuskRelay.exe,0"},
+        {L"UninstallString", uninstaller},
+        {L"QuietUninstallString", uninstaller + L" /S"},
+    };
+    for (const auto& [name, text] : entry) EXPECT_EQ(ReadText(kUninstallKey, name), text) << name;
+    const auto size = Read(kRootLocalMachine, kUninstallKey, L"EstimatedSize");
+    ASSERT_TRUE(size && size->kind == StoredValue::Kind::Integer);
+    EXPECT_GT(size->integer, 100);  // kilobytes
+
+    const std::wstring program = folder + L"\\DuskRelay.exe";
+    {
+        Process started = StartProgram(program);
+        HWND appWindow = WaitForAppWindow(started);
+        ASSERT_NE(appWindow, nullptr) << "exit code " << ExitCode(started.process.Get());
+        ::PostMessageW(appWindow, WM_CLOSE, 0, 0);
+        ASSERT_EQ(::WaitForSingleObject(started.process.Get(), kStartTimeoutMs), WAIT_OBJECT_0);
+        EXPECT_EQ(ExitCode(started.process.Get()), 0u);
+    }
+
+    // The uninstaller closes a running program the way the user would.
+    Process running = StartProgram(program);
+    ASSERT_NE(WaitForAppWindow(running), nullptr);
+    const ScheduledJob job = LeaveProgramTraces(folder);
+
+    ASSERT_TRUE(UninstallSilently());
+    ASSERT_EQ(::WaitForSingleObject(running.process.Get(), 0), WAIT_OBJECT_0);
+    EXPECT_EQ(ExitCode(running.process.Get()), 0u);
+    EXPECT_FALSE(Exists(folder));
+    EXPECT_FALSE(Exists(shortcut));
+    EXPECT_FALSE(KeyExists(kRootLocalMachine, kSettingsKey));
+    EXPECT_FALSE(Read(kRootLocalMachine, kRunKey, kRunValue));
+    EXPECT_TRUE(Read(kRootLocalMachine, kRunKey, kNeighbourRunValue));
+    EXPECT_FALSE(KeyExists(kRootCurrentUser, kSkinKey));
+    ScheduledJob read;
+    EXPECT_FALSE(win32::ReadWorkItem(job.taskName, read, true));
+    EXPECT_FALSE(win32::ReadRegisteredTask(job.taskName).has_value());
+    ::RemoveDirectoryW(L"C:\\Dusk Relay Test");
+}
+
+TEST_F(InstallerTest, InstallsUnderProgramFilesAndKeepsWhatTheUserMade) {
+    ASSERT_EQ(RunToEnd(L"\"" + SetupProgram() + L"\" /S"), 0u);
+    const std::wstring folder = ShellFolder(CSIDL_PROGRAM_FILES) + L"\\Tolvane\\Dusk Relay";
+    ASSERT_TRUE(Exists(folder + L"\\DuskRelay.exe"));
+    const std::wstring notes = folder + L"\\my notes.txt";
+    ASSERT_TRUE(win32::UniqueFile(::CreateFileW(notes.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+
+    ASSERT_TRUE(UninstallSilently());
+    EXPECT_FALSE(Exists(folder + L"\\DuskRelay.exe"));
+    EXPECT_FALSE(Exists(folder + L"\\Uninstall.exe"));
+    EXPECT_TRUE(Exists(notes));
+    ::DeleteFileW(notes.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+    ::RemoveDirectoryW((ShellFolder(CSIDL_PROGRAM_FILES) + L"\\Tolvane").c_str());
+}
+
+}  // namespace
+}  // namespace dusk::test
