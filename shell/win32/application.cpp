@@ -1,5 +1,7 @@
 #include "shell/win32/application.h"
 
+// windows.h (through application.h) first: the other system headers build on it.
+#include <commctrl.h>
 #include <shellapi.h>
 
 #include <string>
@@ -161,6 +163,23 @@ int Application::Run() {
         ::DispatchMessageW(&message);
     }
     return static_cast<int>(message.wParam);
+}
+
+int RunApplication(PowerApi& power) {
+    const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                        ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
+    ::InitCommonControlsEx(&controls);
+
+    Application application(power);
+    switch (application.Start()) {
+        case Application::StartResult::Failed:
+            return 1;
+        case Application::StartResult::HandedOff:
+            return 0;
+        case Application::StartResult::Running:
+            break;
+    }
+    return application.Run();
 }
 
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -91,4 +91,8 @@ private:
     TrayIcon trayIcon_;  // goes before the window it lives on
 };
 
+// The program's whole run over `power`: sets up the common controls, starts the application
+// and runs it. Answers the process exit code: 0 after a hand-off, 1 when the start failed.
+int RunApplication(PowerApi& power);
+
 }  // namespace dusk::win32

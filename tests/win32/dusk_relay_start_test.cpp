@@ -4,25 +4,32 @@
 
 #include <string>
 
-#include "program_process.h"
+#include "test_process.h"
 
-namespace dusk::test {
+namespace dusk::win32 {
 namespace {
 
+using test::StartProcess;
+using test::TestProcess;
+
+// Wine under emulation starts a process slowly.
+constexpr DWORD kStartTimeoutMs = 120000;
+
 // The tests are built next to the program.
-std::wstring ProgramPath() { return ThisFolder() + L"DuskRelay.exe"; }
+std::wstring ProgramPath() { return test::ThisFolder() + L"DuskRelay.exe"; }
 
 TEST(DuskRelayStart, RunsItsMessageLoopUntilClosed) {
-    Process program = StartProgram(ProgramPath());
-    ASSERT_TRUE(program.process) << "cannot start DuskRelay.exe";
+    TestProcess program = StartProcess(ProgramPath());
+    ASSERT_TRUE(program.handle) << "cannot start DuskRelay.exe";
 
-    HWND appWindow = WaitForAppWindow(program);
-    ASSERT_NE(appWindow, nullptr) << "exit code " << std::hex << ExitCode(program.process.Get());
+    const HWND appWindow = program.WaitForWindow(L"TolvaneDuskRelayApp", kStartTimeoutMs);
+    ASSERT_TRUE(program.Running()) << "ended early with " << std::hex << program.ExitCode();
+    ASSERT_NE(appWindow, nullptr);
     EXPECT_FALSE(::IsWindowVisible(appWindow));
 
     ::PostMessageW(appWindow, WM_CLOSE, 0, 0);
-    ASSERT_EQ(::WaitForSingleObject(program.process.Get(), kStartTimeoutMs), WAIT_OBJECT_0);
-    EXPECT_EQ(ExitCode(program.process.Get()), 0u);
+    ASSERT_TRUE(program.WaitForEnd(kStartTimeoutMs));
+    EXPECT_EQ(program.ExitCode(), 0u);
 }
 
 TEST(DuskRelayStart, DoesNotStartWithoutVimbly) {
@@ -35,11 +42,11 @@ TEST(DuskRelayStart, DoesNotStartWithoutVimbly) {
 
     // No system error box for the missing DLL: the child inherits the error mode.
     const UINT previousMode = ::SetErrorMode(SEM_FAILCRITICALERRORS);
-    Process program = StartProgram(lonely);
+    TestProcess program = StartProcess(lonely);
     ::SetErrorMode(previousMode);
-    if (program.process) {
-        ASSERT_EQ(::WaitForSingleObject(program.process.Get(), kStartTimeoutMs), WAIT_OBJECT_0);
-        EXPECT_EQ(ExitCode(program.process.Get()),
+    if (program.handle) {
+        ASSERT_TRUE(program.WaitForEnd(kStartTimeoutMs));
+        EXPECT_EQ(program.ExitCode(),
                   static_cast<DWORD>(0xC0000135));  // DLL not found
     }
     ::DeleteFileW(lonely.c_str());
@@ -47,4 +54,4 @@ TEST(DuskRelayStart, DoesNotStartWithoutVimbly) {
 }
 
 }  // namespace
-}  // namespace dusk::test
+}  // namespace dusk::win32

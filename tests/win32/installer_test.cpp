@@ -11,12 +11,12 @@
 
 #include "base/win32/registry_settings_store.h"
 #include "companion/win32/vimbly_companion.h"
-#include "program_process.h"
 #include "resources/version.h"
 #include "system/scheduled_job.h"
 #include "system/win32/registered_task.h"
 #include "system/win32/system_task_scheduler.h"
 #include "system/win32/work_item.h"
+#include "test_process.h"
 
 namespace dusk::test {
 namespace {
@@ -31,6 +31,8 @@ constexpr wchar_t kUninstallKey[] =
 constexpr wchar_t kSkinKey[] = L"\\Software\\Tolvane\\Vimbly";
 constexpr wchar_t kNeighbourRunValue[] = L"Dusk Relay Test Neighbour";
 constexpr DWORD kUninstallTimeoutMs = 120000;
+constexpr DWORD kStartTimeoutMs = 120000;  // Wine under emulation starts a process slowly
+constexpr wchar_t kAppWindowClass[] = L"TolvaneDuskRelayApp";
 
 bool Exists(const std::wstring& path) {
     return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -58,10 +60,10 @@ bool KeyExists(std::uint32_t root, std::wstring_view key) {
 }
 
 DWORD RunToEnd(const std::wstring& commandLine) {
-    Process run = StartCommandLine(commandLine);
-    if (!run.process) return ~0u;
-    ::WaitForSingleObject(run.process.Get(), kUninstallTimeoutMs);
-    return ExitCode(run.process.Get());
+    const TestProcess run = StartCommandLine(commandLine);
+    if (!run.handle) return ~0u;
+    run.WaitForEnd(kUninstallTimeoutMs);
+    return run.ExitCode();
 }
 
 std::wstring SetupProgram() {
@@ -150,22 +152,22 @@ TEST_F(InstallerTest, InstallsRunsAndUninstallsWithoutATrace) {
 
     const std::wstring program = folder + L"\\DuskRelay.exe";
     {
-        Process started = StartProgram(program);
-        HWND appWindow = WaitForAppWindow(started);
-        ASSERT_NE(appWindow, nullptr) << "exit code " << ExitCode(started.process.Get());
+        const TestProcess started = StartProcess(program);
+        const HWND appWindow = started.WaitForWindow(kAppWindowClass, kStartTimeoutMs);
+        ASSERT_NE(appWindow, nullptr) << "exit code " << started.ExitCode();
         ::PostMessageW(appWindow, WM_CLOSE, 0, 0);
-        ASSERT_EQ(::WaitForSingleObject(started.process.Get(), kStartTimeoutMs), WAIT_OBJECT_0);
-        EXPECT_EQ(ExitCode(started.process.Get()), 0u);
+        ASSERT_TRUE(started.WaitForEnd(kStartTimeoutMs));
+        EXPECT_EQ(started.ExitCode(), 0u);
     }
 
     // The uninstaller closes a running program the way the user would.
-    Process running = StartProgram(program);
-    ASSERT_NE(WaitForAppWindow(running), nullptr);
+    const TestProcess running = StartProcess(program);
+    ASSERT_NE(running.WaitForWindow(kAppWindowClass, kStartTimeoutMs), nullptr);
     const ScheduledJob job = LeaveProgramTraces(folder);
 
     ASSERT_TRUE(UninstallSilently());
-    ASSERT_EQ(::WaitForSingleObject(running.process.Get(), 0), WAIT_OBJECT_0);
-    EXPECT_EQ(ExitCode(running.process.Get()), 0u);
+    ASSERT_FALSE(running.Running());
+    EXPECT_EQ(running.ExitCode(), 0u);
     EXPECT_FALSE(Exists(folder));
     EXPECT_FALSE(Exists(shortcut));
     EXPECT_FALSE(KeyExists(kRootLocalMachine, kSettingsKey));
