@@ -159,12 +159,7 @@ bool TaskController::StartTaskLocally(std::int32_t actionCode) {
                            actionCode);
     }
     watchTimer.SetEnabled(true);
-    view_.DisableTriggerInputs();
-    view_.ShowTaskButtons(true);
-    task_.TaskStatus = kTaskStatusSet;
-    ++taskGeneration_;
-    view_.UpdateTaskSummary();
-    services_.mainWindow.Hide();
+    ShowTaskSet();
     return true;
 }
 
@@ -289,6 +284,10 @@ void TaskController::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
         task_.FromNowDueText = task_.DueText;
     }
     view_.DisableTriggerChoice();
+    ShowTaskSet();
+}
+
+void TaskController::ShowTaskSet() {
     view_.DisableTriggerInputs();
     view_.ShowTaskButtons(true);
     task_.TaskStatus = kTaskStatusSet;

@@ -88,6 +88,8 @@ public:
 private:
     // Checks one trigger box and enables only the inputs that belong to it.
     void ChooseTrigger(ImageCheckBox& box);
+    // A new task is set: the view locks its inputs, offers Cancel Task and the window hides.
+    void ShowTaskSet();
     DateTime Now() const { return services_.clock.Now(); }
     bool Ask(CatalogueEntry question);
     std::optional<ScheduledTask> ChosenTask(std::int32_t actionCode);

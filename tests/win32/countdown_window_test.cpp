@@ -7,6 +7,7 @@
 #include "controls/picture_ops.h"
 #include "fakes/fake_companion.h"
 #include "gui_test_support.h"
+#include "program_pictures_test.h"
 #include "shell/skin.h"
 
 namespace dusk::win32 {
@@ -16,21 +17,12 @@ using test::CountDiffering;
 using test::CountMismatches;
 using test::Crop;
 
-class CountdownWindowTest : public ::testing::Test {
+class CountdownWindowTest : public test::OwnedWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        resources = new ResourceWindow;
-        resources->Create(nullptr);
-    }
-    static void TearDownTestSuite() { delete resources; }
-
     void SetUp() override {
-        ASSERT_TRUE(resources->FailedPictures().empty());
-        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  nullptr, nullptr);
+        OwnedWindowTest::SetUp();
         ASSERT_TRUE(window.Create(owner));
     }
-    void TearDown() override { ::DestroyWindow(owner); }
 
     void PostTicks(int count) {
         for (int i = 0; i < count; ++i) {
@@ -88,17 +80,13 @@ protected:
         EXPECT_GT(CountDiffering(pixels, {100, 36, 300, 52}, colours.innerPanel, 40), 40);
     }
 
-    static ResourceWindow* resources;
     CountdownState state;
     std::int32_t actionCode = 0;
     std::uint8_t skinCode = 1;
     test::FakeCompanion companion;
     CountdownWindow window{*resources, state, skinCode, companion};
-    HWND owner = nullptr;
     test::StepPoster steps;
 };
-
-ResourceWindow* CountdownWindowTest::resources = nullptr;
 
 TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
     const char* names[] = {"", "blue", "green", "black", "yellow", "red"};

@@ -16,6 +16,7 @@
 #include "fakes/fake_task_registration.h"
 #include "fakes/memory_settings_store.h"
 #include "gui_test_support.h"
+#include "program_pictures_test.h"
 #include "shell/skin.h"
 
 namespace dusk::win32 {
@@ -67,18 +68,10 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public test::OwnedWindowTest {
 protected:
-    static void SetUpTestSuite() {
-        resources = new ResourceWindow;
-        resources->Create(nullptr);
-    }
-    static void TearDownTestSuite() { delete resources; }
-
     void SetUp() override {
-        ASSERT_TRUE(resources->FailedPictures().empty());
-        owner = ::CreateWindowExW(0, L"STATIC", L"owner", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                  nullptr, nullptr);
+        OwnedWindowTest::SetUp();
         ASSERT_TRUE(window.Create(owner));
         controller.emplace(
             task, countdownState, view,
@@ -87,7 +80,6 @@ protected:
                                    window.Handle(), L"windows10", L"C:\\Dusk Relay"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
     }
-    void TearDown() override { ::DestroyWindow(owner); }
 
     MainWindowEvents Events() {
         MainWindowEvents events;
@@ -110,7 +102,6 @@ protected:
     }
     HWND BoxWindow(const ImageCheckBox& box) { return window.Page().CheckBoxHandle(box); }
 
-    static ResourceWindow* resources;
     test::FakeClock clock{At(2026, 12, 8, 8, 30, 0)};
     RegionalFormats formats{ReadUserRegionalSettings()};
     test::MemorySettingsStore store;
@@ -128,10 +119,7 @@ protected:
     std::vector<std::uint8_t> skinClicks;
     MainWindow window{*resources, view, Events(), skinCode, companion};
     std::optional<TaskController> controller;
-    HWND owner = nullptr;
 };
-
-ResourceWindow* MainWindowTest::resources = nullptr;
 
 TEST_F(MainWindowTest, LaysOutTheWindowTheTabsAndTheTaskControls) {
     wchar_t className[32]{};

@@ -10,6 +10,7 @@
 #include "controls/picture_ops.h"
 #include "fakes/fake_companion.h"
 #include "gui_test_support.h"
+#include "program_pictures_test.h"
 #include "shell/skin.h"
 
 namespace dusk::win32 {
@@ -50,16 +51,10 @@ Picture OverPanel(const Picture& picture, Color panel) {
     return result;
 }
 
-class NoticeWindowTest : public ::testing::Test {
+class NoticeWindowTest : public test::ProgramPicturesTest {
 protected:
-    static void SetUpTestSuite() {
-        resources = new ResourceWindow;
-        resources->Create(nullptr);
-    }
-    static void TearDownTestSuite() { delete resources; }
-
     void SetUp() override {
-        ASSERT_TRUE(resources->FailedPictures().empty());
+        ProgramPicturesTest::SetUp();
         hadProductKey = KeyExists(L"SOFTWARE\\Tolvane");
         hadKey = KeyExists(kKeyPath);
         ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kKeyPath, L"Ignore");
@@ -110,7 +105,6 @@ protected:
             0);
     }
 
-    static ResourceWindow* resources;
     bool hadProductKey = false;
     bool hadKey = false;
     RegistrySettingsStore store;
@@ -120,8 +114,6 @@ protected:
     NoticeWindow window{*resources, logic, skinCode, companion};
     test::StepPoster steps;
 };
-
-ResourceWindow* NoticeWindowTest::resources = nullptr;
 
 TEST_F(NoticeWindowTest, LaysOutPanelPicturesBoxAndButtonInEachSkin) {
     const char* names[] = {"", "blue", "green", "black", "yellow", "red"};
