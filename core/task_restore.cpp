@@ -1,6 +1,7 @@
 // The controller's part of the main window's first showing: restoring a task registered with
 // the system scheduler or kept in the settings store.
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/placeholder_text.h"
@@ -21,6 +22,15 @@ std::int32_t ActionCodeForKeyword(std::wstring_view keyword) {
         if (action.keyword == keyword) return action.code;
     }
     return kActionNone;
+}
+
+// A stored delay is shown only where it is a number a delay field holds: a damaged value (text,
+// or long enough to stall the system's edit control) leaves the field empty.
+std::wstring DelayFieldText(std::wstring_view stored) {
+    constexpr std::size_t kMaxDigits = 9;
+    const bool number = !stored.empty() && stored.size() <= kMaxDigits &&
+                        stored.find_first_not_of(L"0123456789") == std::wstring_view::npos;
+    return number ? std::wstring(stored) : std::wstring();
 }
 
 }  // namespace
@@ -78,8 +88,8 @@ int TaskController::RestoreScheduledTask(bool startedWithArgument) {
             } else {
                 task_.FromNowDueText = task_.DueText;
                 ShowStoredTaskSet(c.fromNowBox);
-                c.delayHoursField.SetText(scheduled->delayHoursText);
-                c.delayMinutesField.SetText(scheduled->delayMinutesText);
+                c.delayHoursField.SetText(DelayFieldText(scheduled->delayHoursText));
+                c.delayMinutesField.SetText(DelayFieldText(scheduled->delayMinutesText));
             }
             break;
         case TriggerKind::None:
@@ -154,10 +164,11 @@ bool TaskController::LoadStoredTask() {
         task_.Trigger = TriggerKind::FromNow;
         task_.DueText = fromNow;
         ShowStoredTaskSet(c.fromNowBox);
-        const std::size_t bar = delayPair.find(L'|');
-        c.delayHoursField.SetText(delayPair.substr(0, bar));
-        c.delayMinutesField.SetText(bar == std::wstring::npos ? std::wstring()
-                                                              : delayPair.substr(bar + 1));
+        const std::wstring_view pair(delayPair);
+        const std::size_t bar = pair.find(L'|');
+        c.delayHoursField.SetText(DelayFieldText(pair.substr(0, bar)));
+        c.delayMinutesField.SetText(
+            bar == std::wstring_view::npos ? std::wstring() : DelayFieldText(pair.substr(bar + 1)));
     } else {
         view_.Reset();
         c.specifiedDatePicker.SetValue(

@@ -13,8 +13,11 @@
 
 #include "base/win32/com_apartment.h"
 #include "base/win32/system_clock.h"
+#include "base/win32/unique_handle.h"
 #include "companion/win32/vimbly_companion.h"
+#include "core/regional_formats.h"
 #include "core/win32/instance_block.h"
+#include "core/win32/regional_settings_reader.h"
 #include "system/scheduled_job.h"
 #include "system/win32/system_task_scheduler.h"
 #include "test_process.h"
@@ -35,6 +38,8 @@ constexpr wchar_t kAppWindowClass[] = L"TolvaneDuskRelayApp";
 constexpr wchar_t kMainWindowClass[] = L"TfrmMain";
 constexpr wchar_t kCountdownWindowClass[] = L"Tjishi_frm";
 constexpr wchar_t kSettingsKey[] = L"Software\\Tolvane\\Dusk Relay";
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr wchar_t kRunValue[] = L"Tolvane Dusk Relay";
 
 // The privilege steps, then the call itself.
 std::vector<std::string> ExitCalls(const std::string& flags) {
@@ -90,6 +95,7 @@ protected:
     // No stored task, no job and no recorded call.
     void CleanState() {
         ::RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSettingsKey);
+        ::RegDeleteKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, kRunValue);
         scheduler_->DeleteTask(JobName());
         ::DeleteFileW(RecordPath().c_str());
     }
@@ -216,6 +222,220 @@ TEST_F(ProgramTest, CloseFromOutsideDuringTheCountdownEndsWithoutAction) {
     EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_TRUE(RecordedCalls().empty());
     EXPECT_TRUE(JobRegistered()) << "an interrupted countdown leaves the task for its time";
+}
+
+// A value as it may lie in the registry, of any type and size.
+struct RawValue {
+    const wchar_t* key;
+    const wchar_t* name;
+    DWORD type;
+    std::vector<BYTE> data;
+};
+
+std::vector<BYTE> TextData(const std::wstring& text) {
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(text.c_str());
+    return {bytes, bytes + (text.size() + 1) * sizeof(wchar_t)};
+}
+
+std::vector<BYTE> IntegerData(DWORD number) {
+    const BYTE* bytes = reinterpret_cast<const BYTE*>(&number);
+    return {bytes, bytes + sizeof number};
+}
+
+RawValue Text(const wchar_t* name, const std::wstring& text) {
+    return {kSettingsKey, name, REG_SZ, TextData(text)};
+}
+RawValue Integer(const wchar_t* name, DWORD number) {
+    return {kSettingsKey, name, REG_DWORD, IntegerData(number)};
+}
+RawValue Binary(const wchar_t* name, std::vector<BYTE> data) {
+    return {kSettingsKey, name, REG_BINARY, std::move(data)};
+}
+RawValue Run(DWORD type, std::vector<BYTE> data) {
+    return {kRunKey, kRunValue, type, std::move(data)};
+}
+
+void SetRawValue(const RawValue& value) {
+    win32::UniqueKey key;
+    ASSERT_EQ(::RegCreateKeyExW(HKEY_LOCAL_MACHINE, value.key, 0, nullptr, 0, KEY_SET_VALUE,
+                                nullptr, key.Put(), nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetValueExW(key.Get(), value.name, 0, value.type, value.data.data(),
+                               DWORD(value.data.size())),
+              ERROR_SUCCESS);
+}
+
+struct HostileCase {
+    const char* what;
+    std::vector<RawValue> values;
+    bool taskRestored;  // the main window then stays in the notification area
+    bool countsDown;    // due in seconds: its countdown runs out, and must then do nothing
+};
+
+// Stored the user's "Shut down" (0) beside a hostile trigger value, so that a value wrongly
+// taken for a due task would shut the computer down. Times are made from now: the table is
+// made afresh for each start.
+std::vector<HostileCase> HostileCases(DateTime now) {
+    const RegionalFormats formats(ReadUserRegionalSettings());
+    constexpr std::size_t kMegabyteChars = 512 * 1024;
+    // Due texts whose start is valid, filled up to 1 MB: must not be read by their start.
+    const auto megabyte = [&](std::wstring text) {
+        text.resize(kMegabyteChars, L'0');
+        return text;
+    };
+    const std::wstring dailySoon = formats.FormatLongTime(now.Plus(25 * DateTime::kMsPerSecond));
+    const std::wstring dueNow = formats.FormatDefault(now);
+    const std::wstring dueNowDateTime = formats.FormatDateTime(now);
+    const std::wstring inAnHour = formats.FormatDefault(now.Plus(DateTime::kMsPerHour));
+    const std::wstring dailyInAnHour = formats.FormatLongTime(now.Plus(DateTime::kMsPerHour));
+    const RawValue shutDown = Integer(L"AdjustInfo", 0);
+    return {
+        {"integers where texts belong",
+         {shutDown, Integer(L"Daliy_ShutDown", 1), Integer(L"CountdownTime", 1),
+          Integer(L"WaitTime", 1), Integer(L"HourandMinute", 1), Integer(L"Ignore", 1),
+          Run(REG_DWORD, IntegerData(1))},
+         false,
+         false},
+        {"binary values holding due texts",
+         {Binary(L"AdjustInfo", IntegerData(0)), Binary(L"Daliy_ShutDown", TextData(dailySoon)),
+          Binary(L"CountdownTime", TextData(dueNowDateTime)), Binary(L"WaitTime", TextData(dueNow)),
+          Binary(L"HourandMinute", TextData(L"1|30")), Binary(L"Ignore", TextData(L"1")),
+          Run(REG_BINARY, TextData(L"DuskRelay.exe"))},
+         false,
+         false},
+        {"empty daily time",
+         {shutDown, Text(L"Daliy_ShutDown", L""), Text(L"Ignore", L""), Run(REG_SZ, TextData(L""))},
+         false,
+         false},
+        {"empty date-time", {shutDown, Text(L"CountdownTime", L"")}, false, false},
+        {"empty default form",
+         {shutDown, Text(L"WaitTime", L""), Text(L"HourandMinute", L"")},
+         false,
+         false},
+        {"1 MB daily time",
+         {shutDown, Text(L"Daliy_ShutDown", megabyte(dailySoon)), Text(L"Ignore", megabyte(L"1")),
+          Run(REG_SZ, TextData(megabyte(L"DuskRelay.exe")))},
+         false,
+         false},
+        {"1 MB date-time",
+         {shutDown, Text(L"CountdownTime", megabyte(dueNowDateTime))},
+         false,
+         false},
+        {"1 MB default form", {shutDown, Text(L"WaitTime", megabyte(dueNow))}, false, false},
+        {"unparsable daily time", {shutDown, Text(L"Daliy_ShutDown", L"25:61:99")}, false, false},
+        {"unparsable date-time",
+         {shutDown, Text(L"CountdownTime", L"31/13/2026 25:61:99")},
+         false,
+         false},
+        {"unparsable default form", {shutDown, Text(L"WaitTime", L"yesterday")}, false, false},
+        {"hostile delay fields of a task in an hour",
+         {shutDown, Text(L"WaitTime", inAnHour), Text(L"HourandMinute", megabyte(L"1|"))},
+         true,
+         false},
+        {"action code as 1 MB text beside a daily task in an hour",
+         {Text(L"AdjustInfo", megabyte(L"0")), Text(L"Daliy_ShutDown", dailyInAnHour)},
+         true,
+         false},
+        {"action code out of range beside a daily task in an hour",
+         {Integer(L"AdjustInfo", 99), Text(L"Daliy_ShutDown", dailyInAnHour)},
+         true,
+         false},
+        {"action code as text beside a daily task due in seconds",
+         {Text(L"AdjustInfo", L"0"), Text(L"Daliy_ShutDown", dailySoon)},
+         true,
+         true},
+    };
+}
+
+TEST_F(ProgramTest, HostileStoredValuesStartTheProgramAndNeverLeadToAnAction) {
+    const std::size_t count = HostileCases(SystemClock().Now()).size();
+    for (std::size_t i = 0; i < count; ++i) {
+        const HostileCase hostile = HostileCases(SystemClock().Now())[i];
+        SCOPED_TRACE(hostile.what);
+        CleanState();
+        for (const RawValue& value : hostile.values) SetRawValue(value);
+
+        Process program = Start(L"");
+        const HWND mainWindow = WaitForFirstInstance(program);
+        ASSERT_NE(mainWindow, nullptr) << "the program did not start";
+        EXPECT_NE(program.Window(kAppWindowClass), nullptr);
+        EXPECT_EQ(::IsWindowVisible(mainWindow) != FALSE, !hostile.taskRestored);
+        if (hostile.countsDown) {
+            const HWND countdown =
+                program.WaitForVisibleWindow(kCountdownWindowClass, kStartTimeoutMs);
+            ASSERT_NE(countdown, nullptr) << "the due task did not count down";
+            WaitForCountdownEnd(countdown);
+            ::Sleep(kSettleMs);
+        } else {
+            EXPECT_EQ(program.VisibleWindow(kCountdownWindowClass), nullptr);
+        }
+        EXPECT_TRUE(RecordedCalls().empty());
+        ASSERT_TRUE(program.Running());
+        ::PostMessageW(program.Window(kAppWindowClass), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForEnd(kCloseTimeoutMs));
+        EXPECT_EQ(program.ExitCode(), 0u);
+    }
+}
+
+int VisibleWindowCount(const wchar_t* className) {
+    int count = 0;
+    HWND window = nullptr;
+    while ((window = ::FindWindowExW(nullptr, window, className, nullptr))) {
+        if (::IsWindowVisible(window)) ++count;
+    }
+    return count;
+}
+
+TEST_F(ProgramTest, TenConcurrentStartsRunOneCountdownAndActOnce) {
+    RegisterJob(TriggerKind::Daily, L"Shutdown");
+    Process first = Start(L"");
+    ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
+
+    constexpr std::size_t kStarts = 10;
+    std::vector<Process> later;
+    for (std::size_t i = 0; i < kStarts; ++i)
+        later.push_back(Start(i % 2 ? L"" : L"-Day -Shutdown"));
+
+    // Ends are seen before the countdown windows, so an end seen with a countdown showing
+    // happened while it showed.
+    int mostShowing = 0, countdownsRun = 0;
+    bool wasShowing = false, handOffEndedEarly = false;
+    std::vector<bool> seenEnded(kStarts, false);
+    const bool allEnded = WaitUntil(
+        [&] {
+            std::vector<bool> ended(kStarts);
+            for (std::size_t i = 0; i < kStarts; ++i) ended[i] = !later[i].Running();
+            const int showing = VisibleWindowCount(kCountdownWindowClass);
+            mostShowing = std::max(mostShowing, showing);
+            if (showing > 0 && !wasShowing) ++countdownsRun;
+            wasShowing = showing > 0;
+            for (std::size_t i = 0; i < kStarts; i += 2) {  // the scheduled starts
+                if (ended[i] && !seenEnded[i] && (showing > 0 || countdownsRun == 0)) {
+                    handOffEndedEarly = true;
+                }
+            }
+            seenEnded = ended;
+            return showing == 0 &&
+                   std::all_of(ended.begin(), ended.end(), [](bool e) { return e; });
+        },
+        kStartTimeoutMs + kCountdownTimeoutMs);
+    ASSERT_TRUE(allEnded) << "a start or the countdown did not end";
+    EXPECT_LE(mostShowing, 1) << "two countdowns showed at once";
+    EXPECT_EQ(countdownsRun, 1);
+    EXPECT_FALSE(handOffEndedEarly) << "a scheduled start did not wait for the countdown";
+    for (const Process& process : later) EXPECT_EQ(process.ExitCode(), 0u);
+
+    ::Sleep(kSettleMs);
+    const std::vector<std::string> calls = RecordedCalls();
+    const auto actions = std::count_if(calls.begin(), calls.end(), [](const std::string& call) {
+        return call.rfind("ExitSession", 0) == 0;
+    });
+    EXPECT_EQ(actions, countdownsRun) << "one action per countdown that ran out";
+    if (countdownsRun == 1) {
+        EXPECT_EQ(calls, ExitCalls("0xD"));
+    }
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(JobRegistered()) << "the daily job stays";
 }
 
 }  // namespace
