@@ -44,7 +44,8 @@ std::wstring ProgramFolder() {
 }  // namespace
 
 Application::Application(PowerApi& power)
-    : formats_(ReadUserRegionalSettings()),
+    : programFolder_(ProgramFolder()),
+      formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
       taskView_(task_, countdownState_, resources_.catalogue, formats_, settings_, clock_),
@@ -62,8 +63,7 @@ MainWindowEvents Application::MainWindowEventsFor() {
     events.onCancelTask = [this] { controller_->OnCancelTaskClick(); };
     events.onFirstShow = [this] {
         ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
-        const auto [first, second] = FirstArguments();
-        controller_->OnFirstShow(!first.empty());
+        controller_->OnFirstShow(startedWithArgument_);
     };
     events.onRefresh = [this] { controller_->OnRefreshMessage(); };
     events.onScheduledStart = [this] { controller_->OnScheduledStart(); };
@@ -96,6 +96,7 @@ Application::StartResult Application::Start() {
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
     if (!CreateWindowFor(creation)) return StartResult::Failed;
     const auto [first, second] = FirstArguments();
+    startedWithArgument_ = !first.empty();
     WindowMessenger messenger;
     if (HandOffToFirstInstance(instanceBlock_, messenger, InstanceWindowOf(Handle()),
                                IsScheduledStart(first, second))) {
@@ -127,7 +128,7 @@ Application::StartResult Application::Start() {
 
 void Application::ConnectServices(const OsInfo& os) {
     scheduler_.emplace(os.osFamily);
-    registration_.emplace(*scheduler_, os.osFamily, TaskOwner{ProgramFolder(), os.taskNameSuffix},
+    registration_.emplace(*scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
                           MessageBoxPrompts(companion_, resources_.catalogue,
                                             [this] { return WindowHandle(mainWindow_.Handle()); }),
                           [this] { notice_.ShowNoticeIfWanted(); });
@@ -135,7 +136,7 @@ void Application::ConnectServices(const OsInfo& os) {
         task_, countdownState_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, companion_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
-                               power_, mainWindow_.Handle(), os.osFamily, ProgramFolder()});
+                               power_, mainWindow_.Handle(), os.osFamily, programFolder_});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 
@@ -151,7 +152,7 @@ void Application::ConnectServices(const OsInfo& os) {
 
 void Application::LaunchUpdater() {
     // Once per process; a missing updater is not reported.
-    const std::wstring folder = ProgramFolder();
+    const std::wstring& folder = programFolder_;
     ::ShellExecuteW(mainWindow_.Handle(), L"open", (folder + kUpdaterFile).c_str(), L"-exe",
                     folder.c_str(), SW_SHOWNORMAL);
 }

@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "base/win32/com_apartment.h"
 #include "base/win32/registry_settings_store.h"
@@ -58,6 +59,8 @@ private:
     void ConnectServices(const OsInfo& os);
     void LaunchUpdater();
 
+    const std::wstring programFolder_;  // with its trailing separator
+    bool startedWithArgument_ = false;  // by the system scheduler
     NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
     ComApartment com_;                  // the Task Scheduler's objects live on this thread
 
