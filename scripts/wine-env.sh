@@ -16,3 +16,7 @@ export WINEARCH=$DUSK_WINE_ARCH
 export WINEPREFIX="${WINEPREFIX:-$dusk_repo/build/wineprefix-$DUSK_WINE_ARCH}"
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# A Unix path as the Windows programs see it (Z: is the Unix root). Not winepath: it runs the
+# 32-bit loader, which some machines cannot execute.
+dusk_windows_path() { local p; p="$(realpath -m "$1")"; printf 'Z:%s' "${p//\//\\}"; }
