@@ -14,12 +14,10 @@ bool Confirm(Companion& companion, const MessageCatalogue& catalogue, WindowHand
                                     kMbQuestionYesNo) == kAnswerYes;
 }
 
-bool ExitAfterConfirm(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
-                      WindowHandle mainWindow, CatalogueEntry question, std::uint32_t flags) {
-    if (!Confirm(companion, catalogue, mainWindow, question)) return false;
+// The privilege's failure does not stop the call: the system refuses it if it must.
+void ExitWithPrivilege(PowerApi& api, std::uint32_t flags) {
     EnableShutdownPrivilege(api);
     api.ExitSession(flags, 0);
-    return true;
 }
 
 }  // namespace
@@ -60,16 +58,22 @@ void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
     }
 }
 
+void PerformRestart(PowerApi& api) { ExitWithPrivilege(api, kExitReboot); }
+
 bool RestartComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
                         WindowHandle mainWindow) {
-    return ExitAfterConfirm(api, companion, catalogue, mainWindow,
-                            CatalogueEntry::ConfirmRestartNow, kExitReboot);
+    if (!Confirm(companion, catalogue, mainWindow, CatalogueEntry::ConfirmRestartNow)) return false;
+    PerformRestart(api);
+    return true;
 }
 
 bool ShutDownComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
                          WindowHandle mainWindow) {
-    return ExitAfterConfirm(api, companion, catalogue, mainWindow,
-                            CatalogueEntry::ConfirmShutDownNow, kExitShutdownPowerOff);
+    if (!Confirm(companion, catalogue, mainWindow, CatalogueEntry::ConfirmShutDownNow)) {
+        return false;
+    }
+    ExitWithPrivilege(api, kExitShutdownPowerOff);
+    return true;
 }
 
 }  // namespace dusk

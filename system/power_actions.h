@@ -18,6 +18,10 @@ std::uint32_t EnableShutdownPrivilege(PowerApi& api);
 // Results of the power calls are not examined: a failed call leaves the program as it is.
 void PerformPowerAction(PowerApi& api, std::int32_t actionCode);
 
+// A forced restart, with the shutdown privilege enabled first: the call of the restart task
+// and of "Restart Computer Now".
+void PerformRestart(PowerApi& api);
+
 // The immediate actions of the notification-area menu. Each asks over the main window first
 // and acts only on Yes; the current task is left alone. Answers whether the call was made.
 bool RestartComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,

@@ -130,6 +130,16 @@ TEST(PerformPowerAction, UnknownCodesMakeNoCallAtAll) {
     }
 }
 
+TEST(PerformRestart, ForcesARestartWhateverThePrivilegeAnswers) {
+    for (Privilege privilege : {Privilege::Granted, Privilege::NotHeld, Privilege::TokenFails}) {
+        RecordingPowerApi api;
+        Configure(api, privilege);
+        PerformRestart(api);
+        EXPECT_EQ(api.calls, Join(PrivilegeCalls(privilege), {"ExitWindowsEx 0x06 0"}))
+            << static_cast<int>(privilege);
+    }
+}
+
 using ImmediateAction = bool (*)(PowerApi&, Companion&, const MessageCatalogue&, WindowHandle);
 
 struct ImmediateCase {
