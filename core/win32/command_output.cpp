@@ -69,8 +69,9 @@ HANDLE CommandOutput::ParentConsole() {
     if (!consoleTried_) {
         consoleTried_ = true;
         attached_ = ::AttachConsole(ATTACH_PARENT_PROCESS) != FALSE;
-        // "CONOUT$" names the attached console's screen buffer, not a file anyone could place.
-        if (attached_) {
+        // Denied: the process has a console already (Wine gives a GUI program its parent's).
+        // "CONOUT$" names the console's screen buffer, not a file anyone could place.
+        if (attached_ || ::GetLastError() == ERROR_ACCESS_DENIED) {
             console_.Reset(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          0, nullptr));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/win32/unique_handle.h"
+#include "test_process.h"
 
 namespace dusk::win32 {
 namespace {
@@ -56,6 +57,38 @@ TEST(CommandOutput, WritesUtf8LinesToTheInheritedPipeAndFile) {
     EXPECT_EQ(ReadAll(pipeRead.Get()), "restart daily 03:00 scheduler\r\n");
     ::SetFilePointer(file.Get(), 0, nullptr, FILE_BEGIN);
     EXPECT_EQ(ReadAll(file.Get()), "\"25:99\" is not a time of day \xE2\x80\x93 24-hour\r\n");
+}
+
+// A GUI program started from a console, without redirection, writes into that console.
+TEST(CommandOutput, WritesIntoTheConsoleOfTheProgramThatStartedIt) {
+    ::FreeConsole();
+    ASSERT_TRUE(::AllocConsole());
+    UniqueFile screen(::CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
+                                    nullptr));
+    ASSERT_TRUE(screen);
+    CONSOLE_SCREEN_BUFFER_INFO before{};
+    ASSERT_TRUE(::GetConsoleScreenBufferInfo(screen.Get(), &before));
+
+    // As Windows starts a GUI program from a console: no console and no standard handles.
+    std::wstring commandLine = L"command_output_probe.exe none";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    PROCESS_INFORMATION info{};
+    ASSERT_TRUE(::CreateProcessW((test::ThisFolder() + L"command_output_probe.exe").c_str(),
+                                 commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS,
+                                 nullptr, nullptr, &startup, &info));
+    test::TestProcess probe(UniqueHandle(info.hProcess), info.dwProcessId);
+    ::CloseHandle(info.hThread);
+    ASSERT_TRUE(probe.WaitForEnd(10000));
+
+    wchar_t text[5] = {};
+    DWORD read = 0;
+    ::ReadConsoleOutputCharacterW(screen.Get(), text, 4, before.dwCursorPosition, &read);
+    screen.Reset();
+    ::FreeConsole();
+    EXPECT_EQ(std::wstring(text, read), L"none");
 }
 
 }  // namespace
