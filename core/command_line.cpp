@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/text_case.h"
+#include "core/command_line_text.h"
 
 namespace dusk {
 
@@ -214,7 +215,7 @@ DueOrError ResolveDue(const CommandWhen& when, DateTime now) {
     }
     const DateTime moment = std::get<OnceAt>(when).moment;
     if (moment > now) return moment;
-    return CommandLineError{L"The moment given has already passed."};
+    return CommandLineError{Quoted(FormatWhen(when)) + L" has already passed."};
 }
 
 }  // namespace dusk

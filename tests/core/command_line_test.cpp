@@ -129,7 +129,9 @@ TEST(ResolveDue, ReckonsFromNowAndRefusesAMomentNotAhead) {
             ASSERT_TRUE(std::holds_alternative<DateTime>(due)) << FormatWhen(c.when);
             EXPECT_EQ(std::get<DateTime>(due), *c.due);
         } else {
-            EXPECT_TRUE(std::holds_alternative<CommandLineError>(due));
+            ASSERT_TRUE(std::holds_alternative<CommandLineError>(due)) << FormatWhen(c.when);
+            EXPECT_NE(std::get<CommandLineError>(due).reason.find(FormatWhen(c.when)),
+                      std::wstring::npos);
         }
     }
 }
