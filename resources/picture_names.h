@@ -5,11 +5,21 @@
 // check boxes (check Checked, Grayed, UnChecked; look Normal, MouseOn, Disabled, MouseDown).
 // A state that a list does not have is absent here. tools/picture_generator draws the pictures and
 // checks every one against this table.
+// Every picture comes in each picture set: drawn for a display scale, in a folder of its own and
+// named with the set's suffix (<STEM><suffix>); the sizes here are those of the 100 % set.
 #pragma once
 
 #include <string_view>
 
 namespace dusk {
+
+struct PictureSet {
+    int percent;
+    std::string_view folder;  // under resources/pictures; empty for the 100 % set
+    std::string_view suffix;  // of the resource names
+};
+
+inline constexpr PictureSet kPictureSets[] = {{100, "", ""}, {150, "150", "_150"}, {200, "200", "_200"}};
 
 struct PictureInfo {
     std::string_view stem;

@@ -36,8 +36,12 @@ struct Decoded {
     std::uint32_t at(int x, int y) const { return rgba[static_cast<std::size_t>(y) * width + x]; }
 };
 
-Decoded decode(std::string_view stem) {
-    const std::string path = kDir + "/pictures/" + std::string(stem) + ".png";
+std::string setFolder(const PictureSet& set) {
+    return kDir + "/pictures/" + (set.folder.empty() ? "" : std::string(set.folder) + "/");
+}
+
+Decoded decode(std::string_view stem, const PictureSet& set = kPictureSets[0]) {
+    const std::string path = setFolder(set) + std::string(stem) + ".png";
     Decoded d;
     const std::vector<unsigned char> bytes = readBytes(path);
     if (bytes.size() < 26) return d;
@@ -57,12 +61,14 @@ Decoded decode(std::string_view stem) {
     return d;
 }
 
-TEST(PicturesTest, EveryPictureDecodesWithItsSizeAndAlphaPlane) {
+TEST(PicturesTest, EveryPictureOfEverySetDecodesWithItsSizeAndAlphaPlane) {
+    for (const PictureSet& set : kPictureSets)
     for (const PictureInfo& info : kPictures) {
-        SCOPED_TRACE(std::string(info.stem));
-        const Decoded d = decode(info.stem);
-        EXPECT_EQ(d.width, info.width);
-        EXPECT_EQ(d.height, info.height);
+        SCOPED_TRACE(std::string(info.stem) + " at " + std::to_string(set.percent));
+        const Decoded d = decode(info.stem, set);
+        // Whole pixels: a half pixel is dropped.
+        EXPECT_EQ(d.width, info.width * set.percent / 100);
+        EXPECT_EQ(d.height, info.height * set.percent / 100);
         // 8-bit RGBA where the picture has an alpha plane, 8-bit RGB where it has none.
         EXPECT_EQ(d.colorType, info.hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB);
         // A blank picture means a family drew nothing.
@@ -78,11 +84,13 @@ TEST(PicturesTest, TableAndFolderHoldTheSameUniqueStems) {
     for (const PictureInfo& info : kPictures) {
         EXPECT_TRUE(table.emplace(info.stem).second) << "duplicate " << info.stem;
     }
-    std::set<std::string> files;
-    for (const auto& entry : std::filesystem::directory_iterator(kDir + "/pictures")) {
-        files.insert(entry.path().stem().string());
+    for (const PictureSet& set : kPictureSets) {
+        std::set<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(setFolder(set))) {
+            if (entry.is_regular_file()) files.insert(entry.path().stem().string());
+        }
+        EXPECT_EQ(files, table) << set.percent;
     }
-    EXPECT_EQ(files, table);
 }
 
 TEST(PicturesTest, ResourceScriptEmbedsEveryPictureUnderItsUpperCaseStem) {
@@ -92,11 +100,14 @@ TEST(PicturesTest, ResourceScriptEmbedsEveryPictureUnderItsUpperCaseStem) {
         if (!line.empty() && line.rfind("//", 0) != 0) lines.insert(line);
     }
     std::set<std::string> expected;
+    for (const PictureSet& set : kPictureSets)
     for (const PictureInfo& info : kPictures) {
         std::string name(info.stem);
         std::transform(name.begin(), name.end(), name.begin(),
                        [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        expected.insert(name + " RCDATA \"pictures/" + std::string(info.stem) + ".png\"");
+        const std::string folder = set.folder.empty() ? "" : std::string(set.folder) + "/";
+        expected.insert(name + std::string(set.suffix) + " RCDATA \"pictures/" + folder +
+                        std::string(info.stem) + ".png\"");
     }
     EXPECT_EQ(lines, expected);
 }

@@ -84,6 +84,40 @@ TEST(RasterTest, WholePixelRectanglesAreCrisp) {
     }
 }
 
+// The larger sets are the same drawing at a higher density: a shape's edges, an offset composite
+// and a blur land where the 1x drawing puts them, scaled; the scale ends with its scope.
+TEST(RasterTest, DrawingScaleDrawsTheSameShapesAtAHigherDensity) {
+    const auto draw = [] {
+        Image part(2, 2);
+        fill(part, rect({0, 0, 2, 2}), kWhite);
+        Image image(8, 6);
+        fill(image, rect({1, 1, 3, 4}), kWhite);
+        composite(image, part, 5, 2);
+        return image;
+    };
+    const Image one = draw();
+    for (const double scale : {1.5, 2.0}) {
+        SCOPED_TRACE(scale);
+        Image big = [&] {
+            const DrawingScale density(scale);
+            return draw();
+        }();
+        EXPECT_EQ(big.width(), int(8 * scale));
+        EXPECT_EQ(big.designWidth(), 8);
+        for (int y = 0; y < big.height(); ++y) {
+            for (int x = 0; x < big.width(); ++x) {
+                // A pixel wholly inside one design pixel has that pixel's coverage.
+                const double left = x / scale, right = (x + 1) / scale;
+                const double top = y / scale, bottom = (y + 1) / scale;
+                if (std::floor(left) != std::ceil(right) - 1) continue;
+                if (std::floor(top) != std::ceil(bottom) - 1) continue;
+                EXPECT_NEAR(big.at(x, y).a, one.at(int(left), int(top)).a, 1e-9) << x << "," << y;
+            }
+        }
+    }
+    EXPECT_EQ(Image(8, 6).width(), 8);
+}
+
 TEST(RasterTest, SourceOverKeepsStraightColour) {
     Image image(2, 1, withAlpha(kBlack, 0));
     image.at(1, 0) = kBlack;

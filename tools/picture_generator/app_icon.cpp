@@ -19,7 +19,7 @@ Image iconArt(int size) {
 
 void drawAppIcon(PictureSink& sink, const std::string& iconPath) {
     const std::vector<Image> sizes{iconArt(16), iconArt(32), iconArt(48)};
-    writeIco(iconPath, sizes);
+    if (!iconPath.empty()) writeIco(iconPath, sizes);
     sink.add("app_icon_16", sizes.front());
 }
 

@@ -13,7 +13,7 @@ void drawNotice(PictureSink& sink);
 void drawTaskSmallPictures(PictureSink& sink);
 void drawMainWindowPictures(PictureSink& sink);
 void drawMenuAndTrayPictures(PictureSink& sink);
-// Also writes the icon file.
+// Also writes the icon file, unless iconPath is empty.
 void drawAppIcon(PictureSink& sink, const std::string& iconPath);
 
 }  // namespace dusk::pictures

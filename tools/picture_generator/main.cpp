@@ -1,10 +1,12 @@
-// make_pictures <pictures directory>: draws every picture of the program into the directory,
-// the resource script beside it (../pictures.rc) and the application icon (../icons).
+// make_pictures <pictures directory>: draws every picture of the program into the directory, once
+// per picture set (the larger sets in subfolders), the resource script beside it (../pictures.rc)
+// and the application icon (../icons).
 #include <cstdio>
 #include <exception>
 #include <filesystem>
 
 #include "families.h"
+#include "resources/picture_names.h"
 
 int main(int argc, char** argv) {
     using namespace dusk::pictures;
@@ -17,18 +19,25 @@ int main(int argc, char** argv) {
         const std::filesystem::path resources = std::filesystem::absolute(pictures).parent_path();
         std::filesystem::create_directories(pictures);
         std::filesystem::create_directories(resources / "icons");
-        PictureSink sink(pictures.string());
-        drawFrames(sink);
-        drawButtonLists(sink);
-        drawCheckBoxes(sink);
-        drawCountdown(sink);
-        drawTaskSmallPictures(sink);
-        drawNotice(sink);
-        drawMainWindowPictures(sink);
-        drawMenuAndTrayPictures(sink);
-        drawAppIcon(sink, (resources / "icons" / "DuskRelay.ico").string());
-        sink.checkComplete();
-        sink.writeResourceScript((resources / "pictures.rc").string());
+        for (const dusk::PictureSet& set : dusk::kPictureSets) {
+            const std::filesystem::path folder = pictures / set.folder;
+            std::filesystem::create_directories(folder);
+            const DrawingScale scale(set.percent / 100.0);
+            PictureSink sink(folder.string());
+            drawFrames(sink);
+            drawButtonLists(sink);
+            drawCheckBoxes(sink);
+            drawCountdown(sink);
+            drawTaskSmallPictures(sink);
+            drawNotice(sink);
+            drawMainWindowPictures(sink);
+            drawMenuAndTrayPictures(sink);
+            // The icon file holds its own sizes; it is written once.
+            drawAppIcon(sink, set.percent == 100 ? (resources / "icons" / "DuskRelay.ico").string()
+                                                 : std::string());
+            sink.checkComplete();
+        }
+        writeResourceScript((resources / "pictures.rc").string());
     } catch (const std::exception& e) {
         std::fprintf(stderr, "make_pictures: %s\n", e.what());
         return 1;

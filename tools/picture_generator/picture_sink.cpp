@@ -25,7 +25,7 @@ PictureSink::PictureSink(std::string directory) : directory_(std::move(directory
 
 void PictureSink::add(std::string_view stem, const Image& image) {
     const PictureInfo& info = lookUp(stem);
-    if (image.width() != info.width || image.height() != info.height) {
+    if (image.designWidth() != info.width || image.designHeight() != info.height) {
         throw std::runtime_error("wrong size for " + std::string(stem));
     }
     if (!written_.emplace(stem).second) {
@@ -42,14 +42,18 @@ void PictureSink::checkComplete() const {
     }
 }
 
-void PictureSink::writeResourceScript(const std::string& path) const {
+void writeResourceScript(const std::string& path) {
     std::ofstream out(path, std::ios::binary);
     out << "// Written by tools/picture_generator: the program's pictures as RCDATA.\n";
-    for (const PictureInfo& info : kPictures) {
-        std::string name(info.stem);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        out << name << " RCDATA \"pictures/" << info.stem << ".png\"\n";
+    for (const PictureSet& set : kPictureSets) {
+        const std::string folder = set.folder.empty() ? "" : std::string(set.folder) + "/";
+        for (const PictureInfo& info : kPictures) {
+            std::string name(info.stem);
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            out << name << set.suffix << " RCDATA \"pictures/" << folder << info.stem
+                << ".png\"\n";
+        }
     }
     if (!out) throw std::runtime_error("cannot write " + path);
 }

@@ -32,8 +32,28 @@ Paint radial(Point centre, double radius, Color c0, Color c1) {
     };
 }
 
+namespace {
+double g_scale = 1;
+
+// Whole pixels only: a half pixel at the edge would lie outside what the shapes cover.
+int scaled(int design, double scale) { return static_cast<int>(design * scale); }
+
+Point designPoint(const Image& image, int x, int y) {
+    return {(x + 0.5) / image.scale(), (y + 0.5) / image.scale()};
+}
+}  // namespace
+
+DrawingScale::DrawingScale(double scale) : previous_(std::exchange(g_scale, scale)) {}
+
+DrawingScale::~DrawingScale() { g_scale = previous_; }
+
 Image::Image(int width, int height, Color fill)
-    : width_(width), height_(height), pixels_(static_cast<std::size_t>(width) * height, fill) {}
+    : designWidth_(width),
+      designHeight_(height),
+      scale_(g_scale),
+      width_(scaled(width, g_scale)),
+      height_(scaled(height, g_scale)),
+      pixels_(static_cast<std::size_t>(width_) * height_, fill) {}
 
 void Image::blend(int x, int y, Color c, double coverage) {
     const double sa = clamp01(c.a * coverage);
@@ -47,8 +67,8 @@ void Image::blend(int x, int y, Color c, double coverage) {
 void fill(Image& image, const Shape& shape, const Paint& paint, double opacity) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            const Point centre{x + 0.5, y + 0.5};
-            const double coverage = clamp01(0.5 - shape(centre));
+            const Point centre = designPoint(image, x, y);
+            const double coverage = clamp01(0.5 - shape(centre) * image.scale());
             if (coverage > 0) image.blend(x, y, paint(centre), coverage * opacity);
         }
     }
@@ -64,10 +84,12 @@ void shadow(Image& image, const Shape& shape, double sigma, double dx, double dy
     std::vector<double> mask(static_cast<std::size_t>(w) * h);
     for (int y = 0; y < h; ++y) {
         for (int x = 0; x < w; ++x) {
+            const Point p = designPoint(image, x, y);
             mask[static_cast<std::size_t>(y) * w + x] =
-                clamp01(0.5 - shape({x + 0.5 - dx, y + 0.5 - dy}));
+                clamp01(0.5 - shape({p.x - dx, p.y - dy}) * image.scale());
         }
     }
+    sigma *= image.scale();
     const int reach = static_cast<int>(std::ceil(sigma * 3));
     std::vector<double> kernel(2 * reach + 1);
     double sum = 0;
@@ -101,7 +123,9 @@ void shadow(Image& image, const Shape& shape, double sigma, double dx, double dy
     }
 }
 
-void composite(Image& dst, const Image& src, int dx, int dy, double opacity) {
+void composite(Image& dst, const Image& src, int designDx, int designDy, double opacity) {
+    const int dx = scaled(designDx, dst.scale());
+    const int dy = scaled(designDy, dst.scale());
     for (int y = 0; y < src.height(); ++y) {
         for (int x = 0; x < src.width(); ++x) {
             const int tx = x + dx;
@@ -115,7 +139,7 @@ void composite(Image& dst, const Image& src, int dx, int dy, double opacity) {
 void fadeAlpha(Image& image, const std::function<double(Point)>& mask) {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x)
-            image.at(x, y).a *= clamp01(mask({x + 0.5, y + 0.5}));
+            image.at(x, y).a *= clamp01(mask(designPoint(image, x, y)));
     }
 }
 
