@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cmath>
 #include <cstring>
+#include <vector>
 
 namespace dusk {
 namespace {
@@ -98,6 +100,63 @@ void CompositeOnto(Picture& target, const Picture& source, Point at) {
             }
         }
     }
+}
+
+namespace {
+
+// How much of source cell `cell` the target cell [from, to) covers, for every source cell.
+struct Span {
+    int first;
+    std::vector<double> weights;
+};
+
+std::vector<Span> Footprints(int sourceLength, int targetLength) {
+    std::vector<Span> spans(static_cast<std::size_t>(targetLength));
+    const double step = double(sourceLength) / targetLength;
+    for (int t = 0; t < targetLength; ++t) {
+        const double from = t * step;
+        const double to = from + step;
+        Span& span = spans[std::size_t(t)];
+        span.first = int(from);
+        for (int s = span.first; s < sourceLength && s < to; ++s) {
+            span.weights.push_back((std::min(to, s + 1.0) - std::max(from, double(s))) / step);
+        }
+    }
+    return spans;
+}
+
+}  // namespace
+
+Picture ResamplePicture(const Picture& source, int width, int height) {
+    if (source.Empty() || width < 1 || height < 1) return {};
+    Picture result(width, height, source.HasAlpha());
+    const std::vector<Span> columns = Footprints(source.Width(), width);
+    const std::vector<Span> rows = Footprints(source.Height(), height);
+    for (int y = 0; y < height; ++y) {
+        const Span& row = rows[std::size_t(y)];
+        for (int x = 0; x < width; ++x) {
+            const Span& column = columns[std::size_t(x)];
+            double sum[3] = {0, 0, 0};
+            double alphaSum = 0;
+            for (std::size_t j = 0; j < row.weights.size(); ++j) {
+                const int sy = row.first + int(j);
+                for (std::size_t i = 0; i < column.weights.size(); ++i) {
+                    const int sx = column.first + int(i);
+                    const double weight = row.weights[j] * column.weights[i];
+                    const double alpha = weight * source.AlphaAt(sx, sy) / 255.0;
+                    const std::uint8_t* pixel = source.Row(sy) + 3 * sx;
+                    for (int c = 0; c < 3; ++c) sum[c] += alpha * pixel[c];
+                    alphaSum += alpha;
+                }
+            }
+            std::uint8_t* out = result.Row(y) + 3 * x;
+            for (int c = 0; c < 3; ++c) {
+                out[c] = alphaSum > 0 ? std::uint8_t(std::lround(sum[c] / alphaSum)) : 0;
+            }
+            result.SetAlphaAt(x, y, std::uint8_t(std::lround(std::min(alphaSum, 1.0) * 255)));
+        }
+    }
+    return result;
 }
 
 }  // namespace dusk

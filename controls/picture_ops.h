@@ -19,6 +19,11 @@ Picture StretchPicture(const Picture& source, int newWidth, int margin);
 // as a platform's stretched picture control shows it. Empty for an empty source or size.
 Picture ScalePicture(const Picture& source, int width, int height);
 
+// The picture resized to width x height by area averaging: each target pixel takes the mean of the
+// source area it covers (colours weighted by alpha), so shrinking keeps detail and enlarging by
+// a small factor stays smooth. Empty for an empty source or size.
+Picture ResamplePicture(const Picture& source, int width, int height);
+
 // Composites `source` onto the colour bytes of `target` with its top-left at `at`, by the
 // source's alpha plane (a plain copy without one). The target's alpha plane is untouched.
 void CompositeOnto(Picture& target, const Picture& source, Point at);
