@@ -19,7 +19,9 @@ Point ScaledCanvas::Device(Point design) const {
 }
 
 Size ScaledCanvas::MeasureText(const std::wstring& text, const Font& font) {
-    return scale_.ToDesign(device_.MeasureText(text, scale_.Of(font)));
+    // The design font's extent: layouts built on it come out the same at every scale, and a
+    // control that fits itself to its text before a paint is not resized by the paint.
+    return device_.MeasureText(text, font);
 }
 
 void ScaledCanvas::FillRectangle(const Rect& rect, Color color) {

@@ -2,6 +2,8 @@
 
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/scaled_canvas.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -36,17 +38,17 @@ void PaintBuffer::PaintWindow(HWND window, const std::function<void(Canvas&)>& p
     const HDC dc = ::BeginPaint(window, &ps);
     RECT client{};
     ::GetClientRect(window, &client);
-    if (dc != nullptr) Paint(dc, client, ps.rcPaint, paint);
+    if (dc != nullptr) Paint(window, dc, client, ps.rcPaint, paint);
     ::EndPaint(window, &ps);
 }
 
 void PaintBuffer::PrintClient(HWND window, HDC target, const std::function<void(Canvas&)>& paint) {
     RECT client{};
     ::GetClientRect(window, &client);
-    Paint(target, client, client, paint);
+    Paint(window, target, client, client, paint);
 }
 
-void PaintBuffer::Paint(HDC target, const RECT& client, const RECT& clip,
+void PaintBuffer::Paint(HWND window, HDC target, const RECT& client, const RECT& clip,
                         const std::function<void(Canvas&)>& paint) {
     if (!surface_ || surface_->Width() != client.right || surface_->Height() != client.bottom) {
         surface_.emplace(client.right, client.bottom);
@@ -55,7 +57,14 @@ void PaintBuffer::Paint(HDC target, const RECT& client, const RECT& clip,
     GdiCanvas canvas(surface_->Dc(), &fonts_);
     canvas.SaveState();  // the clip must not outlive this paint on the kept surface
     canvas.ClipTo({clip.left, clip.top, clip.right, clip.bottom});
-    paint(canvas);
+    // The window lays itself out in design pixels; at another scale they are scaled here.
+    const DisplayScale scale = ScaleOf(window);
+    if (scale.IsDesign()) {
+        paint(canvas);
+    } else {
+        ScaledCanvas scaled(canvas, scale, DetailedPicturesFor(scale));
+        paint(scaled);
+    }
     canvas.RestoreState();
     ::BitBlt(target, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top,
              surface_->Dc(), clip.left, clip.top, SRCCOPY);

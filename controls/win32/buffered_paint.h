@@ -22,7 +22,8 @@ void PrintClientBuffered(HWND window, HDC target, const std::function<void(Canva
 
 // The double buffer of a window that paints often: one off-screen surface kept while the client
 // size stays the same and one GDI font per face and size for the window's whole life, so a
-// paint creates no GDI objects of its own.
+// paint creates no GDI objects of its own. paint() draws in design pixels, scaled to the
+// window's display scale.
 class PaintBuffer {
 public:
     void PaintWindow(HWND window, const std::function<void(Canvas&)>& paint);
@@ -30,7 +31,7 @@ public:
     GdiFontCache& Fonts() { return fonts_; }
 
 private:
-    void Paint(HDC target, const RECT& client, const RECT& clip,
+    void Paint(HWND window, HDC target, const RECT& client, const RECT& clip,
                const std::function<void(Canvas&)>& paint);
 
     std::optional<DibSurface> surface_;

@@ -2,6 +2,7 @@
 
 #include "controls/win32/buffered_paint.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -18,12 +19,13 @@ CheckBoxWindow::~CheckBoxWindow() { box_.host = {}; }
 
 bool CheckBoxWindow::Create(HWND window, Point origin) {
     Fit();
+    origin_ = origin;
     Creation creation{L"ImageCheckBox"};
     creation.classStyle = CS_DBLCLKS;
     creation.style = WS_CHILD | WS_VISIBLE;
     const int left = origin.x + box_.Left();
     const int top = origin.y + box_.Top();
-    creation.bounds = {left, top, left + box_.Width(), top + box_.Height()};
+    creation.bounds = DeviceRect(window, {left, top, left + box_.Width(), top + box_.Height()});
     creation.parent = window;
     return CreateWindowFor(creation);
 }
@@ -100,9 +102,16 @@ void CheckBoxWindow::ButtonUp(POINT point) {
     box_.MouseUp(MouseButton::Left, ::PtInRect(&client, point) != FALSE);
 }
 
+void CheckBoxWindow::Place() {
+    const int left = origin_.x + box_.Left();
+    const int top = origin_.y + box_.Top();
+    PlaceChild(Handle(), {left, top, left + box_.Width(), top + box_.Height()});
+}
+
 void CheckBoxWindow::SizeChanged() {
     if (Handle() == nullptr) return;
-    ::SetWindowPos(Handle(), nullptr, 0, 0, box_.Width(), box_.Height(),
+    const Size size = ScaleOf(Handle()).Of(Size{box_.Width(), box_.Height()});
+    ::SetWindowPos(Handle(), nullptr, 0, 0, size.width, size.height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -17,6 +17,8 @@ public:
     // The child of `window` at the box's bounds; `origin` is where the box's parent's (0, 0)
     // lies in the window.
     bool Create(HWND window, Point origin);
+    // Back at the box's bounds at the window's current display scale.
+    void Place();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -32,6 +34,7 @@ private:
 
     ImageCheckBox& box_;
     PaintBuffer paintBuffer_;
+    Point origin_;
     bool tracking_ = false;     // a leave notice is requested
     bool pressed_ = false;
 };

@@ -1,4 +1,5 @@
 #include "controls/win32/date_time_picker_host.h"
+#include "controls/win32/window_scale.h"
 
 // clang-format off
 #include <commctrl.h>
@@ -37,7 +38,8 @@ DateTimePickerHost::DateTimePickerHost(DateTimePickerModel& model, Kind kind)
 
 DateTimePickerHost::~DateTimePickerHost() { model_.OnStateChanged = nullptr; }
 
-bool DateTimePickerHost::Create(HWND parent, const Rect& bounds, HFONT font) {
+bool DateTimePickerHost::Create(HWND parent, const Rect& design, HFONT font) {
+    const Rect bounds = ScaleOf(parent).Of(design);
     const DWORD format = kind_ == Kind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT;
     control_ =
         ::CreateWindowExW(0, DATETIMEPICK_CLASSW, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | format,

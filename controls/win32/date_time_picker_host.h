@@ -19,6 +19,7 @@ public:
     ~DateTimePickerHost();
 
     // The control as a child of `parent` (destroyed with it), in the model's state.
+    // bounds in the parent's design pixels.
     bool Create(HWND parent, const Rect& bounds, HFONT font);
     HWND Handle() const { return control_; }
 

@@ -1,4 +1,5 @@
 #include "controls/win32/digit_field_host.h"
+#include "controls/win32/window_scale.h"
 
 #include <commctrl.h>
 
@@ -15,8 +16,10 @@ DigitFieldHost::~DigitFieldHost() {
     upDownModel_.OnStateChanged = nullptr;
 }
 
-bool DigitFieldHost::Create(HWND parent, const Rect& fieldBounds, const Rect& upDownBounds,
+bool DigitFieldHost::Create(HWND parent, const Rect& fieldDesign, const Rect& upDownDesign,
                             HFONT font) {
+    const Rect fieldBounds = ScaleOf(parent).Of(fieldDesign);
+    const Rect upDownBounds = ScaleOf(parent).Of(upDownDesign);
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
     field_ = ::CreateWindowExW(
         WS_EX_CLIENTEDGE, L"EDIT", L"",

@@ -20,6 +20,7 @@ public:
     ~DigitFieldHost();
 
     // Both controls as children of `parent` (destroyed with it), in the models' state.
+    // Bounds in the parent's design pixels.
     bool Create(HWND parent, const Rect& fieldBounds, const Rect& upDownBounds, HFONT font);
     HWND FieldHandle() const { return field_; }
     HWND UpDownHandle() const { return upDown_; }

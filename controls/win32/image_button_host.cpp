@@ -2,6 +2,7 @@
 
 #include "base/win32/window_base.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -87,8 +88,10 @@ void ImageButtonHost::RepaintNow() {
 void ImageButtonHost::Invalidate() {
     // The old place too: a button that moved or shrank must not leave its picture behind.
     const RECT bounds = Bounds();
-    ::InvalidateRect(window_, &painted_, FALSE);
-    ::InvalidateRect(window_, &bounds, FALSE);
+    for (const RECT& design : {painted_, bounds}) {
+        const RECT area = DeviceRect(window_, {design.left, design.top, design.right, design.bottom});
+        ::InvalidateRect(window_, &area, FALSE);
+    }
     painted_ = bounds;
 }
 

@@ -3,11 +3,12 @@
 #include <algorithm>
 
 #include "base/win32/window_base.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
 bool ImageButtonRouter::Route(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    const POINT point = MousePoint(lParam);
+    const POINT point = DesignPoint(window, MousePoint(lParam));
     switch (message) {
         case WM_MOUSEMOVE:
             MouseMove(window, point);
@@ -62,6 +63,7 @@ bool ImageButtonRouter::SetCursor(HWND window) const {
     POINT point{};
     ::GetCursorPos(&point);
     ::ScreenToClient(window, &point);
+    point = DesignPoint(window, point);
     for (const ImageButtonHost* button : buttons_) {
         if (button->SetCursorAt(point)) return true;
     }

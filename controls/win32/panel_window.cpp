@@ -1,4 +1,5 @@
 #include "controls/win32/panel_window.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -6,7 +7,7 @@ bool PanelWindow::Create(HWND parent, const Rect& bounds, bool visible) {
     brush_.Reset(::CreateSolidBrush(COLORREF(color_)));
     Creation creation{L"DuskPanel"};
     creation.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible ? WS_VISIBLE : 0);
-    creation.bounds = {bounds.left, bounds.top, bounds.right, bounds.bottom};
+    creation.bounds = DeviceRect(parent, bounds);
     creation.parent = parent;
     return CreateWindowFor(creation);
 }

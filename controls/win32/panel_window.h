@@ -11,6 +11,7 @@ class PanelWindow : public WindowBase {
 public:
     explicit PanelWindow(Color color) : color_(color) {}
 
+    // bounds in the parent's design pixels.
     bool Create(HWND parent, const Rect& bounds, bool visible);
 
 protected:

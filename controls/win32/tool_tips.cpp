@@ -1,5 +1,7 @@
 #include "controls/win32/tool_tips.h"
 
+#include "controls/win32/window_scale.h"
+
 namespace dusk::win32 {
 
 bool ToolTips::Create(HWND window) {
@@ -22,14 +24,14 @@ TOOLINFOW ToolTips::Tool(UINT_PTR id) const {
 
 void ToolTips::Add(UINT_PTR id, const RECT& area, const std::wstring& text) {
     TOOLINFOW tool = Tool(id);
-    tool.rect = area;
+    tool.rect = DeviceRect(window_, {area.left, area.top, area.right, area.bottom});
     tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the control
     ::SendMessageW(tips_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void ToolTips::Move(UINT_PTR id, const RECT& area) {
     TOOLINFOW tool = Tool(id);
-    tool.rect = area;
+    tool.rect = DeviceRect(window_, {area.left, area.top, area.right, area.bottom});
     ::SendMessageW(tips_.Get(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 

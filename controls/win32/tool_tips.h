@@ -17,7 +17,7 @@ public:
     bool Create(HWND window);
     HWND Handle() const { return tips_.Get(); }
 
-    // id names the tool for Move; text is copied.
+    // id names the tool for Move; text is copied. Areas are in the window's design pixels.
     void Add(UINT_PTR id, const RECT& area, const std::wstring& text);
     void Move(UINT_PTR id, const RECT& area);
     // How long the pointer rests on a tool before its hint shows.

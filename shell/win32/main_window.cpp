@@ -4,6 +4,7 @@
 
 #include "controls/picture_ops.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/window_scale.h"
 #include "core/win32/instance_block.h"
 
 namespace dusk::win32 {
@@ -19,9 +20,6 @@ Rect PageBounds(int tab, Size client) {
     return {24, 72, client.width - 25, client.height - 47};
 }
 
-void MoveTo(HWND window, const Rect& r) {
-    if (window != nullptr) ::MoveWindow(window, r.left, r.top, r.Width(), r.Height(), TRUE);
-}
 
 }  // namespace
 
@@ -82,7 +80,8 @@ void MainWindow::BindTimers(TimerModel& watchTimer, TimerModel& clockTimer) {
 }
 
 void MainWindow::ShowCompanionPages() {
-    const Rect page = PageBounds(kVimblyTab, client_);
+    // The companion library lays its pages out in the pages' own pixels.
+    const Rect page = ScaleOf(Handle()).Of(PageBounds(kVimblyTab, client_));
     companion_.ShowVimbly(vimblyPage_.Handle(), page.Width(), page.Height());
     companion_.ShowOurProducts(ourProductsPage_.Handle(), page.Width(), page.Height());
 }
@@ -168,9 +167,10 @@ void MainWindow::Resized(Size client) {
     if (client.width == 0 && client.height == 0) return;  // minimized: nothing to lay out
     client_ = client;
     title_.Layout(client.width);
-    MoveTo(taskPage_.Handle(), PageBounds(kTaskTab, client));
-    MoveTo(ourProductsPage_.Handle(), PageBounds(kOurProductsTab, client));
-    MoveTo(vimblyPage_.Handle(), PageBounds(kVimblyTab, client));
+    PlaceChild(taskPage_.Handle(), PageBounds(kTaskTab, client));
+    PlaceChild(ourProductsPage_.Handle(), PageBounds(kOurProductsTab, client));
+    PlaceChild(vimblyPage_.Handle(), PageBounds(kVimblyTab, client));
+    taskPage_.Relayout();
     PlaceEdges(client);
     companion_.ChangeSize();
 }
@@ -194,7 +194,7 @@ void MainWindow::Activated(HWND previous) {
 }
 
 bool MainWindow::LinkMessage(UINT message, LPARAM lParam) {
-    const POINT point = MousePoint(lParam);
+    const POINT point = DesignPoint(Handle(), MousePoint(lParam));
     switch (message) {
         case WM_MOUSEMOVE:
             title_.LinkMouseMove(point);
@@ -213,7 +213,7 @@ bool MainWindow::LinkMessage(UINT message, LPARAM lParam) {
             POINT cursor{};
             ::GetCursorPos(&cursor);
             ::ScreenToClient(Handle(), &cursor);
-            if (!title_.OnLink(cursor)) return false;
+            if (!title_.OnLink(DesignPoint(Handle(), cursor))) return false;
             ShowCursorKind(CursorKind::Hand);
             return true;
         }
@@ -235,7 +235,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             break;
         case WM_GETMINMAXINFO: {
             auto& info = *reinterpret_cast<MINMAXINFO*>(lParam);
-            info.ptMinTrackSize = {kDesignSize.width, kDesignSize.height};
+            const Size least = ScaleOf(Handle()).Of(kDesignSize);
+            info.ptMinTrackSize = {least.width, least.height};
             return 0;
         }
         case kRefreshMessage:

@@ -1,8 +1,11 @@
 #include "shell/win32/resource_window.h"
 
+#include <algorithm>
 #include <cwctype>
+#include <iterator>
 
 #include "resources/picture_names.h"
+#include "controls/win32/window_scale.h"
 #include "shell/win32/picture_table.h"
 
 namespace dusk::win32 {
@@ -33,8 +36,15 @@ std::optional<Picture> LoadPictureResource(HMODULE module, std::string_view stem
     return Picture::FromPng({static_cast<const std::uint8_t*>(bytes), std::size_t(size)});
 }
 
+ResourceWindow::~ResourceWindow() {
+    if (module_ != nullptr) SetDetailedPictureSource(nullptr);
+}
+
 void ResourceWindow::LoadPictures(HMODULE module) {
     loaded_ = true;
+    module_ = module;
+    detailed_.clear();
+    SetDetailedPictureSource([this](DisplayScale scale) { return DetailedFor(scale); });
     failed_.clear();
     const PictureTable table = MakePictureTable(*this);
     for (const PictureInfo& info : kPictures) {
@@ -48,6 +58,25 @@ void ResourceWindow::LoadPictures(HMODULE module) {
         }
         target->second(*picture);
     }
+}
+
+const DetailedPictures* ResourceWindow::DetailedFor(DisplayScale scale) const {
+    if (module_ == nullptr) return nullptr;
+    int percents[std::size(kPictureSets)];
+    for (std::size_t i = 0; i < std::size(kPictureSets); ++i) percents[i] = kPictureSets[i].percent;
+    const int percent = NearestPictureSet(scale, percents);
+    const auto set = std::find_if(std::begin(kPictureSets), std::end(kPictureSets),
+                                  [percent](const PictureSet& s) { return s.percent == percent; });
+    if (set == std::begin(kPictureSets)) return nullptr;
+    const auto [found, fresh] = detailed_.try_emplace(percent);
+    if (!fresh) return &found->second;
+    for (const PictureInfo& info : kPictures) {
+        std::optional<Picture> design = LoadPictureResource(module_, info.stem);
+        std::optional<Picture> detailed =
+            LoadPictureResource(module_, std::string(info.stem) + std::string(set->suffix));
+        if (design && detailed) found->second.Add(*design, std::move(*detailed));
+    }
+    return &found->second;
 }
 
 bool ResourceWindow::Create(HWND owner) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <array>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,8 @@
 
 #include "base/win32/window_base.h"
 #include "controls/check_box_pictures.h"
+#include "controls/detailed_pictures.h"
+#include "controls/display_scale.h"
 #include "controls/image_button_pictures.h"
 #include "controls/picture.h"
 #include "core/message_catalogue.h"
@@ -47,6 +50,9 @@ public:
     // With the pictures of `module` loaded at once, so that windows made before this one can
     // copy them in their constructors.
     explicit ResourceWindow(HMODULE module) { LoadPictures(module); }
+    ResourceWindow(const ResourceWindow&) = delete;
+    ResourceWindow& operator=(const ResourceWindow&) = delete;
+    ~ResourceWindow() override;
 
     // Decodes every picture of the program's picture table from the module's resources. A
     // picture that is missing, not a PNG, or not of its size and kind stays blank and is listed
@@ -57,6 +63,12 @@ public:
     bool Create(HWND owner);
 
     const std::vector<std::wstring>& FailedPictures() const { return failed_; }
+
+    // The one place that picks a picture set by display scale: the pictures drawn for the set
+    // nearest to `scale`, decoded at the first need, each found by its design picture. Null
+    // where the design pictures are the nearest. The windows' paints find them through
+    // DetailedPicturesFor once the pictures are loaded.
+    const DetailedPictures* DetailedFor(DisplayScale scale) const;
 
     ImageButtonPictures tabButtons, closeButtons, minimizeButtons, maximizeButtons, restoreButtons;
     ImageButtonPictures taskButtons;      // Start Task and Cancel Task
@@ -82,6 +94,8 @@ protected:
 private:
     std::vector<std::wstring> failed_;
     bool loaded_ = false;
+    HMODULE module_ = nullptr;
+    mutable std::map<int, DetailedPictures> detailed_;  // by set percent
 };
 
 }  // namespace dusk::win32

@@ -6,6 +6,7 @@
 
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -41,6 +42,8 @@ bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
     creation.bounds = {0, 0, layout.clientWidth, layout.clientHeight};
     creation.parent = owner;
     if (!CreateWindowFor(creation)) return false;
+    designClient_ = {layout.clientWidth, layout.clientHeight};
+    FitToScale(nullptr);
     draggingEnabled_ = true;
     companion_.FormStyle(Handle());
     return true;
@@ -52,13 +55,32 @@ void SkinnedForm::SetFormColor(Color color) {
 }
 
 Picture SkinnedForm::RenderClient() {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    DibSurface surface(client.right, client.bottom);
+    const Size client = DesignClientSize(Handle());
+    DibSurface surface(client.width, client.height);
     if (!surface.Valid()) return {};
     GdiCanvas canvas(surface.Dc(), &Fonts());
     FormPaint(canvas);
     return surface.ToPicture();
+}
+
+void SkinnedForm::FitToScale(const RECT* suggested) {
+    // The window's size is its design client size at its monitor's scale; Windows suggests the
+    // place when the scale changes.
+    const Size client = ScaleOf(Handle()).Of(designClient_);
+    RECT bounds{0, 0, client.width, client.height};
+    ::AdjustWindowRectEx(&bounds, DWORD(::GetWindowLongPtrW(Handle(), GWL_STYLE)), FALSE,
+                         DWORD(::GetWindowLongPtrW(Handle(), GWL_EXSTYLE)));
+    const int width = bounds.right - bounds.left;
+    const int height = bounds.bottom - bounds.top;
+    if (suggested != nullptr) {
+        ::SetWindowPos(Handle(), nullptr, suggested->left, suggested->top, width, height,
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        ::SetWindowPos(Handle(), nullptr, 0, 0, width, height,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ScaleChanged();
+    ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 bool SkinnedForm::ShowModal(const std::function<void()>& show) {
@@ -148,7 +170,10 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                      [this](Canvas& canvas) { FormPaint(canvas); });
             return 0;
         case WM_SIZE:
-            FormResize({LOWORD(lParam), HIWORD(lParam)});
+            FormResize(ScaleOf(Handle()).ToDesign(Size{LOWORD(lParam), HIWORD(lParam)}));
+            return 0;
+        case WM_DPICHANGED:
+            FitToScale(reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_TIMER:
             TimerTick(wParam);
@@ -166,11 +191,10 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void SkinnedForm::FormPaint(Canvas& canvas) {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    canvas.FillRectangle({0, 0, client.right, client.bottom}, formColor_);
+    const Size client = DesignClientSize(Handle());
+    canvas.FillRectangle({0, 0, client.width, client.height}, formColor_);
     lastFrame_ = &frames_.For(skinCode_);
-    PaintFrame(canvas, client.right, client.bottom, *lastFrame_);
+    PaintFrame(canvas, client.width, client.height, *lastFrame_);
     PaintContent(canvas);
 }
 
@@ -181,6 +205,7 @@ void SkinnedForm::FormMouseDown() {
 }
 
 void SkinnedForm::FormResize(Size client) {
+    if (client.width > 0 && client.height > 0) designClient_ = client;
     companion_.FormStyle(Handle());
     Resized(client);
     ::InvalidateRect(Handle(), nullptr, FALSE);

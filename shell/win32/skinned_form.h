@@ -62,9 +62,13 @@ protected:
     // The fonts of the window's paints, kept for its life.
     GdiFontCache& Fonts() { return paintBuffer_.Fonts(); }
 
+    // After the display scale may have changed (and once at creation), before the repaint: real
+    // child controls take their fonts for the new scale. Positions follow in Resized.
+    virtual void ScaleChanged() {}
+
     // Everything inside the frame, over the form colour.
     virtual void PaintContent(Canvas& canvas) = 0;
-    // After a change of size, before the whole window is repainted.
+    // After a change of size, in design pixels, before the whole window is repainted.
     virtual void Resized(Size /*client*/) {}
     virtual void TimerTick(UINT_PTR /*id*/) {}
     // Alt+F4 and the like: the window must not be destroyed. Hides it unless overridden.
@@ -78,6 +82,9 @@ private:
     void FormPaint(Canvas& canvas);
     void FormMouseDown();
     void FormResize(Size client);
+    // Sizes the window for its design client size at its monitor's scale, at the place Windows
+    // suggests when the scale changed.
+    void FitToScale(const RECT* suggested);
 
     const SkinPictures& frames_;
     const std::uint8_t& skinCode_;
@@ -86,6 +93,7 @@ private:
     const Picture* lastFrame_ = nullptr;
     bool draggingEnabled_ = false;
     int modalDepth_ = 0;
+    Size designClient_;
     std::vector<HWND> disabled_;  // by the modal showing, enabled again at its end
     ImageButtonRouter buttons_;
     PaintBuffer paintBuffer_;

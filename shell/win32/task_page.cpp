@@ -1,5 +1,6 @@
 #include "shell/win32/task_page.h"
 
+#include "controls/win32/window_scale.h"
 #include "shell/color_button_layout.h"
 #include "shell/skin.h"
 
@@ -39,6 +40,7 @@ constexpr Rect kHoursBounds{337, 279, 337 + 112, 279 + 22};
 constexpr Rect kHoursUpDownBounds{449, 279, 449 + 16, 279 + 22};
 constexpr Rect kMinutesBounds{337, 307, 337 + 112, 307 + 22};
 constexpr Rect kMinutesUpDownBounds{449, 307, 449 + 16, 307 + 22};
+constexpr Rect kPickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpecifiedTimeBounds};
 constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
 
 std::vector<Label> StaticLabels() {
@@ -71,7 +73,6 @@ ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture& smallP
     return layout;
 }
 
-RECT ToRect(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 }  // namespace
 
@@ -140,8 +141,9 @@ void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button) {
 
 void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
     model.OnStateChanged = [this, area] {
-        const RECT r = ToRect(area);
-        if (Handle() != nullptr) ::InvalidateRect(Handle(), &r, FALSE);
+        if (Handle() == nullptr) return;
+        const RECT r = DeviceRect(Handle(), area);
+        ::InvalidateRect(Handle(), &r, FALSE);
     };
     boundLabels_.push_back(&model);
 }
@@ -150,17 +152,17 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
     Creation creation{L"DuskTaskPage"};
     creation.classStyle = CS_DBLCLKS;
     creation.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
-    creation.bounds = ToRect(bounds);
+    creation.bounds = DeviceRect(parent, bounds);
     creation.parent = parent;
     if (!CreateWindowFor(creation)) return false;
+    fontScale_ = ScaleOf(Handle());
 
     for (const auto& box : checkBoxes_) {
         if (!box->Create(Handle(), {})) return false;
     }
-    inputFont_ = CreateGdiFont(kInputFont);
-    const Rect pickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpecifiedTimeBounds};
+    inputFont_ = CreateGdiFont(fontScale_.Of(kInputFont));
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
-        if (!pickers_[i]->Create(Handle(), pickerBounds[i], inputFont_.Get())) return false;
+        if (!pickers_[i]->Create(Handle(), kPickerBounds[i], inputFont_.Get())) return false;
     }
     if (!hours_.Create(Handle(), kHoursBounds, kHoursUpDownBounds, inputFont_.Get()) ||
         !minutes_.Create(Handle(), kMinutesBounds, kMinutesUpDownBounds, inputFont_.Get())) {
@@ -178,6 +180,30 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
     BindLabel(view_.triggerBoxTitle, kTriggerBox);
     ApplySkin();
     return true;
+}
+
+void TaskPage::Relayout() {
+    if (Handle() == nullptr) return;
+    const DisplayScale scale = ScaleOf(Handle());
+    if (scale != fontScale_) {
+        fontScale_ = scale;
+        inputFont_ = CreateGdiFont(scale.Of(kInputFont));
+        const HWND inputs[] = {pickers_[0]->Handle(), pickers_[1]->Handle(),
+                               pickers_[2]->Handle(), hours_.FieldHandle(),
+                               minutes_.FieldHandle()};
+        for (const HWND input : inputs) {
+            ::SendMessageW(input, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.Get()), FALSE);
+        }
+    }
+    for (const auto& box : checkBoxes_) box->Place();
+    for (std::size_t i = 0; i < pickers_.size(); ++i) {
+        PlaceChild(pickers_[i]->Handle(), kPickerBounds[i]);
+    }
+    PlaceChild(hours_.FieldHandle(), kHoursBounds);
+    PlaceChild(hours_.UpDownHandle(), kHoursUpDownBounds);
+    PlaceChild(minutes_.FieldHandle(), kMinutesBounds);
+    PlaceChild(minutes_.UpDownHandle(), kMinutesUpDownBounds);
+    ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 HWND TaskPage::CheckBoxHandle(const ImageCheckBox& box) const {
@@ -201,11 +227,7 @@ void TaskPage::ApplySkin() {
     }
 }
 
-Size TaskPage::ClientSize() const {
-    RECT client{};
-    ::GetClientRect(Handle(), &client);
-    return {client.right, client.bottom};
-}
+Size TaskPage::ClientSize() const { return DesignClientSize(Handle()); }
 
 void TaskPage::EraseBackground(Canvas& canvas) {
     const Size size = ClientSize();

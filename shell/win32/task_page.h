@@ -16,6 +16,7 @@
 #include "controls/win32/date_time_picker_host.h"
 #include "controls/win32/digit_field_host.h"
 #include "controls/win32/image_button_router.h"
+#include "controls/display_scale.h"
 #include "core/task_view.h"
 #include "shell/win32/resource_window.h"
 
@@ -35,7 +36,10 @@ public:
     TaskPage& operator=(const TaskPage&) = delete;
     ~TaskPage() override;
 
+    // bounds in the parent's design pixels.
     bool Create(HWND parent, const Rect& bounds);
+    // The child controls placed, and given their font, for the page's current display scale.
+    void Relayout();
 
     std::function<void()> onStartTask;
     std::function<void()> onCancelTask;
@@ -75,6 +79,7 @@ private:
     GdiTextRenderer text_;
     PaintBuffer paintBuffer_;
     UniqueFont inputFont_;  // of the pickers and delay fields
+    DisplayScale fontScale_;  // the input font's
 
     std::vector<std::unique_ptr<CheckBoxWindow>> checkBoxes_;
     std::array<std::unique_ptr<DateTimePickerHost>, 3> pickers_;

@@ -1,5 +1,7 @@
 #include "shell/win32/title_area.h"
 
+#include "controls/win32/window_scale.h"
+
 #include "shell/color_button_layout.h"
 
 namespace dusk::win32 {
@@ -132,15 +134,18 @@ bool TitleArea::Create(HWND window, const std::function<void(ImageButtonHost&)>&
 
 void TitleArea::Layout(int clientWidth) {
     const int shift = clientWidth - kDesignWidth;
-    if (shift == shift_) return;
     const int by = shift - shift_;
     shift_ = shift;
     ImageButton* const rightGroup[] = {&minimize,       &maximize,       &restore,
                                        &close,          &skinButtons[0], &skinButtons[1],
                                        &skinButtons[2], &skinButtons[3], &skinButtons[4]};
     for (ImageButton* button : rightGroup) {
-        button->SetBounds(button->Left() + by, button->Top(), button->Width(), button->Height());
+        if (by != 0) {
+            button->SetBounds(button->Left() + by, button->Top(), button->Width(),
+                              button->Height());
+        }
     }
+    // The hints always: a change of scale moves them too.
     for (std::size_t i = 0; i < hosts_.size(); ++i) {
         if (hosts_[i]) hints_.Move(i, hosts_[i]->Bounds());
     }
@@ -185,8 +190,9 @@ ImageButtonHost& TitleArea::ShowTabActive(int tab) {
     paintOrder_[next] = tab;
     for (int i = 0; i < kTabCount; ++i) tabs[std::size_t(i)].SetEnabled(i != tab);
     if (window_ != nullptr) {
-        const RECT area{kFirstTabLeft, kTabTop, kFirstTabLeft + 3 * kTabSize.width,
-                        kTabTop + kTabSize.height};
+        const RECT area = DeviceRect(window_, {kFirstTabLeft, kTabTop,
+                                                kFirstTabLeft + 3 * kTabSize.width,
+                                                kTabTop + kTabSize.height});
         ::InvalidateRect(window_, &area, FALSE);
     }
     return *hosts_[kFirstTabHost + std::size_t(tab)];
@@ -202,8 +208,9 @@ bool TitleArea::OnLink(POINT point) const {
 }
 
 void TitleArea::InvalidateLink() const {
-    const RECT box = ToRect(LinkBox());
-    if (window_ != nullptr) ::InvalidateRect(window_, &box, FALSE);
+    if (window_ == nullptr) return;
+    const RECT box = DeviceRect(window_, LinkBox());
+    ::InvalidateRect(window_, &box, FALSE);
 }
 
 bool TitleArea::LinkMouseMove(POINT point) {

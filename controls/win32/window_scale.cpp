@@ -1,0 +1,76 @@
+#include "controls/win32/window_scale.h"
+
+#include <utility>
+
+namespace dusk::win32 {
+namespace {
+
+using DpiForWindow = UINT(WINAPI*)(HWND);
+using MetricsForDpi = int(WINAPI*)(int, UINT);
+
+// user32 is loaded already; these exist from Windows 10 version 1607 on.
+template <typename Function>
+Function User32Function(const char* name) {
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
+
+int SystemDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSX) : 0;
+    if (screen != nullptr) ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
+std::function<const DetailedPictures*(DisplayScale)>& Source() {
+    static std::function<const DetailedPictures*(DisplayScale)> source;
+    return source;
+}
+
+}  // namespace
+
+DisplayScale ScaleOf(HWND window) {
+    static const auto dpiForWindow = User32Function<DpiForWindow>("GetDpiForWindow");
+    if (dpiForWindow != nullptr && window != nullptr) {
+        if (const UINT dpi = dpiForWindow(window); dpi != 0) return DisplayScale(int(dpi));
+    }
+    return DisplayScale(SystemDpi());
+}
+
+RECT DeviceRect(HWND window, const Rect& design) {
+    const Rect r = ScaleOf(window).Of(design);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+POINT DesignPoint(HWND window, POINT client) {
+    const Point p = ScaleOf(window).ToDesign(Point{client.x, client.y});
+    return {p.x, p.y};
+}
+
+Size DesignClientSize(HWND window) {
+    RECT client{};
+    ::GetClientRect(window, &client);
+    return ScaleOf(window).ToDesign(Size{client.right, client.bottom});
+}
+
+void PlaceChild(HWND child, const Rect& design) {
+    if (child == nullptr) return;
+    const RECT r = DeviceRect(child, design);
+    ::MoveWindow(child, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void SetDetailedPictureSource(std::function<const DetailedPictures*(DisplayScale)> source) {
+    Source() = std::move(source);
+}
+
+const DetailedPictures* DetailedPicturesFor(DisplayScale scale) {
+    return Source() ? Source()(scale) : nullptr;
+}
+
+int SmallIconSize(DisplayScale scale) {
+    static const auto metricsForDpi = User32Function<MetricsForDpi>("GetSystemMetricsForDpi");
+    if (metricsForDpi != nullptr) return metricsForDpi(SM_CXSMICON, UINT(scale.Dpi()));
+    return ::GetSystemMetrics(SM_CXSMICON);
+}
+
+}  // namespace dusk::win32
