@@ -1,5 +1,4 @@
 #include "controls/win32/date_time_picker_host.h"
-#include "controls/win32/window_scale.h"
 
 // clang-format off
 #include <commctrl.h>
@@ -7,6 +6,7 @@
 // clang-format on
 
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 

@@ -1,7 +1,8 @@
 #include "controls/win32/digit_field_host.h"
-#include "controls/win32/window_scale.h"
 
 #include <commctrl.h>
+
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 

@@ -5,8 +5,10 @@
 #include <iterator>
 #include <string_view>
 
+#include "controls/scaled_canvas.h"
 #include "controls/win32/menu_environment.h"
 #include "controls/win32/window_dc.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -91,12 +93,22 @@ const MenuItem* OwnerDrawnPopupMenu::ItemOf(ULONG_PTR itemData) const {
     return itemData < items_.size() ? &items_[itemData] : nullptr;
 }
 
+MenuEnvironment OwnerDrawnPopupMenu::DesignEnvironment(DisplayScale scale) const {
+    // The system's menu font comes at the system's scale; the menu is laid out in design pixels.
+    MenuEnvironment environment = environment_;
+    environment.menuFont.height = scale.ToDesign(environment_.menuFont.height);
+    return environment;
+}
+
 void OwnerDrawnPopupMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
     const MenuItem* item = ItemOf(measure.itemData);
     if (item == nullptr) return;
     const WindowDc dc(Handle(), false);
-    GdiCanvas canvas(dc.Get(), &fonts_);
-    const Size size = MeasureMenuItem(style_, *item, canvas, environment_.menuFont);
+    GdiCanvas device(dc.Get(), &fonts_);
+    const DisplayScale scale = ScaleOf(Handle());
+    ScaledCanvas canvas(device, scale, nullptr);
+    const Size size =
+        scale.Of(MeasureMenuItem(style_, *item, canvas, DesignEnvironment(scale).menuFont));
     measure.itemWidth = UINT(std::max(size.width, 0));
     measure.itemHeight = UINT(std::max(size.height, 0));
 }
@@ -104,11 +116,14 @@ void OwnerDrawnPopupMenu::MeasureItem(MEASUREITEMSTRUCT& measure) {
 void OwnerDrawnPopupMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
     const MenuItem* item = ItemOf(draw.itemData);
     if (item == nullptr) return;
-    const RECT& r = draw.rcItem;
-    GdiCanvas canvas(draw.hDC, &fonts_);
+    const DisplayScale scale = ScaleOf(Handle());
+    const Rect r = {scale.ToDesign(int(draw.rcItem.left)), scale.ToDesign(int(draw.rcItem.top)),
+                    scale.ToDesign(int(draw.rcItem.right)), scale.ToDesign(int(draw.rcItem.bottom))};
+    GdiCanvas device(draw.hDC, &fonts_);
+    ScaledCanvas canvas(device, scale, DetailedPicturesFor(scale));
     canvas.SaveState();
-    PaintMenuItem(style_, *item, canvas, {r.left, r.top, r.right, r.bottom},
-                  (draw.itemState & ODS_SELECTED) != 0, environment_);
+    PaintMenuItem(style_, *item, canvas, r, (draw.itemState & ODS_SELECTED) != 0,
+                  DesignEnvironment(scale));
     canvas.RestoreState();
     // The first item repaints the border each time, as the platform may have drawn over it.
     if (draw.itemData == 0) PaintMenuWindowBorder(::WindowFromDC(draw.hDC));
@@ -123,9 +138,12 @@ void OwnerDrawnPopupMenu::PaintMenuWindowBorder(HWND menuWindow) {
     ::GetWindowRect(menuWindow, &bounds);
     const WindowDc dc(menuWindow, true);
     if (dc.Get() == nullptr) return;
-    GdiCanvas canvas(dc.Get(), &fonts_);
-    PaintMenuWindowFrame(style_, canvas, {bounds.right - bounds.left, bounds.bottom - bounds.top},
-                         ::GetSystemMetrics(SM_CXEDGE));
+    GdiCanvas device(dc.Get(), &fonts_);
+    const DisplayScale scale = ScaleOf(Handle());
+    ScaledCanvas canvas(device, scale, DetailedPicturesFor(scale));
+    PaintMenuWindowFrame(style_, canvas,
+                         scale.ToDesign(Size{bounds.right - bounds.left, bounds.bottom - bounds.top}),
+                         scale.ToDesign(::GetSystemMetrics(SM_CXEDGE)));
 }
 
 LRESULT OwnerDrawnPopupMenu::MenuChar(wchar_t key) {

@@ -5,6 +5,7 @@
 
 #include "base/win32/unique_handle.h"
 #include "base/win32/window_base.h"
+#include "controls/display_scale.h"
 #include "controls/popup_menu_item.h"
 #include "controls/popup_menu_painter.h"
 #include "controls/popup_menu_style.h"
@@ -40,6 +41,7 @@ private:
     void MeasureItem(MEASUREITEMSTRUCT& measure);
     void DrawItem(const DRAWITEMSTRUCT& draw);
     void PaintMenuWindowBorder(HWND menuWindow);
+    MenuEnvironment DesignEnvironment(DisplayScale scale) const;
     LRESULT MenuChar(wchar_t key);
     const MenuItem* ItemOf(ULONG_PTR itemData) const;
 

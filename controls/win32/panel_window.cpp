@@ -1,4 +1,5 @@
 #include "controls/win32/panel_window.h"
+
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "controls/picture_ops.h"
+
 namespace dusk::win32 {
 namespace {
 
@@ -65,6 +67,14 @@ void SetDetailedPictureSource(std::function<const DetailedPictures*(DisplayScale
 
 const DetailedPictures* DetailedPicturesFor(DisplayScale scale) {
     return Source() ? Source()(scale) : nullptr;
+}
+
+Picture PictureAtSize(const Picture& design, DisplayScale scale, int size) {
+    const DetailedPictures* detailed = DetailedPicturesFor(scale);
+    const Picture* found = detailed != nullptr ? detailed->Find(design) : nullptr;
+    const Picture& source = found != nullptr ? *found : design;
+    if (source.Width() == size && source.Height() == size) return source;
+    return ResamplePicture(source, size, size);
 }
 
 int SmallIconSize(DisplayScale scale) {

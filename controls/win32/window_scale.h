@@ -23,6 +23,10 @@ void PlaceChild(HWND child, const Rect& design);
 void SetDetailedPictureSource(std::function<const DetailedPictures*(DisplayScale)> source);
 const DetailedPictures* DetailedPicturesFor(DisplayScale scale);
 
+// A square picture at `size` pixels for a scale: drawn for the scale where there is one, resampled
+// to the exact size.
+Picture PictureAtSize(const Picture& design, DisplayScale scale, int size);
+
 // The system's small icon size (the notification area's) at a DPI.
 int SmallIconSize(DisplayScale scale);
 

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "controls/win32/picture_icon.h"
+#include "controls/win32/window_scale.h"
 #include "resources/resource_ids.h"
 
 namespace dusk::win32 {
@@ -44,9 +45,14 @@ TrayIcon::~TrayIcon() {
 
 bool TrayIcon::Add(HWND window, const IconPictures& pictures) {
     window_ = window;
-    for (std::size_t i = 0; i < kIconCount; ++i) icons_[i] = IconFromPicture(pictures[i]);
-    programIcon_.Reset(static_cast<HICON>(::LoadImageW(
-        ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(DUSK_APP_ICON_ID), IMAGE_ICON, 16, 16, 0)));
+    const DisplayScale scale = ScaleOf(window);
+    const int size = SmallIconSize(scale);
+    for (std::size_t i = 0; i < kIconCount; ++i) {
+        icons_[i] = IconFromPicture(PictureAtSize(pictures[i], scale, size));
+    }
+    programIcon_.Reset(static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr),
+                                                       MAKEINTRESOURCEW(DUSK_APP_ICON_ID),
+                                                       IMAGE_ICON, size, size, 0)));
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     if (taskbarCreated_ != 0) AllowMessageFromLowerIntegrity(window_, taskbarCreated_);
     active_ = true;  // also when refused: a recreated task bar is asked again
