@@ -1,7 +1,9 @@
 #include "controls/win32/check_box_window.h"
 
 #include "controls/win32/buffered_paint.h"
+#include "controls/focus_cycle.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
@@ -22,7 +24,7 @@ bool CheckBoxWindow::Create(HWND window, Point origin) {
     origin_ = origin;
     Creation creation{L"ImageCheckBox"};
     creation.classStyle = CS_DBLCLKS;
-    creation.style = WS_CHILD | WS_VISIBLE;
+    creation.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
     const int left = origin.x + box_.Left();
     const int top = origin.y + box_.Top();
     creation.bounds = DeviceRect(window, {left, top, left + box_.Width(), top + box_.Height()});
@@ -44,6 +46,19 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_MOUSEMOVE:
             MouseMove();
+            return 0;
+        case WM_GETDLGCODE:
+            return OwnKeysDialogCode();
+        case WM_KEYDOWN:
+            if (wParam != VK_SPACE) break;
+            // As a click: the box decides what a click does (a radio-like box stays checked).
+            box_.MouseDown(MouseButton::Left, false);
+            box_.MouseUp(MouseButton::Left, true);
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            ::InvalidateRect(Handle(), nullptr, FALSE);
+            if (onFocusChanged) onFocusChanged();
             return 0;
         case WM_MOUSELEAVE:
             tracking_ = false;
@@ -77,7 +92,12 @@ void CheckBoxWindow::Fit() {
     box_.FitWidth(measurer);
 }
 
-void CheckBoxWindow::Paint(Canvas& canvas) { box_.PaintCheckBox(canvas); }
+void CheckBoxWindow::Paint(Canvas& canvas) {
+    box_.PaintCheckBox(canvas);
+    if (::GetFocus() == Handle()) {
+        PaintFocusCue(canvas, {0, 0, box_.Width(), box_.Height()}, focusCueColor_);
+    }
+}
 
 void CheckBoxWindow::MouseMove() {
     if (tracking_) return;

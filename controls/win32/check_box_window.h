@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 #include "base/win32/window_base.h"
 #include "controls/image_check_box.h"
 #include "controls/win32/buffered_paint.h"
@@ -19,6 +21,10 @@ public:
     bool Create(HWND window, Point origin);
     // Back at the box's bounds at the window's current display scale.
     void Place();
+    // The outline drawn round the box while it has the keyboard focus.
+    void SetFocusCueColor(Color color) { focusCueColor_ = color; }
+
+    std::function<void()> onFocusChanged;
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -35,6 +41,7 @@ private:
     ImageCheckBox& box_;
     PaintBuffer paintBuffer_;
     Point origin_;
+    Color focusCueColor_ = 0x9D4700;
     bool tracking_ = false;     // a leave notice is requested
     bool pressed_ = false;
 };

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "controls/win32/keyboard_navigation.h"
 #include "core/win32/regional_settings_reader.h"
 #include "resources/version.h"
 
@@ -159,10 +160,7 @@ void Application::LaunchUpdater() {
 
 int Application::Run() {
     MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
     return static_cast<int>(message.wParam);
 }
 

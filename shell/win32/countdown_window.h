@@ -33,6 +33,7 @@ protected:
     void PaintPanel(Canvas& canvas) override;
     void TimerTick(UINT_PTR id) override;
     void CloseRequested() override;
+    void EscapePressed() override { CloseRequested(); }  // Cancel Task, with its question
 
 private:
     void ShowTopmost();

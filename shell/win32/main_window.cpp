@@ -4,6 +4,7 @@
 
 #include "controls/picture_ops.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"
 #include "core/win32/instance_block.h"
 
@@ -157,6 +158,11 @@ void MainWindow::TimerTick(UINT_PTR id) {
     if (clockTimer_) clockTimer_->Tick(id);
 }
 
+std::vector<HWND> MainWindow::FocusOrder() {
+    // The other tabs' pages belong to the companion library.
+    return activeTab_ == kTaskTab ? taskPage_.FocusOrder() : std::vector<HWND>{};
+}
+
 void MainWindow::CloseRequested() {
     // Never closed this way: the program goes on; during the countdown nothing happens at all.
     if (events_.countdownShowing && events_.countdownShowing()) return;
@@ -239,6 +245,14 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             info.ptMinTrackSize = {least.width, least.height};
             return 0;
         }
+        case WM_COMMAND:
+            if (lParam == 0 && (LOWORD(wParam) == kNextPageCommand ||
+                                LOWORD(wParam) == kPreviousPageCommand)) {
+                const int step = LOWORD(wParam) == kNextPageCommand ? 1 : TitleArea::kTabCount - 1;
+                SelectTab((activeTab_ + step) % TitleArea::kTabCount);
+                return 0;
+            }
+            break;
         case kRefreshMessage:
             if (events_.onRefresh) events_.onRefresh();
             return 0;

@@ -60,6 +60,7 @@ protected:
     void PaintContent(Canvas& canvas) override;
     void TimerTick(UINT_PTR id) override;
     void CloseRequested() override;
+    std::vector<HWND> FocusOrder() override;
     void Resized(Size client) override;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -43,6 +43,7 @@ bool NoticeWindow::Create(HWND owner) {
 }
 
 void NoticeWindow::SkinApplied() {
+    checkBox_.SetFocusCueColor(FormColor());
     if (checkBox_.Handle() != nullptr) ::InvalidateRect(checkBox_.Handle(), nullptr, FALSE);
 }
 

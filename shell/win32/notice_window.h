@@ -25,6 +25,8 @@ public:
 protected:
     void PaintPanel(Canvas& canvas) override;
     void SkinApplied() override;
+    std::vector<HWND> FocusOrder() override { return {checkBox_.Handle(), ButtonFocusHandle()}; }
+    void Resized(Size /*client*/) override { checkBox_.Place(); }
 
 private:
     // The panel as the check box's parent: everything in the panel's coordinates.

@@ -1,5 +1,7 @@
 #include "shell/win32/skinned_dialog.h"
 
+#include "controls/focus_cycle.h"
+
 namespace dusk::win32 {
 
 SkinnedDialog::SkinnedDialog(const ResourceWindow& resources, const std::uint8_t& skinCode,
@@ -17,6 +19,11 @@ bool SkinnedDialog::CreateSkinnedDialog(HWND owner) {
     if (!CreateForm(layout_.form, owner)) return false;
     buttonHost_.emplace(Handle(), button_, kPanelOrigin);
     AddButton(*buttonHost_);
+    if (!buttonFocus_.Create(Handle(), button_.Caption())) return false;
+    buttonFocus_.onPress = [this] {
+        if (button_.Enabled() && button_.OnClick) button_.OnClick();
+    };
+    buttonFocus_.onFocusChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
     ApplySkin();
     return true;
 }
@@ -48,6 +55,12 @@ void SkinnedDialog::PaintPanelBackground(Canvas& canvas) {
 void SkinnedDialog::PaintPanelContent(Canvas& canvas) {
     PaintPanel(canvas);
     if (buttonHost_) buttonHost_->Paint(canvas);
+    if (buttonFocus_.Focused()) {
+        const Rect around{button_.Left() + 2, button_.Top() + 2,
+                          button_.Left() + button_.Width() - 2,
+                          button_.Top() + button_.Height() - 2};
+        PaintFocusCue(canvas, around, FormColor());
+    }
 }
 
 }  // namespace dusk::win32

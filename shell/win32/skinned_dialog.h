@@ -7,6 +7,7 @@
 #include "controls/color_image_button.h"
 #include "controls/label.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/focus_proxy.h"
 #include "controls/win32/image_button_host.h"
 #include "shell/dialog_button.h"
 #include "shell/win32/resource_window.h"
@@ -46,6 +47,8 @@ protected:
     // What the window puts on its panel below the button.
     virtual void PaintPanel(Canvas& canvas) = 0;
     virtual void SkinApplied() {}
+    std::vector<HWND> FocusOrder() override { return {buttonFocus_.Handle()}; }
+    HWND ButtonFocusHandle() const { return buttonFocus_.Handle(); }
 
     const ResourceWindow& resources_;
     GdiTextRenderer text_;
@@ -57,6 +60,7 @@ private:
     DialogLayout layout_;
     ColorImageButton button_;
     std::optional<ImageButtonHost> buttonHost_;  // once the window exists
+    FocusProxy buttonFocus_;
     Color panelColor_;
 };
 

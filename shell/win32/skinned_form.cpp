@@ -6,6 +6,7 @@
 
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
@@ -33,6 +34,8 @@ SkinnedForm::SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCod
                          Companion& companion)
     : frames_(frames), skinCode_(skinCode), companion_(companion) {}
 
+SkinnedForm::~SkinnedForm() { ForgetFocusOrder(Handle()); }
+
 bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
     Creation creation{layout.className};
     creation.classStyle = CS_DBLCLKS;
@@ -44,6 +47,7 @@ bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
     if (!CreateWindowFor(creation)) return false;
     designClient_ = {layout.clientWidth, layout.clientHeight};
     FitToScale(nullptr);
+    SetFocusOrder(Handle(), [this] { return FocusOrder(); });
     draggingEnabled_ = true;
     companion_.FormStyle(Handle());
     return true;
@@ -97,8 +101,7 @@ bool SkinnedForm::ShowModal(const std::function<void()>& show) {
             break;
         }
         if (got == -1) break;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
     --modalDepth_;
     if (!joining) EnableOthers();
@@ -181,6 +184,9 @@ LRESULT SkinnedForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             CloseRequested();
             return 0;
+        case WM_COMMAND:
+            if (LOWORD(wParam) == IDCANCEL && lParam == 0) EscapePressed();
+            break;
         case WM_QUERYENDSESSION:
             Default(message, wParam, lParam);
             return 1;  // never blocks a log-off or shut-down

@@ -21,6 +21,7 @@ namespace dusk::win32 {
 class SkinnedForm : public WindowBase {
 public:
     SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode, Companion& companion);
+    ~SkinnedForm() override;
 
     bool IsModal() const { return modalDepth_ > 0; }
     bool DraggingEnabled() const { return draggingEnabled_; }
@@ -73,6 +74,10 @@ protected:
     virtual void TimerTick(UINT_PTR /*id*/) {}
     // Alt+F4 and the like: the window must not be destroyed. Hides it unless overridden.
     virtual void CloseRequested() { CloseModal(); }
+    // Esc: nothing unless overridden.
+    virtual void EscapePressed() {}
+    // The window's focusable controls in reading order, for Tab and Shift+Tab.
+    virtual std::vector<HWND> FocusOrder() { return {}; }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

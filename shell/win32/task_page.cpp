@@ -1,5 +1,6 @@
 #include "shell/win32/task_page.h"
 
+#include "controls/focus_cycle.h"
 #include "controls/win32/window_scale.h"
 #include "shell/color_button_layout.h"
 #include "shell/skin.h"
@@ -126,14 +127,15 @@ void TaskPage::SetUpButtons() {
     cancelButton_.OnClick = [this] {
         if (onCancelTask) onCancelTask();
     };
-    BindButton(view_.startTaskButton, startButton_);
-    BindButton(view_.cancelTaskButton, cancelButton_);
+    BindButton(view_.startTaskButton, startButton_, startFocus_);
+    BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
 }
 
-void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button) {
-    const auto follow = [&model, &button] {
+void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus) {
+    const auto follow = [&model, &button, &focus] {
         button.SetVisible(model.Visible());
         if (button.Enabled() != model.Enabled()) button.SetEnabled(model.Enabled());
+        focus.Follow(model.Visible(), model.Enabled());
     };
     model.OnStateChanged = follow;
     follow();
@@ -168,6 +170,20 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
         !minutes_.Create(Handle(), kMinutesBounds, kMinutesUpDownBounds, inputFont_.Get())) {
         return false;
     }
+    const auto press = [](ColorImageButton& button) {
+        return [&button] {
+            if (button.Visible() && button.Enabled() && button.OnClick) button.OnClick();
+        };
+    };
+    const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
+    for (auto [focus, button] : {std::pair{&startFocus_, &startButton_},
+                                 std::pair{&cancelFocus_, &cancelButton_}}) {
+        if (!focus->Create(Handle(), button->Caption())) return false;
+        focus->onPress = press(*button);
+        focus->onFocusChanged = repaint;
+    }
+    view_.startTaskButton.OnStateChanged();
+    view_.cancelTaskButton.OnStateChanged();
     startHost_.emplace(Handle(), startButton_);
     cancelHost_.emplace(Handle(), cancelButton_);
     buttons_.Add(*startHost_);
@@ -206,6 +222,23 @@ void TaskPage::Relayout() {
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
+std::vector<HWND> TaskPage::FocusOrder() const {
+    // The check boxes were made actions first, then Daily, Specified and From now.
+    std::vector<HWND> order;
+    for (std::size_t i = 0; i < 4; ++i) order.push_back(checkBoxes_[i]->Handle());
+    order.push_back(checkBoxes_[4]->Handle());
+    order.push_back(pickers_[0]->Handle());
+    order.push_back(checkBoxes_[5]->Handle());
+    order.push_back(pickers_[1]->Handle());
+    order.push_back(pickers_[2]->Handle());
+    order.push_back(checkBoxes_[6]->Handle());
+    order.push_back(hours_.FieldHandle());
+    order.push_back(minutes_.FieldHandle());
+    order.push_back(startFocus_.Handle());
+    order.push_back(cancelFocus_.Handle());
+    return order;
+}
+
 HWND TaskPage::CheckBoxHandle(const ImageCheckBox& box) const {
     const TaskControls& c = view_.controls;
     const ImageCheckBox* const order[] = {&c.shutDownRadio,  &c.logOffRadio, &c.standByRadio,
@@ -221,6 +254,7 @@ void TaskPage::ApplySkin() {
     const Skin& skin = SkinFor(skinCode_);
     startButton_.SetColor(skin.button);
     cancelButton_.SetColor(skin.button);
+    for (const auto& box : checkBoxes_) box->SetFocusCueColor(skin.window);
     pickers_[1]->SetCalendarColors(skin.calendar, ::GetSysColor(COLOR_BACKGROUND));
     if (Handle() != nullptr) {
         ::RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
@@ -254,6 +288,11 @@ void TaskPage::PaintContent(Canvas& canvas) {
     canvas.DrawTextLine(view_.summaryLabel.Text(), kSummaryFont, kSummaryAt);
     if (startHost_) startHost_->Paint(canvas);
     if (cancelHost_) cancelHost_->Paint(canvas);
+    if (startFocus_.Focused() || cancelFocus_.Focused()) {
+        const Rect& b = kTaskButtonBounds;
+        PaintFocusCue(canvas, {b.left + 2, b.top + 2, b.right - 2, b.bottom - 2},
+                      SkinFor(skinCode_).window);
+    }
 }
 
 std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {

@@ -15,6 +15,7 @@
 #include "controls/win32/check_box_window.h"
 #include "controls/win32/date_time_picker_host.h"
 #include "controls/win32/digit_field_host.h"
+#include "controls/win32/focus_proxy.h"
 #include "controls/win32/image_button_router.h"
 #include "controls/display_scale.h"
 #include "core/task_view.h"
@@ -40,6 +41,8 @@ public:
     bool Create(HWND parent, const Rect& bounds);
     // The child controls placed, and given their font, for the page's current display scale.
     void Relayout();
+    // Reading order: the actions, each time choice with its fields, Start Task, Cancel Task.
+    std::vector<HWND> FocusOrder() const;
 
     std::function<void()> onStartTask;
     std::function<void()> onCancelTask;
@@ -68,7 +71,7 @@ protected:
 private:
     void SetUpCheckBoxes();
     void SetUpButtons();
-    void BindButton(ButtonModel& model, ColorImageButton& button);
+    void BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus);
     void BindLabel(LabelModel& model, const Rect& area);
     void PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const;
     std::optional<LRESULT> Notify(const NMHDR& header);
@@ -90,6 +93,8 @@ private:
     ColorImageButton cancelButton_;
     std::optional<ImageButtonHost> startHost_;  // once the window exists
     std::optional<ImageButtonHost> cancelHost_;
+    FocusProxy startFocus_;
+    FocusProxy cancelFocus_;
     ImageButtonRouter buttons_;
 
     std::vector<Label> staticLabels_;
