@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/picture_ops.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "core/task_controller.h"
 #include "core/win32/regional_settings_reader.h"
 #include "fakes/fake_clock.h"
@@ -248,6 +249,62 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
     EXPECT_EQ(companion.boxes.size(), 2u);
     EXPECT_TRUE(IsTaskSet(task.TaskStatus));
     EXPECT_TRUE(::IsWindowVisible(window.Handle()));
+}
+
+// Keys go the way the message loop sends them; no click anywhere. From no focus: eight Tabs pass
+// the actions, Daily, its picker and Specified (whose pickers are unavailable) to From now.
+TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
+    ShowWindow();
+    const auto press = [](WPARAM key) {
+        const HWND focus = ::GetFocus();
+        DispatchWithNavigation(MSG{focus, WM_KEYDOWN, key, 1, 0, {}});
+        DispatchWithNavigation(MSG{focus, WM_KEYUP, key, LPARAM(0xC0000001), 0, {}});
+        Pump();
+    };
+    const auto tab = [&](int times) {
+        for (int i = 0; i < times; ++i) press(VK_TAB);
+    };
+    // The modifier as the key state the navigation reads.
+    const auto pressWith = [&](BYTE modifier, WPARAM key) {
+        BYTE keys[256]{};
+        ::GetKeyboardState(keys);
+        keys[modifier] = 0x80;
+        ::SetKeyboardState(keys);
+        press(key);
+        keys[modifier] = 0;
+        ::SetKeyboardState(keys);
+    };
+    tab(2);
+    EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.logOffRadio));
+    press(VK_SPACE);
+    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    tab(6);
+    EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.fromNowBox));
+    // The focus cue in the skin's window colour round the focused box.
+    const Picture box = test::CaptureWindow(BoxWindow(view.controls.fromNowBox));
+    EXPECT_EQ(CountDiffering(box, {0, 0, box.Width(), 1}, SkinFor(skinCode).window, 0), 0);
+    press(VK_SPACE);
+    EXPECT_EQ(view.controls.fromNowBox.Status(), CheckBoxStatus::Checked);
+    tab(3);  // the hours, the minutes, Start Task
+    companion.answers = {kAnswerYes};
+    registration.answer = RegistrationResult::Registered;
+    press(VK_RETURN);
+    ASSERT_EQ(registration.requests.size(), 1u);
+    EXPECT_EQ(registration.requests[0].trigger, TriggerKind::FromNow);
+    EXPECT_EQ(registration.requests[0].actionKeyword, L"Logoff");
+
+    ShowWindow();
+    ::SetFocus(window.Handle());
+    pressWith(VK_SHIFT, VK_TAB);  // backwards from nothing: the last stop, Cancel Task
+    ASSERT_TRUE(window.Page().CancelTaskButton().Visible());
+    companion.answers = {kAnswerYes};
+    press(VK_RETURN);
+    EXPECT_FALSE(IsTaskSet(task.TaskStatus));
+    EXPECT_EQ(registration.deletions, 1);
+    EXPECT_EQ(companion.boxes.size(), 2u);
+
+    pressWith(VK_CONTROL, VK_TAB);
+    EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
 }
 
 TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
