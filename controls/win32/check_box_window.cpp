@@ -8,11 +8,12 @@
 
 namespace dusk::win32 {
 
-CheckBoxWindow::CheckBoxWindow(ImageCheckBox& box) : box_(box) {
+CheckBoxWindow::CheckBoxWindow(ImageCheckBox& box, AccessibleRole role) : box_(box), role_(role) {
     box_.host.RepaintNow = [this] {
         if (Handle() == nullptr) return;
         ::InvalidateRect(Handle(), nullptr, FALSE);
         ::UpdateWindow(Handle());
+        if (accessible_) accessible_->StateChanged();
     };
     box_.host.Invalidate = [this] { SizeChanged(); };
 }
@@ -29,7 +30,36 @@ bool CheckBoxWindow::Create(HWND window, Point origin) {
     const int top = origin.y + box_.Top();
     creation.bounds = DeviceRect(window, {left, top, left + box_.Width(), top + box_.Height()});
     creation.parent = window;
-    return CreateWindowFor(creation);
+    if (!CreateWindowFor(creation)) return false;
+    AccessibleControl control;
+    control.role = role_;
+    control.name = [this] {
+        // Captions padded with spaces for the layout are read without them.
+        const std::wstring& caption = box_.Caption();
+        return caption.substr(0, caption.find_last_not_of(L' ') + 1);
+    };
+    control.facts = [this] {
+        AccessibleFacts facts;
+        facts.checked = box_.Status() == CheckBoxStatus::Checked;
+        facts.enabled = ::IsWindowEnabled(Handle()) != FALSE;
+        facts.visible = ::IsWindowVisible(Handle()) != FALSE;
+        facts.focused = ::GetFocus() == Handle();
+        return facts;
+    };
+    control.screenBounds = [this] {
+        RECT bounds{};
+        ::GetWindowRect(Handle(), &bounds);
+        return bounds;
+    };
+    control.doDefault = [this] { Toggle(); };
+    accessible_.emplace(Handle(), std::move(control));
+    return true;
+}
+
+void CheckBoxWindow::Toggle() {
+    // As a click: the box decides what a click does (a radio-like box stays checked).
+    box_.MouseDown(MouseButton::Left, false);
+    box_.MouseUp(MouseButton::Left, true);
 }
 
 LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -47,17 +77,24 @@ LRESULT CheckBoxWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_MOUSEMOVE:
             MouseMove();
             return 0;
+        case WM_GETOBJECT: {
+            LRESULT result = 0;
+            if (accessible_ && accessible_->Answer(wParam, lParam, result)) return result;
+            break;
+        }
+        case WM_NCDESTROY:
+            accessible_.reset();
+            break;
         case WM_GETDLGCODE:
             return OwnKeysDialogCode();
         case WM_KEYDOWN:
             if (wParam != VK_SPACE) break;
-            // As a click: the box decides what a click does (a radio-like box stays checked).
-            box_.MouseDown(MouseButton::Left, false);
-            box_.MouseUp(MouseButton::Left, true);
+            Toggle();
             return 0;
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
             ::InvalidateRect(Handle(), nullptr, FALSE);
+            if (message == WM_SETFOCUS && accessible_) accessible_->FocusChanged();
             if (onFocusChanged) onFocusChanged();
             return 0;
         case WM_MOUSELEAVE:

@@ -1,8 +1,10 @@
 #pragma once
 #include <functional>
+#include <optional>
 
 #include "base/win32/window_base.h"
 #include "controls/image_check_box.h"
+#include "controls/win32/control_accessible.h"
 #include "controls/win32/buffered_paint.h"
 
 namespace dusk::win32 {
@@ -12,7 +14,7 @@ namespace dusk::win32 {
 // A double click arrives as a press that starts no click, so it toggles the box once.
 class CheckBoxWindow : public WindowBase {
 public:
-    explicit CheckBoxWindow(ImageCheckBox& box);
+    explicit CheckBoxWindow(ImageCheckBox& box, AccessibleRole role = AccessibleRole::CheckBox);
     // Unhooks the box, which may outlive its window.
     ~CheckBoxWindow() override;
 
@@ -32,6 +34,7 @@ protected:
 private:
     // Lets an autosized box take its width before a paint, so that no paint resizes it.
     void Fit();
+    void Toggle();
     void Paint(Canvas& canvas);
     void MouseMove();
     void ButtonDown(bool doubleClick);
@@ -40,6 +43,8 @@ private:
 
     ImageCheckBox& box_;
     PaintBuffer paintBuffer_;
+    AccessibleRole role_;
+    std::optional<AccessibleHost> accessible_;
     Point origin_;
     Color focusCueColor_ = 0x9D4700;
     bool tracking_ = false;     // a leave notice is requested

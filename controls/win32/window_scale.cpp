@@ -44,6 +44,12 @@ RECT DeviceRect(HWND window, const Rect& design) {
     return {r.left, r.top, r.right, r.bottom};
 }
 
+RECT ScreenRect(HWND window, const Rect& design) {
+    RECT r = DeviceRect(window, design);
+    ::MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
 POINT DesignPoint(HWND window, POINT client) {
     const Point p = ScaleOf(window).ToDesign(Point{client.x, client.y});
     return {p.x, p.y};

@@ -15,6 +15,8 @@ DisplayScale ScaleOf(HWND window);
 // Between the design pixels a window lays itself out in and its client pixels.
 RECT DeviceRect(HWND window, const Rect& design);
 POINT DesignPoint(HWND window, POINT client);
+// A design rectangle of a window's client area on the screen.
+RECT ScreenRect(HWND window, const Rect& design);
 Size DesignClientSize(HWND window);
 // Moves and sizes a child window to its design bounds at its parent's scale.
 void PlaceChild(HWND child, const Rect& design);

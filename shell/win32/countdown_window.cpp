@@ -1,5 +1,10 @@
 #include "shell/win32/countdown_window.h"
 
+#include <iterator>
+#include <string>
+
+#include "controls/win32/window_scale.h"
+
 namespace dusk::win32 {
 
 namespace {
@@ -37,8 +42,25 @@ bool CountdownWindow::Create(HWND owner) {
     logic_.host.window = Handle();
     logic_.host.showTopmost = [this] { ShowTopmost(); };
     logic_.host.closeModal = [this] { CloseModal(); };
-    logic_.host.viewChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
-    return true;
+    logic_.host.viewChanged = [this] { ViewChanged(); };
+    const auto digits = [this] {
+        return ScreenRect(Handle(), {kPanelOrigin.x + kBackdropAt.x, kPanelOrigin.y + kBackdropAt.y,
+                                     kPanelOrigin.x + kUnitsAt.x + 30, kPanelOrigin.y + 103});
+    };
+    return remaining_.Create(Handle(), RemainingText(), AccessibleRole::StaticText, digits);
+}
+
+std::wstring CountdownWindow::RemainingText() const {
+    return logic_.Caption() + L" " + std::to_wstring(logic_.TensDigit() * 10 + logic_.UnitsDigit()) +
+           L" seconds";
+}
+
+void CountdownWindow::ViewChanged() {
+    ::InvalidateRect(Handle(), nullptr, FALSE);
+    const std::wstring text = RemainingText();
+    wchar_t shown[256]{};
+    ::GetWindowTextW(remaining_.Handle(), shown, int(std::size(shown)));
+    if (text != shown) remaining_.SetCaption(text);
 }
 
 CountdownOutcome CountdownWindow::Run(std::int32_t actionCode) {

@@ -4,6 +4,7 @@
 #include "base/win32/window_timer.h"
 #include "core/countdown.h"
 #include "core/countdown_runner.h"
+#include "controls/win32/focus_proxy.h"
 #include "shell/win32/skinned_dialog.h"
 
 namespace dusk::win32 {
@@ -37,11 +38,14 @@ protected:
 
 private:
     void ShowTopmost();
+    void ViewChanged();
+    std::wstring RemainingText() const;
 
     CountdownState& state_;
     Countdown logic_;
     WindowTimer tickTimer_;
     WindowTimer blinkTimer_;
+    FocusProxy remaining_;  // the caption and the seconds left, as text for screen readers
 };
 
 }  // namespace dusk::win32

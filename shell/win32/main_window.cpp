@@ -68,6 +68,20 @@ bool MainWindow::Create(HWND owner) {
         !vimblyPage_.Create(Handle(), PageBounds(kVimblyTab, client_), false)) {
         return false;
     }
+    for (int tab = 0; tab < TitleArea::kTabCount; ++tab) {
+        ColorImageButton& button = title_.tabs[std::size_t(tab)];
+        FocusProxy& proxy = tabProxies_[std::size_t(tab)];
+        const auto bounds = [this, &button] {
+            return ScreenRect(Handle(), {button.Left(), button.Top(),
+                                         button.Left() + button.Width(),
+                                         button.Top() + button.Height()});
+        };
+        if (!proxy.Create(Handle(), button.Caption(), AccessibleRole::PageTab, bounds)) {
+            return false;
+        }
+        proxy.isChecked = [this, tab] { return activeTab_ == tab; };
+        proxy.onPress = [this, tab] { SelectTab(tab); };
+    }
     PlaceEdges(client_);
     ApplySkin();
     return true;
@@ -119,6 +133,7 @@ void MainWindow::SelectTab(int tab) {
         if (other != tab) ::ShowWindow(PageHandle(other), SW_HIDE);
     }
     BringButtonToFront(title_.ShowTabActive(tab));
+    for (const FocusProxy& proxy : tabProxies_) proxy.StateChanged();
 }
 
 HWND MainWindow::PageHandle(int tab) const {

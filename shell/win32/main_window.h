@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "base/win32/window_timer.h"
+#include "controls/win32/focus_proxy.h"
 #include "controls/win32/panel_window.h"
 #include "core/main_window_host.h"
 #include "core/task_view.h"
@@ -76,6 +77,7 @@ private:
     Companion& companion_;
 
     TitleArea title_;
+    std::array<FocusProxy, TitleArea::kTabCount> tabProxies_;  // what screen readers see
     TaskPage taskPage_;
     PanelWindow ourProductsPage_;
     PanelWindow vimblyPage_;

@@ -1,6 +1,7 @@
 #include "shell/win32/skinned_dialog.h"
 
 #include "controls/focus_cycle.h"
+#include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
 
@@ -19,7 +20,13 @@ bool SkinnedDialog::CreateSkinnedDialog(HWND owner) {
     if (!CreateForm(layout_.form, owner)) return false;
     buttonHost_.emplace(Handle(), button_, kPanelOrigin);
     AddButton(*buttonHost_);
-    if (!buttonFocus_.Create(Handle(), button_.Caption())) return false;
+    const auto bounds = [this] {
+        const Point at{kPanelOrigin.x + button_.Left(), kPanelOrigin.y + button_.Top()};
+        return ScreenRect(Handle(), {at.x, at.y, at.x + button_.Width(), at.y + button_.Height()});
+    };
+    if (!buttonFocus_.Create(Handle(), button_.Caption(), AccessibleRole::PushButton, bounds)) {
+        return false;
+    }
     buttonFocus_.onPress = [this] {
         if (button_.Enabled() && button_.OnClick) button_.OnClick();
     };

@@ -103,17 +103,21 @@ TaskPage::~TaskPage() {
 
 void TaskPage::SetUpCheckBoxes() {
     TaskControls& c = view_.controls;
-    const auto place = [this](ImageCheckBox& box, int left, int top) {
+    const auto place = [this](ImageCheckBox& box, int left, int top, AccessibleRole role) {
         box.SetBounds(left, top, box.Width(), kCheckBoxHeight);
         box.SetFont(kChoiceFont);
         box.SetPicImageList(&resources_.taskCheckBoxes);
         box.SetParent(this);
-        checkBoxes_.push_back(std::make_unique<CheckBoxWindow>(box));
+        checkBoxes_.push_back(std::make_unique<CheckBoxWindow>(box, role));
     };
     const auto radios = c.ActionRadios();
-    for (std::size_t i = 0; i < radios.size(); ++i) place(*radios[i], kActionLeft, kActionTops[i]);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        place(*radios[i], kActionLeft, kActionTops[i], AccessibleRole::RadioButton);
+    }
     const auto boxes = c.TriggerBoxes();
-    for (std::size_t i = 0; i < boxes.size(); ++i) place(*boxes[i], kTriggerLeft, kTriggerTops[i]);
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        place(*boxes[i], kTriggerLeft, kTriggerTops[i], AccessibleRole::CheckBox);
+    }
 }
 
 void TaskPage::SetUpButtons() {
@@ -178,7 +182,10 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
     for (auto [focus, button] : {std::pair{&startFocus_, &startButton_},
                                  std::pair{&cancelFocus_, &cancelButton_}}) {
-        if (!focus->Create(Handle(), button->Caption())) return false;
+        const auto bounds = [this] { return ScreenRect(Handle(), kTaskButtonBounds); };
+        if (!focus->Create(Handle(), button->Caption(), AccessibleRole::PushButton, bounds)) {
+            return false;
+        }
         focus->onPress = press(*button);
         focus->onFocusChanged = repaint;
     }

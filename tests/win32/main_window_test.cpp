@@ -5,6 +5,12 @@
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cwchar>
+#include <map>
 
 #include "controls/picture_ops.h"
 #include "controls/win32/keyboard_navigation.h"
@@ -305,6 +311,108 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
 
     pressWith(VK_CONTROL, VK_TAB);
     EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
+}
+
+struct AccessibleNode {
+    std::wstring name;
+    long role = 0;
+    long state = 0;
+};
+
+// What a window's own accessible object (the one WM_GETOBJECT hands out) says of itself.
+AccessibleNode Describe(HWND window) {
+    AccessibleNode node;
+    IAccessible* object = nullptr;
+    if (FAILED(::AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                                            reinterpret_cast<void**>(&object)))) {
+        return node;
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    if (object->get_accName(self, &name) == S_OK && name != nullptr) node.name = name;
+    ::SysFreeString(name);
+    VARIANT value{};
+    if (SUCCEEDED(object->get_accRole(self, &value)) && value.vt == VT_I4) node.role = value.lVal;
+    if (SUCCEEDED(object->get_accState(self, &value)) && value.vt == VT_I4) node.state = value.lVal;
+    object->Release();
+    return node;
+}
+
+std::vector<std::pair<DWORD, HWND>> g_winEvents;
+
+void CALLBACK RecordWinEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG, LONG, DWORD, DWORD) {
+    g_winEvents.push_back({event, window});
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM found) {
+    reinterpret_cast<std::vector<HWND>*>(found)->push_back(child);
+    return TRUE;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> found;
+    ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// The probe a screen reader's view stands on: every child window of the main window asked
+// through oleacc in this process (Wine's oleacc does not cross processes), printed as a tree.
+TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
+    ShowWindow();
+    std::map<std::wstring, AccessibleNode> byName;
+    for (const HWND child : Descendants(window.Handle())) {
+        const AccessibleNode node = Describe(child);
+        int depth = 0;
+        for (HWND up = child; up != window.Handle(); up = ::GetParent(up)) ++depth;
+        wchar_t className[64]{};
+        ::GetClassNameW(child, className, 64);
+        std::wprintf(L"%*ls%ls \"%ls\" role 0x%lx state 0x%lx\n", depth * 2, L"", className,
+                     node.name.c_str(), node.role, node.state);
+        if (!node.name.empty()) byName[node.name] = node;
+    }
+    constexpr long kCheck = ROLE_SYSTEM_CHECKBUTTON, kRadio = ROLE_SYSTEM_RADIOBUTTON,
+                   kButton = ROLE_SYSTEM_PUSHBUTTON, kTab = ROLE_SYSTEM_PAGETAB;
+    constexpr long kChecked = STATE_SYSTEM_CHECKED, kFocusable = STATE_SYSTEM_FOCUSABLE, kHidden = STATE_SYSTEM_INVISIBLE;
+    const struct {
+        const wchar_t* name;
+        long role;
+        long state;
+    } expected[] = {
+        {L"Shut down", kRadio, kFocusable | kChecked}, {L"Log off", kRadio, kFocusable},
+        {L"Sleep", kRadio, kFocusable},                {L"Hibernate", kRadio, kFocusable},
+        {L"Daily:", kCheck, kFocusable | kChecked},
+        {L"Specified date and time:", kCheck, kFocusable},
+        {L"From now:", kCheck, kFocusable},            {L"Start Task", kButton, kFocusable},
+        {L"Cancel Task", kButton, kFocusable | kHidden},      {L"Dusk Relay", kTab, kChecked},
+        {L"Our Products", kTab, 0},                    {L"Vimbly", kTab, 0},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + std::wcslen(e.name)));
+        ASSERT_TRUE(byName.contains(e.name));
+        EXPECT_EQ(byName[e.name].role, e.role);
+        EXPECT_EQ(byName[e.name].state, e.state);
+    }
+
+    // Focus and check changes are told as events and show in the state.
+    g_winEvents.clear();
+    const HWINEVENTHOOK hook =
+        ::SetWinEventHook(EVENT_OBJECT_FOCUS, EVENT_OBJECT_STATECHANGE, nullptr, RecordWinEvent,
+                          ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const auto& events = g_winEvents;
+    const HWND logOff = BoxWindow(view.controls.logOffRadio);
+    ::SetFocus(logOff);
+    ::SendMessageW(logOff, WM_KEYDOWN, VK_SPACE, 1);
+    Pump();
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(Describe(logOff).state, kFocusable | STATE_SYSTEM_FOCUSED | kChecked);
+    EXPECT_EQ(Describe(BoxWindow(view.controls.shutDownRadio)).state, kFocusable);
+    EXPECT_NE(std::find(events.begin(), events.end(), std::pair{DWORD(EVENT_OBJECT_FOCUS), logOff}),
+              events.end());
+    EXPECT_NE(std::find(events.begin(), events.end(),
+                        std::pair{DWORD(EVENT_OBJECT_STATECHANGE), logOff}),
+              events.end());
 }
 
 TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
