@@ -22,6 +22,12 @@ struct Skin {
 
 const Skin& SkinFor(std::uint8_t skinCode);
 
+// While Windows runs a high-contrast theme the skins give way to the system's colours: every
+// skin's colours become references to system colours (0xFF0000nn, colour index nn), its
+// pictures and menu palette stay.
+void SetSystemColorsInForce(bool inForce);
+bool SystemColorsInForce();
+
 // One picture per skin, chosen by the skin's button colour.
 struct SkinPictures {
     std::array<Picture, 5> byColor;

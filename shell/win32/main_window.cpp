@@ -52,7 +52,18 @@ MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWind
     };
 }
 
+namespace {
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
+    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+}  // namespace
+
 bool MainWindow::Create(HWND owner) {
+    SetSystemColorsInForce(HighContrastOn());
     // The main window, not its hidden owner, stands in the task bar.
     const Layout layout{L"TfrmMain",
                         L"123456",
@@ -266,6 +277,16 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 const int step = LOWORD(wParam) == kNextPageCommand ? 1 : TitleArea::kTabCount - 1;
                 SelectTab((activeTab_ + step) % TitleArea::kTabCount);
                 return 0;
+            }
+            break;
+        case WM_SETTINGCHANGE:
+        case WM_SYSCOLORCHANGE:
+            // A high-contrast theme turned on or off: the skins follow at once.
+            if (HighContrastOn() != SystemColorsInForce()) {
+                SetSystemColorsInForce(!SystemColorsInForce());
+                ApplySkin();
+                ::RedrawWindow(Handle(), nullptr, nullptr,
+                               RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
             }
             break;
         case kRefreshMessage:

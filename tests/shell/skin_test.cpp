@@ -7,6 +7,24 @@
 namespace dusk {
 namespace {
 
+// High contrast: every skin's colours become the system's, its pictures and palette stay; the
+// skin comes back when the theme ends.
+TEST(SkinTest, SystemColorsReplaceTheSkinColoursWhileInForce) {
+    const Skin green = SkinFor(2);
+    SetSystemColorsInForce(true);
+    for (std::uint8_t code = 0; code <= 6; ++code) {
+        const Skin& skin = SkinFor(code);
+        for (const Color color : {skin.window, skin.boxOutline, skin.innerPanel, skin.calendar}) {
+            EXPECT_EQ(color & 0xFF000000u, 0xFF000000u) << int(code);
+        }
+    }
+    EXPECT_EQ(SkinFor(2).button, green.button);
+    EXPECT_EQ(SkinFor(2).menuPaletteSlot, green.menuPaletteSlot);
+    EXPECT_EQ(SkinFor(2).boxTitlePicture, green.boxTitlePicture);
+    SetSystemColorsInForce(false);
+    EXPECT_EQ(SkinFor(2).window, green.window);
+}
+
 TEST(SkinTest, EachCodeGivesItsRowAndOtherCodesLookBlue) {
     struct Row {
         std::uint8_t code;
