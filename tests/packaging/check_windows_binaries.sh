@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# DuskRelay.exe must be a 32-bit GUI program for Intel 80386 that asks for administrator rights,
-# needs only system DLLs and Vimbly.dll, and Vimbly.dll must export the ten calls undecorated.
+# DuskRelay.exe must be a 32-bit GUI program for Intel 80386 that asks for administrator rights
+# and is aware of each monitor's DPI, needs only system DLLs and Vimbly.dll, and Vimbly.dll must export the ten calls undecorated.
 set -u
 bin="$1"
 exe="$bin/DuskRelay.exe"
@@ -17,12 +17,15 @@ file -b "$dll" | grep -q '^PE32 executable (DLL) (GUI) Intel 80386' || fail "Vim
 
 grep -q 'level="requireAdministrator"' "$exe" || fail "manifest does not ask for administrator rights"
 grep -q 'Microsoft.Windows.Common-Controls' "$exe" || fail "manifest does not ask for common controls 6"
+grep -q 'PerMonitorV2' "$exe" && grep -q 'true/pm' "$exe" ||
+    fail "manifest does not declare per-monitor DPI awareness with its fallback"
 
 imports=$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
 for dllname in $imports; do
     case "$dllname" in
         vimbly.dll|kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|\
-        comctl32.dll|msimg32.dll|msvcrt.dll|ntdll.dll|uxtheme.dll|comdlg32.dll|version.dll|shlwapi.dll) ;;
+        comctl32.dll|msimg32.dll|msvcrt.dll|ntdll.dll|uxtheme.dll|comdlg32.dll|version.dll|shlwapi.dll|\
+        oleacc.dll) ;;
         *) fail "DuskRelay.exe needs $dllname" ;;
     esac
 done

@@ -99,6 +99,15 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     main.Show();
     Pump();
     ExpectScaled(main.Handle(), {700, 524}, scale);
+    // A change of scale moves the window where Windows suggests, sized for the scale it has.
+    RECT suggested{40, 30, 41, 31};
+    ::SendMessageW(main.Handle(), WM_DPICHANGED, MAKEWPARAM(scale.Dpi(), scale.Dpi()),
+                   reinterpret_cast<LPARAM>(&suggested));
+    RECT placed{};
+    ::GetWindowRect(main.Handle(), &placed);
+    EXPECT_EQ(placed.left, 40);
+    EXPECT_EQ(placed.top, 30);
+    ExpectScaled(main.Handle(), {700, 524}, scale);
     const Picture mainPixels = test::CaptureWindow(main.Handle());
     EXPECT_TRUE(test::SaveArtifact(mainPixels, Name("main")));
     // The product picture is drawn from the set for the scale, not enlarged from 100 %: on its

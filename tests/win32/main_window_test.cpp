@@ -25,6 +25,7 @@
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/skin.h"
+#include "shell/win32/countdown_window.h"
 
 namespace dusk::win32 {
 namespace {
@@ -413,6 +414,16 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
     EXPECT_NE(std::find(events.begin(), events.end(),
                         std::pair{DWORD(EVENT_OBJECT_STATECHANGE), logOff}),
               events.end());
+
+    // The countdown's seconds as text.
+    CountdownWindow countdownWindow{*resources, countdownState, skinCode, companion};
+    ASSERT_TRUE(countdownWindow.Create(owner));
+    std::vector<AccessibleNode> texts;
+    for (const HWND child : Descendants(countdownWindow.Handle())) {
+        if (Describe(child).role == ROLE_SYSTEM_STATICTEXT) texts.push_back(Describe(child));
+    }
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_NE(texts[0].name.find(L"30 seconds"), std::wstring::npos);
 }
 
 TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
