@@ -7,8 +7,7 @@ namespace {
 constexpr std::int32_t kRoleCheckButton = 0x2C, kRoleRadioButton = 0x2D, kRolePushButton = 0x2B,
                        kRolePageTab = 0x25, kRoleStaticText = 0x29;
 constexpr std::int32_t kStateUnavailable = 0x1, kStateFocused = 0x4, kStateChecked = 0x10,
-                       kStateReadOnly = 0x40, kStateInvisible = 0x8000,
-                       kStateFocusable = 0x100000;
+                       kStateReadOnly = 0x40, kStateInvisible = 0x8000, kStateFocusable = 0x100000;
 
 }  // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
-#include <optional>
 #include <functional>
+#include <optional>
 
 #include "base/geometry.h"
 #include "controls/canvas.h"

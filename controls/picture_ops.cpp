@@ -1,8 +1,8 @@
 #include "controls/picture_ops.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <vector>
 

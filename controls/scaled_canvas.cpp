@@ -10,8 +10,8 @@ ScaledCanvas::ScaledCanvas(Canvas& device, DisplayScale scale, const DetailedPic
     : device_(device), scale_(scale), detailed_(detailed) {}
 
 Rect ScaledCanvas::Device(const Rect& design) const {
-    return scale_.Of(Rect{design.left + origin_.x, design.top + origin_.y,
-                          design.right + origin_.x, design.bottom + origin_.y});
+    return scale_.Of(Rect{design.left + origin_.x, design.top + origin_.y, design.right + origin_.x,
+                          design.bottom + origin_.y});
 }
 
 Point ScaledCanvas::Device(Point design) const {

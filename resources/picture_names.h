@@ -19,7 +19,8 @@ struct PictureSet {
     std::string_view suffix;  // of the resource names
 };
 
-inline constexpr PictureSet kPictureSets[] = {{100, "", ""}, {150, "150", "_150"}, {200, "200", "_200"}};
+inline constexpr PictureSet kPictureSets[] = {
+    {100, "", ""}, {150, "150", "_150"}, {200, "200", "_200"}};
 
 struct PictureInfo {
     std::string_view stem;

@@ -14,8 +14,8 @@ constexpr Color SystemColor(int index) { return 0xFF000000u | Color(index); }
 constexpr Color kCaption = SystemColor(2), kWindowText = SystemColor(8), kWindow = SystemColor(5);
 
 constexpr Skin WithSystemColors(const Skin& skin) {
-    return {skin.button, kCaption, skin.menuPaletteSlot, skin.boxTitlePicture,
-            kWindowText, kWindow,  kWindow};
+    return {skin.button, kCaption, skin.menuPaletteSlot, skin.boxTitlePicture, kWindowText,
+            kWindow,     kWindow};
 }
 
 constexpr Skin kSystemBlue = WithSystemColors(kBlue), kSystemGreen = WithSystemColors(kGreen),

@@ -1,8 +1,8 @@
 #include "controls/win32/buffered_paint.h"
 
+#include "controls/scaled_canvas.h"
 #include "controls/win32/dib_surface.h"
 #include "controls/win32/gdi_canvas.h"
-#include "controls/scaled_canvas.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {

@@ -1,7 +1,7 @@
 #include "controls/win32/check_box_window.h"
 
-#include "controls/win32/buffered_paint.h"
 #include "controls/focus_cycle.h"
+#include "controls/win32/buffered_paint.h"
 #include "controls/win32/gdi_canvas.h"
 #include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"

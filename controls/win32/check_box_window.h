@@ -4,8 +4,8 @@
 
 #include "base/win32/window_base.h"
 #include "controls/image_check_box.h"
-#include "controls/win32/control_accessible.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/control_accessible.h"
 
 namespace dusk::win32 {
 
@@ -47,7 +47,7 @@ private:
     std::optional<AccessibleHost> accessible_;
     Point origin_;
     Color focusCueColor_ = 0x9D4700;
-    bool tracking_ = false;     // a leave notice is requested
+    bool tracking_ = false;  // a leave notice is requested
     bool pressed_ = false;
 };
 

@@ -89,7 +89,8 @@ void ImageButtonHost::Invalidate() {
     // The old place too: a button that moved or shrank must not leave its picture behind.
     const RECT bounds = Bounds();
     for (const RECT& design : {painted_, bounds}) {
-        const RECT area = DeviceRect(window_, {design.left, design.top, design.right, design.bottom});
+        const RECT area =
+            DeviceRect(window_, {design.left, design.top, design.right, design.bottom});
         ::InvalidateRect(window_, &area, FALSE);
     }
     painted_ = bounds;

@@ -28,7 +28,8 @@ bool MoveFocus(HWND root, bool backwards) {
     const auto next = NextFocus(
         order.size(),
         [&order](std::size_t i) {
-            return order[i] != nullptr && ::IsWindowVisible(order[i]) && ::IsWindowEnabled(order[i]);
+            return order[i] != nullptr && ::IsWindowVisible(order[i]) &&
+                   ::IsWindowEnabled(order[i]);
         },
         current, backwards);
     if (next) ::SetFocus(order[*next]);

@@ -118,7 +118,8 @@ void OwnerDrawnPopupMenu::DrawItem(const DRAWITEMSTRUCT& draw) {
     if (item == nullptr) return;
     const DisplayScale scale = ScaleOf(Handle());
     const Rect r = {scale.ToDesign(int(draw.rcItem.left)), scale.ToDesign(int(draw.rcItem.top)),
-                    scale.ToDesign(int(draw.rcItem.right)), scale.ToDesign(int(draw.rcItem.bottom))};
+                    scale.ToDesign(int(draw.rcItem.right)),
+                    scale.ToDesign(int(draw.rcItem.bottom))};
     GdiCanvas device(draw.hDC, &fonts_);
     ScaledCanvas canvas(device, scale, DetailedPicturesFor(scale));
     canvas.SaveState();
@@ -141,9 +142,10 @@ void OwnerDrawnPopupMenu::PaintMenuWindowBorder(HWND menuWindow) {
     GdiCanvas device(dc.Get(), &fonts_);
     const DisplayScale scale = ScaleOf(Handle());
     ScaledCanvas canvas(device, scale, DetailedPicturesFor(scale));
-    PaintMenuWindowFrame(style_, canvas,
-                         scale.ToDesign(Size{bounds.right - bounds.left, bounds.bottom - bounds.top}),
-                         scale.ToDesign(::GetSystemMetrics(SM_CXEDGE)));
+    PaintMenuWindowFrame(
+        style_, canvas,
+        scale.ToDesign(Size{bounds.right - bounds.left, bounds.bottom - bounds.top}),
+        scale.ToDesign(::GetSystemMetrics(SM_CXEDGE)));
 }
 
 LRESULT OwnerDrawnPopupMenu::MenuChar(wchar_t key) {

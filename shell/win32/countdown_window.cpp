@@ -51,8 +51,8 @@ bool CountdownWindow::Create(HWND owner) {
 }
 
 std::wstring CountdownWindow::RemainingText() const {
-    return logic_.Caption() + L" " + std::to_wstring(logic_.TensDigit() * 10 + logic_.UnitsDigit()) +
-           L" seconds";
+    return logic_.Caption() + L" " +
+           std::to_wstring(logic_.TensDigit() * 10 + logic_.UnitsDigit()) + L" seconds";
 }
 
 void CountdownWindow::ViewChanged() {

@@ -2,9 +2,9 @@
 #include <cstdint>
 
 #include "base/win32/window_timer.h"
+#include "controls/win32/focus_proxy.h"
 #include "core/countdown.h"
 #include "core/countdown_runner.h"
-#include "controls/win32/focus_proxy.h"
 #include "shell/win32/skinned_dialog.h"
 
 namespace dusk::win32 {

@@ -21,7 +21,6 @@ Rect PageBounds(int tab, Size client) {
     return {24, 72, client.width - 25, client.height - 47};
 }
 
-
 }  // namespace
 
 MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWindowEvents events,
@@ -83,9 +82,9 @@ bool MainWindow::Create(HWND owner) {
         ColorImageButton& button = title_.tabs[std::size_t(tab)];
         FocusProxy& proxy = tabProxies_[std::size_t(tab)];
         const auto bounds = [this, &button] {
-            return ScreenRect(Handle(), {button.Left(), button.Top(),
-                                         button.Left() + button.Width(),
-                                         button.Top() + button.Height()});
+            return ScreenRect(Handle(),
+                              {button.Left(), button.Top(), button.Left() + button.Width(),
+                               button.Top() + button.Height()});
         };
         if (!proxy.Create(Handle(), button.Caption(), AccessibleRole::PageTab, bounds)) {
             return false;
@@ -272,8 +271,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_COMMAND:
-            if (lParam == 0 && (LOWORD(wParam) == kNextPageCommand ||
-                                LOWORD(wParam) == kPreviousPageCommand)) {
+            if (lParam == 0 &&
+                (LOWORD(wParam) == kNextPageCommand || LOWORD(wParam) == kPreviousPageCommand)) {
                 const int step = LOWORD(wParam) == kNextPageCommand ? 1 : TitleArea::kTabCount - 1;
                 SelectTab((activeTab_ + step) % TitleArea::kTabCount);
                 return 0;

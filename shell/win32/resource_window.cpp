@@ -4,8 +4,8 @@
 #include <cwctype>
 #include <iterator>
 
-#include "resources/picture_names.h"
 #include "controls/win32/window_scale.h"
+#include "resources/picture_names.h"
 #include "shell/win32/picture_table.h"
 
 namespace dusk::win32 {

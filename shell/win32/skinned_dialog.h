@@ -6,8 +6,8 @@
 
 #include "controls/color_image_button.h"
 #include "controls/label.h"
-#include "controls/win32/gdi_canvas.h"
 #include "controls/win32/focus_proxy.h"
+#include "controls/win32/gdi_canvas.h"
 #include "controls/win32/image_button_host.h"
 #include "shell/dialog_button.h"
 #include "shell/win32/resource_window.h"

@@ -74,7 +74,6 @@ ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture& smallP
     return layout;
 }
 
-
 }  // namespace
 
 TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::uint8_t& skinCode)
@@ -180,8 +179,8 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
         };
     };
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
-    for (auto [focus, button] : {std::pair{&startFocus_, &startButton_},
-                                 std::pair{&cancelFocus_, &cancelButton_}}) {
+    for (auto [focus, button] :
+         {std::pair{&startFocus_, &startButton_}, std::pair{&cancelFocus_, &cancelButton_}}) {
         const auto bounds = [this] { return ScreenRect(Handle(), kTaskButtonBounds); };
         if (!focus->Create(Handle(), button->Caption(), AccessibleRole::PushButton, bounds)) {
             return false;
@@ -211,9 +210,8 @@ void TaskPage::Relayout() {
     if (scale != fontScale_) {
         fontScale_ = scale;
         inputFont_ = CreateGdiFont(scale.Of(kInputFont));
-        const HWND inputs[] = {pickers_[0]->Handle(), pickers_[1]->Handle(),
-                               pickers_[2]->Handle(), hours_.FieldHandle(),
-                               minutes_.FieldHandle()};
+        const HWND inputs[] = {pickers_[0]->Handle(), pickers_[1]->Handle(), pickers_[2]->Handle(),
+                               hours_.FieldHandle(), minutes_.FieldHandle()};
         for (const HWND input : inputs) {
             ::SendMessageW(input, WM_SETFONT, reinterpret_cast<WPARAM>(inputFont_.Get()), FALSE);
         }

@@ -10,6 +10,7 @@
 
 #include "base/win32/window_base.h"
 #include "controls/color_image_button.h"
+#include "controls/display_scale.h"
 #include "controls/label.h"
 #include "controls/win32/buffered_paint.h"
 #include "controls/win32/check_box_window.h"
@@ -17,7 +18,6 @@
 #include "controls/win32/digit_field_host.h"
 #include "controls/win32/focus_proxy.h"
 #include "controls/win32/image_button_router.h"
-#include "controls/display_scale.h"
 #include "core/task_view.h"
 #include "shell/win32/resource_window.h"
 
@@ -81,7 +81,7 @@ private:
     const std::uint8_t& skinCode_;
     GdiTextRenderer text_;
     PaintBuffer paintBuffer_;
-    UniqueFont inputFont_;  // of the pickers and delay fields
+    UniqueFont inputFont_;    // of the pickers and delay fields
     DisplayScale fontScale_;  // the input font's
 
     std::vector<std::unique_ptr<CheckBoxWindow>> checkBoxes_;

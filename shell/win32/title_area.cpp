@@ -1,7 +1,6 @@
 #include "shell/win32/title_area.h"
 
 #include "controls/win32/window_scale.h"
-
 #include "shell/color_button_layout.h"
 
 namespace dusk::win32 {
@@ -190,9 +189,9 @@ ImageButtonHost& TitleArea::ShowTabActive(int tab) {
     paintOrder_[next] = tab;
     for (int i = 0; i < kTabCount; ++i) tabs[std::size_t(i)].SetEnabled(i != tab);
     if (window_ != nullptr) {
-        const RECT area = DeviceRect(window_, {kFirstTabLeft, kTabTop,
-                                                kFirstTabLeft + 3 * kTabSize.width,
-                                                kTabTop + kTabSize.height});
+        const RECT area =
+            DeviceRect(window_, {kFirstTabLeft, kTabTop, kFirstTabLeft + 3 * kTabSize.width,
+                                 kTabTop + kTabSize.height});
         ::InvalidateRect(window_, &area, FALSE);
     }
     return *hosts_[kFirstTabHost + std::size_t(tab)];

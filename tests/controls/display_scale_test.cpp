@@ -20,8 +20,8 @@ TEST(DisplayScaleTest, LengthsRoundToTheNearestPixelAtEveryCommonScale) {
         int eleven;   // a font height
         int one;      // a line width
     };
-    const Case cases[] = {{96, {700, 524}, 11, 1},   {120, {875, 655}, 14, 1},
-                          {144, {1050, 786}, 17, 2}, {168, {1225, 917}, 19, 2},
+    const Case cases[] = {{96, {700, 524}, 11, 1},    {120, {875, 655}, 14, 1},
+                          {144, {1050, 786}, 17, 2},  {168, {1225, 917}, 19, 2},
                           {192, {1400, 1048}, 22, 2}, {0, {700, 524}, 11, 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dpi);

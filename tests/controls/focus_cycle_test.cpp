@@ -16,14 +16,23 @@ TEST(FocusCycleTest, TabAndShiftTabSkipWhatCannotTakeTheFocusAndWrap) {
         std::optional<std::size_t> to;
     };
     const Case cases[] = {
-        {std::nullopt, false, 0}, {std::nullopt, true, 3}, {0, false, 2}, {2, false, 3},
-        {3, false, 0},            {0, true, 3},            {2, true, 0},  {1, false, 2},
-        {4, true, 3},             {9, false, 0},           {9, true, 3},
+        {std::nullopt, false, 0},
+        {std::nullopt, true, 3},
+        {0, false, 2},
+        {2, false, 3},
+        {3, false, 0},
+        {0, true, 3},
+        {2, true, 0},
+        {1, false, 2},
+        {4, true, 3},
+        {9, false, 0},
+        {9, true, 3},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(NextFocus(std::size(stops), [&](std::size_t i) { return stops[i]; }, c.from,
-                            c.backwards),
-                  c.to)
+        EXPECT_EQ(
+            NextFocus(
+                std::size(stops), [&](std::size_t i) { return stops[i]; }, c.from, c.backwards),
+            c.to)
             << (c.from ? int(*c.from) : -1) << (c.backwards ? " back" : " forward");
     }
     const auto never = [](std::size_t) { return false; };

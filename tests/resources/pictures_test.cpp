@@ -63,20 +63,20 @@ Decoded decode(std::string_view stem, const PictureSet& set = kPictureSets[0]) {
 
 TEST(PicturesTest, EveryPictureOfEverySetDecodesWithItsSizeAndAlphaPlane) {
     for (const PictureSet& set : kPictureSets)
-    for (const PictureInfo& info : kPictures) {
-        SCOPED_TRACE(std::string(info.stem) + " at " + std::to_string(set.percent));
-        const Decoded d = decode(info.stem, set);
-        // Whole pixels: a half pixel is dropped.
-        EXPECT_EQ(d.width, info.width * set.percent / 100);
-        EXPECT_EQ(d.height, info.height * set.percent / 100);
-        // 8-bit RGBA where the picture has an alpha plane, 8-bit RGB where it has none.
-        EXPECT_EQ(d.colorType, info.hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB);
-        // A blank picture means a family drew nothing.
-        if (!d.rgba.empty()) {
-            EXPECT_NE(std::count(d.rgba.begin(), d.rgba.end(), d.rgba.front()),
-                      static_cast<std::ptrdiff_t>(d.rgba.size()));
+        for (const PictureInfo& info : kPictures) {
+            SCOPED_TRACE(std::string(info.stem) + " at " + std::to_string(set.percent));
+            const Decoded d = decode(info.stem, set);
+            // Whole pixels: a half pixel is dropped.
+            EXPECT_EQ(d.width, info.width * set.percent / 100);
+            EXPECT_EQ(d.height, info.height * set.percent / 100);
+            // 8-bit RGBA where the picture has an alpha plane, 8-bit RGB where it has none.
+            EXPECT_EQ(d.colorType, info.hasAlpha ? PNG_COLOR_TYPE_RGB_ALPHA : PNG_COLOR_TYPE_RGB);
+            // A blank picture means a family drew nothing.
+            if (!d.rgba.empty()) {
+                EXPECT_NE(std::count(d.rgba.begin(), d.rgba.end(), d.rgba.front()),
+                          static_cast<std::ptrdiff_t>(d.rgba.size()));
+            }
         }
-    }
 }
 
 TEST(PicturesTest, TableAndFolderHoldTheSameUniqueStems) {
@@ -101,14 +101,14 @@ TEST(PicturesTest, ResourceScriptEmbedsEveryPictureUnderItsUpperCaseStem) {
     }
     std::set<std::string> expected;
     for (const PictureSet& set : kPictureSets)
-    for (const PictureInfo& info : kPictures) {
-        std::string name(info.stem);
-        std::transform(name.begin(), name.end(), name.begin(),
-                       [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-        const std::string folder = set.folder.empty() ? "" : std::string(set.folder) + "/";
-        expected.insert(name + std::string(set.suffix) + " RCDATA \"pictures/" + folder +
-                        std::string(info.stem) + ".png\"");
-    }
+        for (const PictureInfo& info : kPictures) {
+            std::string name(info.stem);
+            std::transform(name.begin(), name.end(), name.begin(),
+                           [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+            const std::string folder = set.folder.empty() ? "" : std::string(set.folder) + "/";
+            expected.insert(name + std::string(set.suffix) + " RCDATA \"pictures/" + folder +
+                            std::string(info.stem) + ".png\"");
+        }
     EXPECT_EQ(lines, expected);
 }
 

@@ -120,9 +120,9 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     Picture expected(place.Width(), place.Height(), false);
     for (std::uint8_t& byte : expected.ColorBytes()) byte = 0xFF;
     CompositeOnto(expected,
-                  drawn->Width() == place.Width() ? *drawn
-                                                  : ResamplePicture(*drawn, place.Width(),
-                                                                    place.Height()),
+                  drawn->Width() == place.Width()
+                      ? *drawn
+                      : ResamplePicture(*drawn, place.Width(), place.Height()),
                   {0, 0});
     EXPECT_EQ(test::CountMismatches(mainPixels, {place.left, place.top}, expected, 2), 0);
     main.Hide();

@@ -375,19 +375,25 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
     }
     constexpr long kCheck = ROLE_SYSTEM_CHECKBUTTON, kRadio = ROLE_SYSTEM_RADIOBUTTON,
                    kButton = ROLE_SYSTEM_PUSHBUTTON, kTab = ROLE_SYSTEM_PAGETAB;
-    constexpr long kChecked = STATE_SYSTEM_CHECKED, kFocusable = STATE_SYSTEM_FOCUSABLE, kHidden = STATE_SYSTEM_INVISIBLE;
+    constexpr long kChecked = STATE_SYSTEM_CHECKED, kFocusable = STATE_SYSTEM_FOCUSABLE,
+                   kHidden = STATE_SYSTEM_INVISIBLE;
     const struct {
         const wchar_t* name;
         long role;
         long state;
     } expected[] = {
-        {L"Shut down", kRadio, kFocusable | kChecked}, {L"Log off", kRadio, kFocusable},
-        {L"Sleep", kRadio, kFocusable},                {L"Hibernate", kRadio, kFocusable},
+        {L"Shut down", kRadio, kFocusable | kChecked},
+        {L"Log off", kRadio, kFocusable},
+        {L"Sleep", kRadio, kFocusable},
+        {L"Hibernate", kRadio, kFocusable},
         {L"Daily:", kCheck, kFocusable | kChecked},
         {L"Specified date and time:", kCheck, kFocusable},
-        {L"From now:", kCheck, kFocusable},            {L"Start Task", kButton, kFocusable},
-        {L"Cancel Task", kButton, kFocusable | kHidden},      {L"Dusk Relay", kTab, kChecked},
-        {L"Our Products", kTab, 0},                    {L"Vimbly", kTab, 0},
+        {L"From now:", kCheck, kFocusable},
+        {L"Start Task", kButton, kFocusable},
+        {L"Cancel Task", kButton, kFocusable | kHidden},
+        {L"Dusk Relay", kTab, kChecked},
+        {L"Our Products", kTab, 0},
+        {L"Vimbly", kTab, 0},
     };
     for (const auto& e : expected) {
         SCOPED_TRACE(testing::Message() << std::string(e.name, e.name + std::wcslen(e.name)));
@@ -411,9 +417,9 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
     EXPECT_EQ(Describe(BoxWindow(view.controls.shutDownRadio)).state, kFocusable);
     EXPECT_NE(std::find(events.begin(), events.end(), std::pair{DWORD(EVENT_OBJECT_FOCUS), logOff}),
               events.end());
-    EXPECT_NE(std::find(events.begin(), events.end(),
-                        std::pair{DWORD(EVENT_OBJECT_STATECHANGE), logOff}),
-              events.end());
+    EXPECT_NE(
+        std::find(events.begin(), events.end(), std::pair{DWORD(EVENT_OBJECT_STATECHANGE), logOff}),
+        events.end());
 
     // The countdown's seconds as text.
     CountdownWindow countdownWindow{*resources, countdownState, skinCode, companion};

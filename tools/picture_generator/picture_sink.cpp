@@ -51,8 +51,7 @@ void writeResourceScript(const std::string& path) {
             std::string name(info.stem);
             std::transform(name.begin(), name.end(), name.begin(),
                            [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-            out << name << set.suffix << " RCDATA \"pictures/" << folder << info.stem
-                << ".png\"\n";
+            out << name << set.suffix << " RCDATA \"pictures/" << folder << info.stem << ".png\"\n";
         }
     }
     if (!out) throw std::runtime_error("cannot write " + path);
