@@ -8,6 +8,7 @@ namespace dusk::win32 {
 namespace {
 
 using DpiForWindow = UINT(WINAPI*)(HWND);
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
 using MetricsForDpi = int(WINAPI*)(int, UINT);
 
 // user32 is loaded already; these exist from Windows 10 version 1607 on.
@@ -15,6 +16,22 @@ template <typename Function>
 Function User32Function(const char* name) {
     return reinterpret_cast<Function>(
         reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), name)));
+}
+
+// Windows 8.1's per-monitor DPI, from shcore in the system folder only (the program runs
+// elevated); none before 8.1.
+int MonitorDpi(HWND window) {
+    static const auto dpiForMonitor = [] {
+        const HMODULE shcore =
+            ::LoadLibraryExW(L"shcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        return shcore == nullptr ? nullptr
+                                 : reinterpret_cast<DpiForMonitor>(reinterpret_cast<void*>(
+                                       ::GetProcAddress(shcore, "GetDpiForMonitor")));
+    }();
+    if (dpiForMonitor == nullptr || window == nullptr) return 0;
+    UINT x = 0, y = 0;
+    const HMONITOR monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    return SUCCEEDED(dpiForMonitor(monitor, 0 /* MDT_EFFECTIVE_DPI */, &x, &y)) ? int(x) : 0;
 }
 
 int SystemDpi() {
@@ -36,6 +53,7 @@ DisplayScale ScaleOf(HWND window) {
     if (dpiForWindow != nullptr && window != nullptr) {
         if (const UINT dpi = dpiForWindow(window); dpi != 0) return DisplayScale(int(dpi));
     }
+    if (const int dpi = MonitorDpi(window); dpi != 0) return DisplayScale(dpi);
     return DisplayScale(SystemDpi());
 }
 

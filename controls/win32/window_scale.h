@@ -9,7 +9,7 @@
 namespace dusk::win32 {
 
 // The display scale a window is drawn at: the DPI of its monitor (a child takes its top-level
-// window's) where Windows reports one per window, the system DPI before that.
+// window's) where Windows reports one per window or per monitor (8.1), the system DPI before.
 DisplayScale ScaleOf(HWND window);
 
 // Between the design pixels a window lays itself out in and its client pixels.
