@@ -35,6 +35,8 @@ constexpr const wchar_t* kDefaultTexts[kCatalogueEntryCount] = {
     L" Windows Task Scheduler is not running. No task can run until it is started. #13 #10Do "
     L"you want to start it now?",
     L"Error: Failed to start Windows Task Scheduler!",
+    L"Error: The task could not be canceled. Please try again.",
+    L"Error: The task could not be saved. Please try again.",
 };
 
 }  // namespace

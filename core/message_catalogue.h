@@ -32,9 +32,12 @@ enum class CatalogueEntry {
     ConfirmStartTask,
     SchedulerNotRunning,
     SchedulerStartFailed,
+    // The program's own, beyond the translatable labels.
+    CancelFailed,
+    SaveFailed,
 };
 
-constexpr int kCatalogueEntryCount = 25;
+constexpr int kCatalogueEntryCount = 27;
 
 // The texts can be replaced while the program runs (the companion library may translate the
 // labels), so users read an entry at each use and never keep a copy.

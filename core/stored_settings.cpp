@@ -70,16 +70,20 @@ int WriteRunValue(SettingsStore& store, std::wstring_view programFolder) {
                            RunValueData(programFolder));
 }
 
-void ClearStoredTask(SettingsStore& store) {
+bool ClearStoredTask(SettingsStore& store) {
+    bool cleared = true;
     if (const auto run = store.Open(kRootLocalMachine, kRunKeyPath, false)) {
         run->Delete(kRunValueName);
+        cleared = !run->Read(kRunValueName);
     }
     if (const auto settings = store.Open(kRootLocalMachine, kSettingsKeyPath, false)) {
         for (const std::wstring_view name : {kAdjustInfoValue, kDailyTimeValue, kCountdownTimeValue,
                                              kWaitTimeReadValue, kHourAndMinuteValue}) {
             settings->Delete(name);
+            cleared = cleared && !settings->Read(name);
         }
     }
+    return cleared;
 }
 
 }  // namespace dusk

@@ -54,6 +54,7 @@ std::wstring RunValueData(std::wstring_view programFolder);
 int WriteRunValue(SettingsStore& store, std::wstring_view programFolder);
 
 // Removes the Run value and the task's values; "Ignore" stays. Missing keys or values are fine.
-void ClearStoredTask(SettingsStore& store);
+// False when a value is still there afterwards.
+bool ClearStoredTask(SettingsStore& store);
 
 }  // namespace dusk

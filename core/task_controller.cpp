@@ -97,77 +97,106 @@ void TaskController::OnStartTaskClick() {
     const std::int32_t actionCode = CheckedActionCode(view_.controls);
     // The input is checked before the scheduler is asked, so either way of running the task
     // rejects it alike and the scheduler is never started for a task that cannot run.
-    const auto chosen = ChosenTask(actionCode);
-    if (!chosen || !CheckChosenInput()) {
+    if (!ChosenTask(actionCode) || !CheckChosenInput()) {
         view_.EnableActionChoice();
         return;
     }
     task_.ActionCode = actionCode;
-    switch (services_.registration.Register(*chosen)) {
-        case RegistrationResult::Registered:
-            ShowScheduledTaskSet(*chosen);
-            break;
-        case RegistrationResult::Rejected:
-            view_.Reset();
-            return;
-        case RegistrationResult::Unavailable:
-            if (!StartTaskLocally(actionCode)) {
-                view_.EnableActionChoice();
+    const bool schedulerReady = services_.registration.Prepare();
+    // The user may have taken a while over the prompts: the moment counts from their answer,
+    // and a specified moment that has passed meanwhile is refused.
+    const auto chosen = ChosenTask(actionCode);
+    if (!CheckChosenInput()) {
+        view_.EnableActionChoice();
+        return;
+    }
+    if (schedulerReady && IsRegistrable(*chosen)) {
+        switch (services_.registration.Register(*chosen)) {
+            case RegistrationResult::Registered:
+                ShowScheduledTaskSet(*chosen);
+                view_.SetTaskIndicator(kIndicatorTaskSet,
+                                       services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
                 return;
-            }
-            break;
+            case RegistrationResult::Rejected:
+                view_.Reset();
+                return;
+            case RegistrationResult::Unavailable:
+                break;
+        }
+    }
+    // A job left from before would act beside the local task.
+    if (!services_.registration.DeleteRegistered() || !StartTaskLocally(actionCode)) {
+        ShowWarning(services_.companion, services_.mainWindowHandle, services_.catalogue,
+                    services_.catalogue.Text(CatalogueEntry::SaveFailed));
+        view_.EnableActionChoice();
+        return;
     }
     view_.SetTaskIndicator(kIndicatorTaskSet,
                            services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
 }
 
 bool TaskController::StartTaskLocally(std::int32_t actionCode) {
-    if (!CheckChosenInput()) return false;
     TaskControls& c = view_.controls;
     SettingsStore& store = services_.store;
-    view_.DisableTriggerChoice();
     task_.ActionCode = actionCode;
+    bool stored = WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper,
+                                     kAdjustInfoValue, actionCode) == kWriteDone;
+    auto storeText = [&](std::wstring_view name, std::wstring_view text) {
+        stored = stored && WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, name,
+                                           text) == kWriteDone;
+    };
+    TriggerKind trigger = TriggerKind::FromNow;
     if (IsChecked(c.dailyBox)) {
-        task_.Trigger = TriggerKind::Daily;
+        trigger = TriggerKind::Daily;
         task_.DailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
-        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue,
-                        task_.DailyTimeText);
-        StoreRunValue();
-        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                           actionCode);
-        watchTimer.SetInterval(kWatchIntervalNearMs);
+        storeText(kDailyTimeValue, task_.DailyTimeText);
+        stored = stored && StoreRunValue();
     } else if (IsChecked(c.specifiedBox)) {
-        StoreRunValue();
+        trigger = TriggerKind::Specified;
         task_.DueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
                                          c.specifiedTimePicker.Value(), services_.formats);
-        task_.Trigger = TriggerKind::Specified;
-        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue,
-                        task_.DueText);
-        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                           actionCode);
+        storeText(kCountdownTimeValue, task_.DueText);
+        stored = stored && StoreRunValue();
     } else {
         task_.DueText =
             FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
                              DelayFieldValue(c.delayMinutesField.Text()), services_.formats);
-        task_.Trigger = TriggerKind::FromNow;
         task_.FromNowDueText.clear();  // the summary takes it from the store
-        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeWrittenValue,
-                        task_.DueText);
-        WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue,
-                        c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
-        WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                           actionCode);
+        storeText(kWaitTimeWrittenValue, task_.DueText);
+        storeText(kHourAndMinuteValue,
+                  c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
     }
+    if (!stored) {
+        // Half a task in the store would come back at the next start: none is kept.
+        ClearStoredTask(store);
+        return false;
+    }
+    task_.Trigger = trigger;
+    view_.DisableTriggerChoice();
+    lastDailyMoment_.reset();
+    watchTimer.SetInterval(trigger == TriggerKind::Daily ? kWatchIntervalNearMs
+                                                         : kWatchIntervalAtLoadMs);
     watchTimer.SetEnabled(true);
     ShowTaskSet();
     return true;
 }
 
+bool TaskController::IsRegistrable(const ScheduledTask& chosen) const {
+    // The scheduler keeps the minute only: one that has begun already would never run.
+    if (chosen.trigger != TriggerKind::Specified) return true;
+    const std::int64_t startMs = chosen.start.Milliseconds();
+    return DateTime::FromMilliseconds(startMs - startMs % DateTime::kMsPerMinute) >= Now();
+}
+
 void TaskController::OnCancelTaskClick() {
     if (!Ask(CatalogueEntry::ConfirmCancelTask)) return;
-    ClearStoredTask(services_.store);
+    // What could not be removed would still act: the task stays set and can be cancelled again.
+    if (!services_.registration.DeleteRegistered() || !ClearStoredTask(services_.store)) {
+        ShowWarning(services_.companion, services_.mainWindowHandle, services_.catalogue,
+                    services_.catalogue.Text(CatalogueEntry::CancelFailed));
+        return;
+    }
     services_.startupShortcut.Delete();
-    services_.registration.DeleteRegistered();
     view_.Reset();
     watchTimer.SetEnabled(false);
     view_.ShowTaskButtons(false);
@@ -182,21 +211,19 @@ void TaskController::OnCancelTaskClick() {
 void TaskController::OnWatchTimerTick() {
     if (task_.Trigger == TriggerKind::Daily) {
         const int ahead = DailySecondsAhead(task_.DailyTimeText, Now(), services_.formats);
-        if (std::abs(ahead) > kNearDailySeconds) {
-            watchTimer.SetInterval(kWatchIntervalFarMs);
-            return;
-        }
-        watchTimer.SetInterval(kWatchIntervalNearMs);
-    }
-    if (!IsTaskDue(task_, Now(), services_.formats)) return;
-    const bool oneShot = IsOneShot(task_.Trigger);
-    // Neither a one-shot task nor the same daily time may fall due again while the countdown
-    // is open.
-    if (oneShot) {
-        watchTimer.SetEnabled(false);
+        watchTimer.SetInterval(ahead > kNearDailySeconds ? kWatchIntervalFarMs
+                                                         : kWatchIntervalNearMs);
+        if (!IsTaskDue(task_, Now(), services_.formats)) return;
+        // Each day's moment gets one countdown, however it ends.
+        const auto moment = TaskMomentNear(task_, Now(), services_.formats);
+        if (moment == lastDailyMoment_) return;
+        lastDailyMoment_ = moment;
     } else {
-        watchTimer.SetInterval(kWatchIntervalAfterDueMs);
+        if (!IsTaskDue(task_, Now(), services_.formats)) return;
+        // A one-shot task never falls due again while the countdown is open.
+        watchTimer.SetEnabled(false);
     }
+    const bool oneShot = IsOneShot(task_.Trigger);
     services_.mainWindow.Minimize();
     if (RunCountdown() == CountdownOutcome::Cancelled && oneShot) {
         watchTimer.SetEnabled(false);
@@ -209,8 +236,13 @@ void TaskController::OnClockTick() {
 }
 
 void TaskController::OnScheduledStart() {
-    // A start handed over while no task is set has nothing to count down for.
-    if (task_.Trigger == TriggerKind::None) return;
+    // A start that matches no task due now (none set, a job left from before, a run long
+    // after its moment) performs nothing.
+    if (!IsScheduledStartDue(task_, Now(), services_.formats)) return;
+    if (task_.Trigger == TriggerKind::Daily) {
+        // The watch timer must not count the same moment down again.
+        lastDailyMoment_ = TaskMomentNear(task_, Now(), services_.formats);
+    }
     RunCountdown();
 }
 
@@ -237,10 +269,13 @@ std::optional<ScheduledTask> TaskController::ChosenTask(std::int32_t actionCode)
         chosen.start = WithTimeOfDay(c.specifiedDatePicker.Value(), wholeSeconds);
     } else if (IsChecked(c.fromNowBox)) {
         chosen.trigger = TriggerKind::FromNow;
-        chosen.start =
-            Now()
-                .Plus(DelayFieldValue(c.delayHoursField.Text()) * DateTime::kMsPerHour)
-                .Plus(DelayFieldValue(c.delayMinutesField.Text()) * DateTime::kMsPerMinute);
+        // Up to the next whole minute, which the scheduler keeps: never before the delay ends.
+        const std::int64_t dueMs = DelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
+                                              DelayFieldValue(c.delayMinutesField.Text()))
+                                       .Milliseconds();
+        const std::int64_t intoMinute = dueMs % DateTime::kMsPerMinute;
+        chosen.start = DateTime::FromMilliseconds(
+            intoMinute == 0 ? dueMs : dueMs - intoMinute + DateTime::kMsPerMinute);
         chosen.delayHoursText = c.delayHoursField.Text();
         chosen.delayMinutesText = c.delayMinutesField.Text();
     } else {
@@ -296,7 +331,9 @@ void TaskController::ShowTaskSet() {
     services_.mainWindow.Hide();
 }
 
-void TaskController::StoreRunValue() { WriteRunValue(services_.store, services_.programFolder); }
+bool TaskController::StoreRunValue() {
+    return WriteRunValue(services_.store, services_.programFolder) == kWriteDone;
+}
 
 CountdownOutcome TaskController::RunCountdown() {
     const std::uint64_t generation = taskGeneration_;

@@ -82,7 +82,7 @@ public:
 
     // The local task kept in the settings store; true when one was restored.
     bool LoadStoredTask();
-    // Starts the chosen task inside the program; false when the input was rejected.
+    // Keeps the chosen, checked task inside the program; false when it could not be stored.
     bool StartTaskLocally(std::int32_t actionCode);
 
 private:
@@ -96,7 +96,8 @@ private:
     bool CheckChosenInput();
     void ShowScheduledTaskSet(const ScheduledTask& scheduled);
     void ShowStoredTaskSet(ImageCheckBox& triggerBox);
-    void StoreRunValue();
+    bool StoreRunValue();
+    bool IsRegistrable(const ScheduledTask& chosen) const;
     int RestoreScheduledTask(bool startedWithArgument);
     void RestoreAction(std::int32_t actionCode);
     std::wstring ActionName() const;
@@ -110,6 +111,8 @@ private:
     TaskView& view_;
     TaskControllerServices services_;
     bool shown_ = false;
+    // The daily moment counted down last, so that no moment is counted down twice.
+    std::optional<DateTime> lastDailyMoment_;
     // Changes whenever a task is started or cancelled, so that a countdown that outlived its
     // task never acts for it.
     std::uint64_t taskGeneration_ = 0;

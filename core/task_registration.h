@@ -30,12 +30,18 @@ enum class RegistrationResult {
 class TaskRegistration {
 public:
     virtual ~TaskRegistration() = default;
-    // Replaces any job of the program.
+    // Everything the scheduler needs of the user before a job is saved (starting it, the
+    // notice), so the caller can take the task's moment afterwards. False when the scheduler
+    // cannot be used.
+    virtual bool Prepare() = 0;
+    // Replaces any job of the program; after Prepare.
     virtual RegistrationResult Register(const ScheduledTask& task) = 0;
+    // How the latest job was saved, for the activity log ("scheduler 2.0" or "scheduler 1.0").
+    virtual std::wstring Method() const = 0;
     // Nothing when no job of the program can be read.
     virtual std::optional<ScheduledTask> ReadRegistered() = 0;
-    // A missing job is not an error.
-    virtual void DeleteRegistered() = 0;
+    // True when no job of the program remains: deleted, or there was none.
+    virtual bool DeleteRegistered() = 0;
 };
 
 }  // namespace dusk

@@ -7,17 +7,23 @@ namespace dusk {
 
 namespace {
 
-// Milliseconds from now's whole second to the daily time of day, both without a date.
+// Milliseconds from now's whole second to the next time the clock shows the daily time of day,
+// wrapping past midnight: 0 up to a day less a millisecond.
 std::optional<std::int64_t> DailyMsAhead(std::wstring_view dailyTimeText, DateTime now,
                                          const RegionalFormats& formats) {
     const auto daily = formats.ParseLongTime(dailyTimeText);
     if (!daily) return std::nullopt;
-    const std::int64_t nowWholeSecond =
-        now.TimeOfDayMs() / DateTime::kMsPerSecond * DateTime::kMsPerSecond;
-    return *daily - nowWholeSecond;
+    return DailyMsAhead(*daily, now);
 }
 
 }  // namespace
+
+std::int64_t DailyMsAhead(std::int64_t dailyTimeOfDayMs, DateTime now) {
+    const std::int64_t nowWholeSecond =
+        now.TimeOfDayMs() / DateTime::kMsPerSecond * DateTime::kMsPerSecond;
+    const std::int64_t ahead = (dailyTimeOfDayMs - nowWholeSecond) % DateTime::kMsPerDay;
+    return ahead < 0 ? ahead + DateTime::kMsPerDay : ahead;
+}
 
 int DelayFieldValue(std::wstring_view text) {
     constexpr std::size_t kMaxDigits = 9;  // stays within int
@@ -60,6 +66,32 @@ int DailySecondsAhead(std::wstring_view dailyTimeText, DateTime now,
                       const RegionalFormats& formats) {
     const auto ahead = DailyMsAhead(dailyTimeText, now, formats);
     return ahead ? static_cast<int>(*ahead / DateTime::kMsPerSecond) : kUnreadableDailySeconds;
+}
+
+std::optional<DateTime> TaskMomentNear(const TaskRecord& task, DateTime now,
+                                       const RegionalFormats& formats) {
+    if (task.Trigger == TriggerKind::Daily) {
+        const auto daily = formats.ParseLongTime(task.DailyTimeText);
+        if (!daily) return std::nullopt;
+        const DateTime today = now.Date().Plus(*daily);
+        // The day's moment nearest to now: a start just after midnight belongs to yesterday's.
+        if (MillisecondsBetween(today, now) > DateTime::kMsPerDay / 2) {
+            return today.Plus(-DateTime::kMsPerDay);
+        }
+        if (MillisecondsBetween(today, now) < -DateTime::kMsPerDay / 2) {
+            return today.Plus(DateTime::kMsPerDay);
+        }
+        return today;
+    }
+    if (IsOneShot(task.Trigger)) return formats.ParseDateTime(task.DueText);
+    return std::nullopt;
+}
+
+bool IsScheduledStartDue(const TaskRecord& task, DateTime now, const RegionalFormats& formats) {
+    const auto moment = TaskMomentNear(task, now, formats);
+    if (!moment) return false;
+    const std::int64_t late = MillisecondsBetween(*moment, now);
+    return late >= -kScheduledStartEarlyMs && late <= kScheduledStartLateMs;
 }
 
 bool IsDueStillValid(std::wstring_view dueText, DateTime now, const RegionalFormats& formats) {

@@ -41,26 +41,41 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
     return false;
 }
 
-bool SaveWhileSchedulerRuns(TaskScheduler& scheduler, const ScheduledJob& job) {
-    return scheduler.IsSchedulerRunning() && scheduler.SaveTask(job) == SaveOutcome::Saved;
-}
-
 SchedulerTaskRegistration::SchedulerTaskRegistration(TaskScheduler& scheduler,
                                                      std::wstring osFamily, TaskOwner owner,
                                                      SchedulerPrompts prompts,
-                                                     std::function<void()> showNoticeIfWanted)
+                                                     std::function<void()> showNoticeIfWanted,
+                                                     ActivityLog& log)
     : scheduler_(scheduler),
       osFamily_(std::move(osFamily)),
       owner_(std::move(owner)),
       prompts_(std::move(prompts)),
-      showNoticeIfWanted_(std::move(showNoticeIfWanted)) {}
+      showNoticeIfWanted_(std::move(showNoticeIfWanted)),
+      log_(log) {}
+
+bool SchedulerTaskRegistration::Prepare() {
+    if (!PrepareScheduler(scheduler_, osFamily_, prompts_)) {
+        log_.Record(L"scheduler not available");
+        return false;
+    }
+    showNoticeIfWanted_();
+    return true;
+}
 
 RegistrationResult SchedulerTaskRegistration::Register(const ScheduledTask& task) {
-    if (!PrepareScheduler(scheduler_, osFamily_, prompts_)) return RegistrationResult::Unavailable;
-    showNoticeIfWanted_();
-    if (!SaveWhileSchedulerRuns(scheduler_, MakeScheduledJob(task, owner_))) {
+    if (!scheduler_.IsSchedulerRunning()) {
+        log_.Record(L"scheduler stopped before the job was saved");
         return RegistrationResult::Unavailable;
     }
+    const SaveOutcome saved = scheduler_.SaveTask(MakeScheduledJob(task, owner_));
+    if (saved != SaveOutcome::Saved) {
+        log_.Record(L"job not saved, error " + std::to_wstring(static_cast<int>(saved)));
+        return RegistrationResult::Unavailable;
+    }
+    ScheduledJob job;
+    const bool readBack = scheduler_.ReadTask(ScheduledJobName(owner_.taskNameSuffix), job);
+    // Task Scheduler 2.0 reads its jobs back without 1.0's flags.
+    method_ = readBack && job.flags == 0 ? L"scheduler 2.0" : L"scheduler 1.0";
     return RegistrationResult::Registered;
 }
 
@@ -70,8 +85,11 @@ std::optional<ScheduledTask> SchedulerTaskRegistration::ReadRegistered() {
     return TaskOfJob(job);
 }
 
-void SchedulerTaskRegistration::DeleteRegistered() {
-    scheduler_.DeleteTask(ScheduledJobName(owner_.taskNameSuffix));
+bool SchedulerTaskRegistration::DeleteRegistered() {
+    if (scheduler_.DeleteTask(ScheduledJobName(owner_.taskNameSuffix))) return true;
+    if (!ReadRegistered()) return true;
+    log_.Record(L"job not deleted");
+    return false;
 }
 
 }  // namespace dusk

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "companion/companion.h"
+#include "core/activity_log.h"
 #include "core/message_catalogue.h"
 #include "core/task_registration.h"
 #include "system/scheduled_job.h"
@@ -28,20 +29,20 @@ SchedulerPrompts MessageBoxPrompts(Companion& companion, const MessageCatalogue&
 bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
                       const SchedulerPrompts& prompts);
 
-// After the job is built: saves it while the scheduler still runs. False when the scheduler
-// stopped meanwhile or the save failed; nothing is shown.
-bool SaveWhileSchedulerRuns(TaskScheduler& scheduler, const ScheduledJob& job);
-
 // The program's one job in the system scheduler, named after the task name suffix.
 class SchedulerTaskRegistration : public TaskRegistration {
 public:
     SchedulerTaskRegistration(TaskScheduler& scheduler, std::wstring osFamily, TaskOwner owner,
-                              SchedulerPrompts prompts, std::function<void()> showNoticeIfWanted);
+                              SchedulerPrompts prompts, std::function<void()> showNoticeIfWanted,
+                              ActivityLog& log);
 
-    // Unavailable when the scheduler cannot be used or the job was not saved.
+    bool Prepare() override;
+    // Unavailable when the job was not saved; the log tells why.
     RegistrationResult Register(const ScheduledTask& task) override;
+    std::wstring Method() const override { return method_; }
     std::optional<ScheduledTask> ReadRegistered() override;
-    void DeleteRegistered() override;
+    // A job that the scheduler would not delete but that no longer reads back counts as gone.
+    bool DeleteRegistered() override;
 
 private:
     TaskScheduler& scheduler_;
@@ -49,6 +50,8 @@ private:
     TaskOwner owner_;
     SchedulerPrompts prompts_;
     std::function<void()> showNoticeIfWanted_;
+    ActivityLog& log_;
+    std::wstring method_;
 };
 
 }  // namespace dusk

@@ -132,7 +132,7 @@ void Application::ConnectServices(const OsInfo& os) {
     registration_.emplace(*scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
                           MessageBoxPrompts(companion_, resources_.catalogue,
                                             [this] { return WindowHandle(mainWindow_.Handle()); }),
-                          [this] { notice_.ShowNoticeIfWanted(); });
+                          [this] { notice_.ShowNoticeIfWanted(); }, activityLog_);
     controller_.emplace(
         task_, countdownState_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, companion_,

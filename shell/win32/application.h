@@ -10,6 +10,7 @@
 #include "base/win32/system_clock.h"
 #include "base/win32/window_base.h"
 #include "companion/win32/vimbly_companion.h"
+#include "core/activity_log.h"
 #include "core/countdown.h"
 #include "core/regional_formats.h"
 #include "core/task_controller.h"
@@ -85,6 +86,10 @@ private:
     PowerActionPerformer power_{powerApi_};
     // Once the companion library has told the operating-system family and the main window exists.
     std::optional<SystemTaskScheduler> scheduler_;
+    // Until the log has a file of its own, recording drops every line.
+    struct NoActivityLog : ActivityLog {
+        void Record(std::wstring_view) override {}
+    } activityLog_;
     std::optional<SchedulerTaskRegistration> registration_;
     std::optional<TaskController> controller_;
 

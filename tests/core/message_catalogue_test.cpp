@@ -44,6 +44,8 @@ const EntryText kExpected[] = {
      L" Windows Task Scheduler is not running. No task can run until it is started. #13 #10Do you "
      L"want to start it now?"},
     {SchedulerStartFailed, L"Error: Failed to start Windows Task Scheduler!"},
+    {CancelFailed, L"Error: The task could not be canceled. Please try again."},
+    {SaveFailed, L"Error: The task could not be saved. Please try again."},
 };
 
 TEST(MessageCatalogueTest, EveryEntryHoldsItsText) {

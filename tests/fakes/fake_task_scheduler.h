@@ -19,6 +19,7 @@ public:
     std::uint32_t startType = 3;                   // SERVICE_DEMAND_START
     SaveOutcome saveOutcome = SaveOutcome::Saved;  // anything else stores nothing
     bool readFails = false;
+    bool deleteFails = false;  // the job stays, as when access is denied
     std::vector<std::string> calls;
 
     SaveOutcome SaveTask(const ScheduledJob& task) override {
@@ -41,7 +42,7 @@ public:
     bool DeleteTask(std::wstring_view taskName) override {
         calls.push_back("DeleteTask");
         const auto job = jobs.find(taskName);
-        if (job == jobs.end()) return false;
+        if (deleteFails || job == jobs.end()) return false;
         jobs.erase(job);
         return true;
     }

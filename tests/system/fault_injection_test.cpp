@@ -10,6 +10,7 @@
 
 #include "core/stored_settings.h"
 #include "core/task_controller.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
@@ -143,12 +144,14 @@ struct World {
     FaultyStore store{plan};
     FaultyCompanion companion{plan};
     FaultyScheduler scheduler{plan};
+    RecordingActivityLog log;
     SchedulerTaskRegistration registration{
         scheduler,
         L"windows10",
         {L"C:\\D\\", L"me"},
         MessageBoxPrompts(companion, catalogue, [] { return WindowHandle{}; }),
-        [] {}};
+        [] {},
+        log};
     test::FakeCountdownRunner countdown;
     test::FakeMainWindow mainWindow;
     test::FakeStartupShortcut shortcut;

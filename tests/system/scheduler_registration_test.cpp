@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "fakes/fake_task_scheduler.h"
+#include "fakes/recording_activity_log.h"
 
 namespace dusk {
 namespace {
@@ -157,32 +158,6 @@ TEST(PrepareScheduler, ServiceStartsAutomaticallyAndRuns) {
     }
 }
 
-TEST(SaveWhileSchedulerRuns, SavedOnlyWhileRunningAndWithoutFault) {
-    ScheduledJob task;
-    task.taskName = L"TolvaneDuskRelaytester";
-    task.parameters = L"-Day -Shutdown";
-    for (SaveOutcome outcome :
-         {SaveOutcome::Saved, SaveOutcome::NoScheduler, SaveOutcome::NoPrivilege,
-          SaveOutcome::NoWorkItem, SaveOutcome::SaveFailed, SaveOutcome::NoPersistence,
-          SaveOutcome::NoTrigger, SaveOutcome::TriggerNotSet}) {
-        test::FakeTaskScheduler scheduler;
-        scheduler.saveOutcome = outcome;
-        const bool saved = outcome == SaveOutcome::Saved;
-        EXPECT_EQ(SaveWhileSchedulerRuns(scheduler, task), saved) << static_cast<int>(outcome);
-        EXPECT_EQ(scheduler.jobs.count(task.taskName), saved ? 1u : 0u);
-    }
-    test::FakeTaskScheduler stopped;
-    stopped.running = false;
-    EXPECT_FALSE(SaveWhileSchedulerRuns(stopped, task));
-    EXPECT_EQ(stopped.calls, Calls{"IsSchedulerRunning"});
-}
-
-}  // namespace
-}  // namespace dusk
-
-namespace dusk {
-namespace {
-
 TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
     struct Case {
         const char* name;
@@ -190,15 +165,17 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         SaveOutcome saveOutcome;
         RegistrationResult expected;
         bool noticeShown;
+        std::vector<std::wstring> logged;
     };
     const Case cases[] = {
-        {"registered", false, true, true, SaveOutcome::Saved, RegistrationResult::Registered, true},
+        {"registered", false, true, true, SaveOutcome::Saved, RegistrationResult::Registered, true,
+         {}},
         {"service not readable", true, true, true, SaveOutcome::Saved,
-         RegistrationResult::Unavailable, false},
+         RegistrationResult::Unavailable, false, {L"scheduler not available"}},
         {"user refuses the start", false, false, false, SaveOutcome::Saved,
-         RegistrationResult::Unavailable, false},
+         RegistrationResult::Unavailable, false, {L"scheduler not available"}},
         {"save fails", false, true, true, SaveOutcome::SaveFailed, RegistrationResult::Unavailable,
-         true},
+         true, {L"job not saved, error 5"}},
     };
     const ScheduledTask task{L"Logoff", TriggerKind::FromNow,
                              *DateTime::FromParts({2016, 11, 5, 12, 20, 40}), L"2", L"05"};
@@ -210,18 +187,31 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         PromptLog prompts;
         prompts.answer = c.userAgrees;
         int notices = 0;
+        RecordingActivityLog log;
         SchedulerTaskRegistration registration(scheduler, L"windows10", {L"C:\\D\\", L"me"},
-                                               prompts.Prompts(), [&notices] { ++notices; });
-        EXPECT_EQ(registration.Register(task), c.expected) << c.name;
+                                               prompts.Prompts(), [&notices] { ++notices; }, log);
+        const bool prepared = registration.Prepare();
+        EXPECT_EQ(prepared ? registration.Register(task) : RegistrationResult::Unavailable,
+                  c.expected)
+            << c.name;
         EXPECT_EQ(notices, c.noticeShown ? 1 : 0) << c.name;
+        EXPECT_EQ(log.lines, c.logged) << c.name;
         const auto back = registration.ReadRegistered();
         ASSERT_EQ(back.has_value(), c.expected == RegistrationResult::Registered) << c.name;
         if (!back) continue;
         EXPECT_EQ(scheduler.jobs.begin()->first, L"TolvaneDuskRelayme");
         EXPECT_EQ(back->delayHoursText, L"2");
         EXPECT_EQ(back->delayMinutesText, L"05");
-        registration.DeleteRegistered();
+        EXPECT_EQ(registration.Method(), L"scheduler 1.0");  // the fake keeps 1.0's flags
+
+        // A job the scheduler will not delete is still there; one it deletes is gone.
+        scheduler.deleteFails = true;
+        EXPECT_FALSE(registration.DeleteRegistered());
+        EXPECT_EQ(scheduler.jobs.size(), 1u);
+        scheduler.deleteFails = false;
+        EXPECT_TRUE(registration.DeleteRegistered());
         EXPECT_TRUE(scheduler.jobs.empty());
+        EXPECT_TRUE(registration.DeleteRegistered());  // none left is no failure
     }
 }
 
