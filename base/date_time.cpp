@@ -1,5 +1,8 @@
 #include "base/date_time.h"
 
+#include <cwchar>
+#include <iterator>
+
 namespace dusk {
 
 namespace {
@@ -74,5 +77,13 @@ DateTimeParts DateTime::Parts() const {
 DateTime DateTime::Date() const { return DateTime(ms_ - TimeOfDayMs()); }
 
 std::int64_t DateTime::TimeOfDayMs() const { return ms_ - FloorDiv(ms_, kMsPerDay) * kMsPerDay; }
+
+std::wstring FormatIso(DateTime moment) {
+    const DateTimeParts p = moment.Parts();
+    wchar_t text[32];
+    std::swprintf(text, std::size(text), L"%04d-%02d-%02dT%02d:%02d:%02d", p.year, p.month, p.day,
+                  p.hour, p.minute, p.second);
+    return text;
+}
 
 }  // namespace dusk

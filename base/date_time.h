@@ -2,6 +2,7 @@
 #include <compare>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace dusk {
 
@@ -49,5 +50,8 @@ private:
 constexpr std::int64_t MillisecondsBetween(DateTime later, DateTime earlier) {
     return later.Milliseconds() - earlier.Milliseconds();
 }
+
+// "2026-12-08T22:00:00": the moment to the second, the same in every region.
+std::wstring FormatIso(DateTime moment);
 
 }  // namespace dusk

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "core/message_catalogue.h"
 #include "core/task_model.h"
@@ -27,18 +28,21 @@ std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
 
 }  // namespace
 
-Countdown::Countdown(CountdownState& state, const MessageCatalogue& catalogue, Companion& companion)
-    : state_(state), catalogue_(catalogue), companion_(companion) {
+Countdown::Countdown(const MessageCatalogue& catalogue, Companion& companion)
+    : catalogue_(catalogue), companion_(companion) {
     tickTimer.OnTimer = [this] { onTick(); };
     blinkTimer.OnTimer = [this] { onBlinkTick(); };
 }
 
-void Countdown::onShow(std::int32_t actionCode) {
+void Countdown::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
+    if (Running()) {
+        onDone(CountdownOutcome::Interrupted);
+        return;
+    }
+    onDone_ = std::move(onDone);
     if (host.showTopmost) host.showTopmost();
-    state_.CountdownCancelled = false;
-    state_.RanOut = false;
-    state_.BlinkPhase = true;
-    state_.CountdownSeconds = kCountdownLength;
+    blinkPhase_ = true;
+    seconds_ = kCountdownLength;
     ShowNumber(kCountdownLength);
     tickTimer.SetEnabled(true);
     blinkTimer.SetEnabled(true);
@@ -47,34 +51,37 @@ void Countdown::onShow(std::int32_t actionCode) {
 }
 
 void Countdown::onTick() {
-    ShowNumber(state_.CountdownSeconds);
+    ShowNumber(seconds_);
     ViewChanged();
-    if (state_.CountdownSeconds <= 0) {
-        state_.RanOut = true;
-        Close();
-    }
-    --state_.CountdownSeconds;
+    const bool ranOut = seconds_ <= 0;
+    --seconds_;
+    if (ranOut) Finish(CountdownOutcome::RanOut);
 }
 
 void Countdown::onBlinkTick() {
-    firstIconVisible_ = state_.BlinkPhase;
-    secondIconVisible_ = !state_.BlinkPhase;
-    state_.BlinkPhase = !state_.BlinkPhase;
+    firstIconVisible_ = blinkPhase_;
+    secondIconVisible_ = !blinkPhase_;
+    blinkPhase_ = !blinkPhase_;
     ViewChanged();
 }
 
 void Countdown::onCancelClick() {
+    if (!Running()) return;
     // The count stands still while the question is open; the icon keeps blinking.
     tickTimer.SetEnabled(false);
     const int answer = companion_.ShowMessageBox(
         host.window, catalogue_.Text(CatalogueEntry::ConfirmCancelCountdown),
         catalogue_.Text(CatalogueEntry::AppTitle), kMbQuestionYesNo);
+    if (!Running()) return;  // ended meanwhile
     if (answer == kAnswerYes) {
-        state_.CountdownCancelled = true;
-        Close();
+        Finish(CountdownOutcome::Cancelled);
     } else {
         tickTimer.SetEnabled(true);
     }
+}
+
+void Countdown::Interrupt() {
+    if (Running()) Finish(CountdownOutcome::Interrupted);
 }
 
 void Countdown::ShowNumber(std::int32_t seconds) {
@@ -84,11 +91,13 @@ void Countdown::ShowNumber(std::int32_t seconds) {
     unitsDigit_ = shown % 10;
 }
 
-void Countdown::Close() {
+void Countdown::Finish(CountdownOutcome outcome) {
     // A hidden window has nothing to count or blink until its next showing.
     tickTimer.SetEnabled(false);
     blinkTimer.SetEnabled(false);
-    if (host.closeModal) host.closeModal();
+    auto onDone = std::exchange(onDone_, nullptr);
+    if (host.hide) host.hide();
+    onDone(outcome);
 }
 
 void Countdown::ViewChanged() {

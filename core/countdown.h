@@ -5,6 +5,7 @@
 
 #include "base/timer_model.h"
 #include "companion/companion.h"
+#include "core/countdown_runner.h"
 
 namespace dusk {
 
@@ -12,31 +13,20 @@ class MessageCatalogue;
 
 constexpr std::int32_t kCountdownLength = 30;  // seconds; not a setting
 
-// Process-wide countdown state, shared by the countdown window and the code that shows it.
-struct CountdownState {
-    std::int32_t CountdownSeconds = 0;  // the number shown next
-    bool BlinkPhase = false;
-    // Outcome of the latest countdown, read once the modal showing has returned: true only
-    // after a confirmed cancel.
-    bool CountdownCancelled = false;
-    // True only when the latest countdown reached zero; a countdown that ended any other way
-    // must perform nothing.
-    bool RanOut = false;
-};
-
 // What the countdown window does on screen; filled in by the Windows window.
 struct CountdownHost {
     WindowHandle window = nullptr;      // owner of the cancel question
-    std::function<void()> showTopmost;  // topmost at its current place and size, and shown
-    std::function<void()> closeModal;   // hides the window; the modal showing returns
+    std::function<void()> showTopmost;  // topmost at its current place and size, shown, and the
+                                        // other windows disabled
+    std::function<void()> hide;         // hidden, and the other windows enabled again
     std::function<void()> viewChanged;  // a picture's digit, visibility or the caption changed
 };
 
 // The countdown window: shows 30 seconds counting down in two digit pictures, blinks its icon
-// and offers a confirmed cancel. It performs nothing; the caller reads CountdownCancelled.
+// and offers a confirmed cancel. It performs nothing; it tells its caller how it ended.
 class Countdown {
 public:
-    Countdown(CountdownState& state, const MessageCatalogue& catalogue, Companion& companion);
+    Countdown(const MessageCatalogue& catalogue, Companion& companion);
 
     CountdownHost host;
     TimerModel tickTimer{1000};  // countdown tick
@@ -48,24 +38,32 @@ public:
     bool FirstIconVisible() const { return firstIconVisible_; }
     bool SecondIconVisible() const { return secondIconVisible_; }
     const std::wstring& Caption() const { return caption_; }
+    bool Running() const { return static_cast<bool>(onDone_); }
+    // The number the next tick shows.
+    std::int32_t SecondsLeft() const { return seconds_; }
 
-    // The caption names the action the countdown ends in.
-    void onShow(std::int32_t actionCode);
+    // Shows the countdown; the caption names the action it ends in. onDone runs once at its
+    // end. A start while one runs ends the new one at once as interrupted.
+    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone);
     void onTick();
     void onBlinkTick();
     void onCancelClick();
+    // The window went away without an answer: nothing may be performed.
+    void Interrupt();
     // The window never blocks a log-off or shut-down.
     int onQueryEndSession() const { return 1; }
 
 private:
     void ShowNumber(std::int32_t seconds);
-    void Close();
+    void Finish(CountdownOutcome outcome);
     void ViewChanged();
 
-    CountdownState& state_;
     const MessageCatalogue& catalogue_;
     Companion& companion_;
+    std::function<void(CountdownOutcome)> onDone_;  // set while running
 
+    std::int32_t seconds_ = 0;
+    bool blinkPhase_ = false;
     int tensDigit_ = 3;
     int unitsDigit_ = 0;
     bool firstIconVisible_ = true;

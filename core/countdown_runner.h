@@ -1,20 +1,23 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 namespace dusk {
 
 enum class CountdownOutcome {
     RanOut,       // nobody cancelled: the action is due now
     Cancelled,    // the user confirmed the cancel
-    Interrupted,  // the countdown ended otherwise (the window closed, the session ending)
-    Joined,       // a countdown was already running; it, not this caller, decides
+    Interrupted,  // the countdown ended otherwise (its window hidden from outside)
 };
 
-// Shows the cancellable countdown for an action modally and tells how it ended.
+// Shows the cancellable countdown for an action and tells how it ended. The other windows
+// take no input while it shows; the caller's message loop goes on.
 class CountdownRunner {
 public:
     virtual ~CountdownRunner() = default;
-    virtual CountdownOutcome Run(std::int32_t actionCode) = 0;
+    // onDone runs once, when the countdown has ended; a start while one runs ends at once as
+    // interrupted.
+    virtual void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) = 0;
 };
 
 }  // namespace dusk

@@ -19,9 +19,8 @@ constexpr int kNearDailySeconds = 60;
 
 }  // namespace
 
-TaskController::TaskController(TaskRecord& task, CountdownState& countdownState, TaskView& view,
-                               TaskControllerServices services)
-    : task_(task), countdownState_(countdownState), view_(view), services_(std::move(services)) {
+TaskController::TaskController(TaskRecord& task, TaskView& view, TaskControllerServices services)
+    : task_(task), view_(view), services_(std::move(services)) {
     TaskControls& c = view_.controls;
     const auto radios = c.ActionRadios();
     for (std::size_t code = 0; code < radios.size(); ++code) {
@@ -113,6 +112,9 @@ void TaskController::OnStartTaskClick() {
     if (schedulerReady && IsRegistrable(*chosen)) {
         switch (services_.registration.Register(*chosen)) {
             case RegistrationResult::Registered:
+                services_.log.Record(L"task set by " + services_.registration.Method() + L", " +
+                                     std::wstring(ActionKeyword(actionCode)) + L" due " +
+                                     FormatIso(chosen->start));
                 ShowScheduledTaskSet(*chosen);
                 view_.SetTaskIndicator(kIndicatorTaskSet,
                                        services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
@@ -126,11 +128,18 @@ void TaskController::OnStartTaskClick() {
     }
     // A job left from before would act beside the local task.
     if (!services_.registration.DeleteRegistered() || !StartTaskLocally(actionCode)) {
+        services_.log.Record(L"task not set: it could not be saved");
         ShowWarning(services_.companion, services_.mainWindowHandle, services_.catalogue,
                     services_.catalogue.Text(CatalogueEntry::SaveFailed));
         view_.EnableActionChoice();
         return;
     }
+    const auto moment = TaskMomentNear(task_, Now(), services_.formats);
+    const DateTime due = moment && task_.Trigger == TriggerKind::Daily && *moment <= Now()
+                             ? moment->Plus(DateTime::kMsPerDay)
+                             : moment.value_or(Now());
+    services_.log.Record(L"task set locally, " + std::wstring(ActionKeyword(actionCode)) +
+                         L" due " + FormatIso(due));
     view_.SetTaskIndicator(kIndicatorTaskSet,
                            services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
 }
@@ -205,7 +214,7 @@ void TaskController::OnCancelTaskClick() {
     task_.TaskStatus = kTaskStatusEnded;
     task_.FromNowDueText.clear();
     task_.Trigger = TriggerKind::None;
-    ++taskGeneration_;
+    services_.log.Record(L"task cancelled");
 }
 
 void TaskController::OnWatchTimerTick() {
@@ -223,27 +232,28 @@ void TaskController::OnWatchTimerTick() {
         // A one-shot task never falls due again while the countdown is open.
         watchTimer.SetEnabled(false);
     }
-    const bool oneShot = IsOneShot(task_.Trigger);
     services_.mainWindow.Minimize();
-    if (RunCountdown() == CountdownOutcome::Cancelled && oneShot) {
-        watchTimer.SetEnabled(false);
-        watchTimer.SetInterval(kWatchIntervalNearMs);
-    }
+    RunCountdown(nullptr);
 }
 
 void TaskController::OnClockTick() {
     view_.clockLabel.SetText(services_.formats.FormatDefault(Now()));
 }
 
-void TaskController::OnScheduledStart() {
+void TaskController::OnScheduledStart(std::function<void()> onDone) {
+    services_.log.Record(L"scheduled start received");
     // A start that matches no task due now (none set, a job left from before, a run long
     // after its moment) performs nothing.
-    if (!IsScheduledStartDue(task_, Now(), services_.formats)) return;
+    if (!IsTaskSet(task_.TaskStatus) || !IsScheduledStartDue(task_, Now(), services_.formats)) {
+        services_.log.Record(L"scheduled start matches no task due now: nothing performed");
+        if (onDone) onDone();
+        return;
+    }
     if (task_.Trigger == TriggerKind::Daily) {
         // The watch timer must not count the same moment down again.
         lastDailyMoment_ = TaskMomentNear(task_, Now(), services_.formats);
     }
-    RunCountdown();
+    RunCountdown(std::move(onDone));
 }
 
 bool TaskController::Ask(CatalogueEntry question) {
@@ -326,7 +336,6 @@ void TaskController::ShowTaskSet() {
     view_.DisableTriggerInputs();
     view_.ShowTaskButtons(true);
     task_.TaskStatus = kTaskStatusSet;
-    ++taskGeneration_;
     view_.UpdateTaskSummary();
     services_.mainWindow.Hide();
 }
@@ -335,32 +344,53 @@ bool TaskController::StoreRunValue() {
     return WriteRunValue(services_.store, services_.programFolder) == kWriteDone;
 }
 
-CountdownOutcome TaskController::RunCountdown() {
-    const std::uint64_t generation = taskGeneration_;
-    const bool oneShot = IsOneShot(task_.Trigger);
-    countdownState_.CountdownCancelled = false;
-    const CountdownOutcome outcome = services_.countdown.Run(task_.ActionCode);
-    // Started or cancelled from elsewhere while the countdown was open: the task it counted
-    // for is gone.
-    if (generation != taskGeneration_) return CountdownOutcome::Interrupted;
-    if (outcome == CountdownOutcome::RanOut) {
-        task_.TaskStatus = kTaskStatusEnded;
-        if (oneShot) EndOneShotTask();
-        services_.power.Perform(task_.ActionCode);
-    } else if (outcome == CountdownOutcome::Cancelled && oneShot) {
-        EndOneShotTask();
-        task_.TaskStatus = kTaskStatusEnded;
-        services_.mainWindow.Restore();
+void TaskController::RunCountdown(std::function<void()> onDone) {
+    // The countdown already showing decides for the task.
+    if (counting_) {
+        if (onDone) onDone();
+        return;
     }
-    return outcome;
+    counting_ = true;
+    const bool oneShot = IsOneShot(task_.Trigger);
+    services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.ActionCode)));
+    services_.countdown.Start(task_.ActionCode, [this, oneShot, onDone = std::move(onDone)](
+                                                     CountdownOutcome outcome) {
+        counting_ = false;
+        CountdownEnded(outcome, oneShot);
+        if (onDone) onDone();
+    });
+}
+
+void TaskController::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
+    switch (outcome) {
+        case CountdownOutcome::RanOut:
+            services_.log.Record(L"countdown ran out");
+            task_.TaskStatus = kTaskStatusEnded;
+            if (oneShot) EndOneShotTask();
+            services_.power.Perform(task_.ActionCode);
+            services_.log.Record(L"action performed: " +
+                                 std::wstring(ActionKeyword(task_.ActionCode)));
+            break;
+        case CountdownOutcome::Cancelled:
+            services_.log.Record(L"countdown cancelled");
+            if (!oneShot) break;
+            EndOneShotTask();
+            task_.TaskStatus = kTaskStatusEnded;
+            services_.mainWindow.Restore();
+            break;
+        case CountdownOutcome::Interrupted:
+            services_.log.Record(L"countdown interrupted: nothing performed");
+            break;
+    }
 }
 
 void TaskController::EndOneShotTask() {
-    services_.registration.DeleteRegistered();
-    ClearStoredTask(services_.store);
+    // A job or stored value that stays behind is long past and acts on nothing.
+    if (!services_.registration.DeleteRegistered()) services_.log.Record(L"job left behind");
+    if (!ClearStoredTask(services_.store)) services_.log.Record(L"stored task left behind");
     task_.Trigger = TriggerKind::None;
     task_.FromNowDueText.clear();
-    ++taskGeneration_;
+    watchTimer.SetEnabled(false);
     view_.Reset();
 }
 

@@ -8,6 +8,7 @@
 #include "base/settings_store.h"
 #include "base/timer_model.h"
 #include "companion/companion.h"
+#include "core/activity_log.h"
 #include "core/countdown.h"
 #include "core/countdown_runner.h"
 #include "core/main_window_host.h"
@@ -33,6 +34,7 @@ struct TaskControllerServices {
     MainWindowHost& mainWindow;
     StartupShortcut& startupShortcut;
     PowerAction& power;
+    ActivityLog& log;
     WindowHandle mainWindowHandle = nullptr;  // owner of the controller's message boxes
     std::wstring osFamily;                    // from the companion library
     std::wstring programFolder;               // where DuskRelay.exe lives
@@ -50,8 +52,7 @@ constexpr std::uint32_t kClockIntervalMs = 1000;
 // events to the handlers below; the window calls the button, timer and showing handlers.
 class TaskController {
 public:
-    TaskController(TaskRecord& task, CountdownState& countdownState, TaskView& view,
-                   TaskControllerServices services);
+    TaskController(TaskRecord& task, TaskView& view, TaskControllerServices services);
     TaskController(const TaskController&) = delete;
     TaskController& operator=(const TaskController&) = delete;
 
@@ -72,11 +73,11 @@ public:
     void OnClockTick();
 
     // The task part of the main window's showing; later showings change nothing.
-    // startedWithArgument: the process was started with a non-empty first argument, that is by
-    // the system scheduler.
-    void OnFirstShow(bool startedWithArgument);
-    // Another process handed over a scheduled start: the countdown for the task that is set.
-    void OnScheduledStart();
+    void OnFirstShow();
+    // The system scheduler started the program (this process or another): the countdown for the
+    // set task when it is due now. onDone runs once, after the countdown and any action, or at
+    // once when no set task is due now.
+    void OnScheduledStart(std::function<void()> onDone);
     // The refresh message from outside.
     void OnRefreshMessage() { view_.Refresh(); }
 
@@ -98,24 +99,23 @@ private:
     void ShowStoredTaskSet(ImageCheckBox& triggerBox);
     bool StoreRunValue();
     bool IsRegistrable(const ScheduledTask& chosen) const;
-    int RestoreScheduledTask(bool startedWithArgument);
+    bool RestoreScheduledTask();
     void RestoreAction(std::int32_t actionCode);
     std::wstring ActionName() const;
     void ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime);
     void ForgetStoredTask();
-    CountdownOutcome RunCountdown();
+    // The countdown for the set task; onDone runs once it and any action are over.
+    void RunCountdown(std::function<void()> onDone);
+    void CountdownEnded(CountdownOutcome outcome, bool oneShot);
     void EndOneShotTask();
 
     TaskRecord& task_;
-    CountdownState& countdownState_;
     TaskView& view_;
     TaskControllerServices services_;
     bool shown_ = false;
+    bool counting_ = false;
     // The daily moment counted down last, so that no moment is counted down twice.
     std::optional<DateTime> lastDailyMoment_;
-    // Changes whenever a task is started or cancelled, so that a countdown that outlived its
-    // task never acts for it.
-    std::uint64_t taskGeneration_ = 0;
 };
 
 }  // namespace dusk

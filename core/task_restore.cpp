@@ -35,7 +35,7 @@ std::wstring DelayFieldText(std::wstring_view stored) {
 
 }  // namespace
 
-void TaskController::OnFirstShow(bool startedWithArgument) {
+void TaskController::OnFirstShow() {
     if (shown_) return;
     shown_ = true;
     for (const std::wstring_view family : kSleepFamilies) {
@@ -48,17 +48,18 @@ void TaskController::OnFirstShow(bool startedWithArgument) {
     task_.Trigger = TriggerKind::None;
     view_.Reset();
     if (readNoticePreference) readNoticePreference();
-    task_.TaskStatus = RestoreScheduledTask(startedWithArgument);
-    if (task_.TaskStatus == kTaskStatusNone && LoadStoredTask()) task_.TaskStatus = kTaskStatusSet;
-    if (task_.TaskStatus == kTaskStatusNone) view_.Reset();
+    if (RestoreScheduledTask() || LoadStoredTask()) {
+        task_.TaskStatus = kTaskStatusSet;
+    } else {
+        view_.Reset();
+    }
     view_.Refresh();
     clockTimer.SetEnabled(true);
-    countdownState_.CountdownCancelled = false;
 }
 
-int TaskController::RestoreScheduledTask(bool startedWithArgument) {
+bool TaskController::RestoreScheduledTask() {
     const auto scheduled = services_.registration.ReadRegistered();
-    if (!scheduled) return kTaskStatusNone;
+    if (!scheduled) return false;
     TaskControls& c = view_.controls;
     const RegionalFormats& formats = services_.formats;
     const DateTime start = scheduled->start;
@@ -76,7 +77,7 @@ int TaskController::RestoreScheduledTask(bool startedWithArgument) {
             if (!IsDueStillValid(task_.DueText, Now(), formats)) {
                 services_.registration.DeleteRegistered();
                 task_.DueText.clear();
-                return kTaskStatusNone;
+                return false;
             }
             task_.Trigger = scheduled->trigger;
             if (task_.Trigger == TriggerKind::Specified) {
@@ -93,23 +94,10 @@ int TaskController::RestoreScheduledTask(bool startedWithArgument) {
             }
             break;
         case TriggerKind::None:
-            return kTaskStatusNone;  // a job that names no trigger is not acted on
+            return false;  // a job that names no trigger is not acted on
     }
     RestoreAction(ActionCodeForKeyword(scheduled->actionKeyword));
-    if (!startedWithArgument) return kTaskStatusSet;
-
-    // Started by the scheduler: the task is due now.
-    const bool oneShot = IsOneShot(task_.Trigger);
-    switch (RunCountdown()) {
-        case CountdownOutcome::RanOut:
-            return oneShot ? kTaskStatusNone : kTaskStatusSet;
-        case CountdownOutcome::Cancelled:
-            return oneShot ? kTaskStatusEnded : kTaskStatusSet;
-        case CountdownOutcome::Interrupted:
-        case CountdownOutcome::Joined:
-            break;
-    }
-    return kTaskStatusSet;
+    return true;
 }
 
 bool TaskController::LoadStoredTask() {

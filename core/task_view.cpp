@@ -12,11 +12,10 @@ void Check(ImageCheckBox& box) { box.SetStatus(CheckBoxStatus::Checked); }
 
 }  // namespace
 
-TaskView::TaskView(TaskRecord& task, CountdownState& countdown, const MessageCatalogue& catalogue,
+TaskView::TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
                    const RegionalFormats& formats, SettingsStore& store, const Clock& clock)
     : controls(clock.Now().Date()),
       task_(task),
-      countdown_(countdown),
       catalogue_(catalogue),
       formats_(formats),
       store_(store),
@@ -41,7 +40,6 @@ void TaskView::Reset() {
     controls.delayHoursField.SetText(L"1");
     controls.delayMinutesField.SetText(L"0");
     SetTaskIndicator(kIndicatorNoTask, catalogue_.Text(CatalogueEntry::AppTitle));
-    countdown_.CountdownCancelled = false;
     summaryLabel.SetText(catalogue_.Text(CatalogueEntry::NoTaskSummary));
 }
 

@@ -6,7 +6,6 @@
 #include "base/clock.h"
 #include "base/label_model.h"
 #include "base/settings_store.h"
-#include "core/countdown.h"
 #include "core/message_catalogue.h"
 #include "core/regional_formats.h"
 #include "core/task_controls.h"
@@ -21,7 +20,7 @@ namespace dusk {
 // through the models' own setters.
 class TaskView {
 public:
-    TaskView(TaskRecord& task, CountdownState& countdown, const MessageCatalogue& catalogue,
+    TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
              const RegionalFormats& formats, SettingsStore& store, const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
@@ -58,7 +57,6 @@ public:
 
 private:
     TaskRecord& task_;
-    CountdownState& countdown_;
     const MessageCatalogue& catalogue_;
     const RegionalFormats& formats_;
     SettingsStore& store_;

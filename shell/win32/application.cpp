@@ -49,9 +49,9 @@ Application::Application(PowerApi& power)
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
-      taskView_(task_, countdownState_, resources_.catalogue, formats_, settings_, clock_),
+      taskView_(task_, resources_.catalogue, formats_, settings_, clock_),
       mainWindow_(resources_, taskView_, MainWindowEventsFor(), skinCode_, companion_),
-      countdownWindow_(resources_, countdownState_, skinCode_, companion_),
+      countdownWindow_(resources_, skinCode_, companion_),
       noticeWindow_(resources_, notice_, skinCode_, companion_),
       powerApi_(power),
       trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
@@ -64,10 +64,11 @@ MainWindowEvents Application::MainWindowEventsFor() {
     events.onCancelTask = [this] { controller_->OnCancelTaskClick(); };
     events.onFirstShow = [this] {
         ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
-        controller_->OnFirstShow(startedWithArgument_);
+        controller_->OnFirstShow();
+        if (startedWithArgument_) controller_->OnScheduledStart(nullptr);
     };
     events.onRefresh = [this] { controller_->OnRefreshMessage(); };
-    events.onScheduledStart = [this] { controller_->OnScheduledStart(); };
+    events.onScheduledStart = [this] { WaitForScheduledStart(); };
     events.onSkinButton = [this](std::uint8_t code) { skins_.SelectSkin(code); };
     events.countdownShowing = [this] { return countdownWindow_.IsModal(); };
     events.taskSet = [this] { return IsTaskSet(task_.TaskStatus); };
@@ -134,10 +135,11 @@ void Application::ConnectServices(const OsInfo& os) {
                                             [this] { return WindowHandle(mainWindow_.Handle()); }),
                           [this] { notice_.ShowNoticeIfWanted(); }, activityLog_);
     controller_.emplace(
-        task_, countdownState_, taskView_,
+        task_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, companion_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
-                               power_, mainWindow_.Handle(), os.osFamily, programFolder_});
+                               power_, activityLog_, mainWindow_.Handle(), os.osFamily,
+                               programFolder_});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 
@@ -149,6 +151,24 @@ void Application::ConnectServices(const OsInfo& os) {
     trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
     trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
     trayIcon_.Add(Handle(), resources_.trayIcons);
+}
+
+void Application::WaitForScheduledStart() {
+    // The process that handed the start over waits in its send until the countdown and any
+    // action are over, so the messages go on here until then.
+    bool done = false;
+    controller_->OnScheduledStart([&done] { done = true; });
+    MSG message{};
+    while (!done) {
+        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
+        if (got == 0) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
+            return;
+        }
+        if (got == -1) return;
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
 }
 
 void Application::LaunchUpdater() {

@@ -59,6 +59,7 @@ private:
     SkinTargets SkinTargetsFor();
     void ConnectServices(const OsInfo& os);
     void LaunchUpdater();
+    void WaitForScheduledStart();
 
     const std::wstring programFolder_;  // with its trailing separator
     bool startedWithArgument_ = false;  // by the system scheduler
@@ -67,7 +68,6 @@ private:
 
     // Process-wide state the windows read when they need it.
     TaskRecord task_;
-    CountdownState countdownState_;
     std::uint8_t skinCode_ = 1;  // preset before the companion library reports the user's skin
     SystemClock clock_;
     RegionalFormats formats_;

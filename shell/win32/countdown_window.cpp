@@ -2,6 +2,7 @@
 
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "controls/win32/window_scale.h"
 
@@ -16,8 +17,8 @@ constexpr Point kCaptionAt{97, 12};
 const Font kCaptionFont{L"Tahoma", 11, true, 0x4080FF};
 }  // namespace
 
-CountdownWindow::CountdownWindow(const ResourceWindow& resources, CountdownState& state,
-                                 const std::uint8_t& skinCode, Companion& companion)
+CountdownWindow::CountdownWindow(const ResourceWindow& resources, const std::uint8_t& skinCode,
+                                 Companion& companion)
     : SkinnedDialog(resources, skinCode, companion,
                     {{L"Tjishi_frm", L"jishi_frm", 369, 200},
                      {363, 173},
@@ -28,8 +29,7 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, CountdownState
                       {207, 131, 207 + 135, 131 + 33},
                       &resources.taskCancelSmall,
                       {13, 8}}}),
-      state_(state),
-      logic_(state, resources.catalogue, companion),
+      logic_(resources.catalogue, companion),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
     DialogButton().OnClick = [this] { logic_.onCancelClick(); };
@@ -40,8 +40,8 @@ bool CountdownWindow::Create(HWND owner) {
     tickTimer_.Attach(Handle());
     blinkTimer_.Attach(Handle());
     logic_.host.window = Handle();
-    logic_.host.showTopmost = [this] { ShowTopmost(); };
-    logic_.host.closeModal = [this] { CloseModal(); };
+    logic_.host.showTopmost = [this] { ShowOverOthers([this] { ShowTopmost(); }); };
+    logic_.host.hide = [this] { CloseModal(); };
     logic_.host.viewChanged = [this] { ViewChanged(); };
     const auto digits = [this] {
         return ScreenRect(Handle(), {kPanelOrigin.x + kBackdropAt.x, kPanelOrigin.y + kBackdropAt.y,
@@ -63,19 +63,9 @@ void CountdownWindow::ViewChanged() {
     if (text != shown) remaining_.SetCaption(text);
 }
 
-CountdownOutcome CountdownWindow::Run(std::int32_t actionCode) {
-    if (IsModal()) {
-        ShowModal([] {});
-        return CountdownOutcome::Joined;
-    }
-    if (!ShowModal([this, actionCode] { logic_.onShow(actionCode); })) {
-        // The program is quitting: nothing may be performed for a countdown that never ended.
-        logic_.tickTimer.SetEnabled(false);
-        logic_.blinkTimer.SetEnabled(false);
-        return CountdownOutcome::Interrupted;
-    }
-    if (state_.CountdownCancelled) return CountdownOutcome::Cancelled;
-    return state_.RanOut ? CountdownOutcome::RanOut : CountdownOutcome::Interrupted;
+void CountdownWindow::Start(std::int32_t actionCode,
+                            std::function<void(CountdownOutcome)> onDone) {
+    logic_.Start(actionCode, std::move(onDone));
 }
 
 void CountdownWindow::ShowTopmost() {
@@ -101,6 +91,16 @@ void CountdownWindow::CloseRequested() {
     // Closing the countdown from the keyboard is a request to cancel it, never a way to skip
     // to the action; the question decides as the Cancel Task button does.
     if (IsModal() && logic_.tickTimer.Enabled()) logic_.onCancelClick();
+}
+
+LRESULT CountdownWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Hidden by anything but its own end: the countdown is over and nothing is performed.
+    if (message == WM_SHOWWINDOW && wParam == FALSE && logic_.Running()) {
+        const LRESULT result = SkinnedDialog::HandleMessage(message, wParam, lParam);
+        logic_.Interrupt();
+        return result;
+    }
+    return SkinnedDialog::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace dusk::win32

@@ -11,22 +11,22 @@ namespace dusk::win32 {
 
 // The countdown window on screen: a topmost, borderless, draggable 369 x 200 window, centred on
 // the screen at each showing, that shows the countdown logic's digits, icon and caption and
-// hosts its Cancel Task button. Created hidden once; each countdown shows it modally.
+// hosts its Cancel Task button. Created hidden once; each countdown shows it over the other
+// windows, which take no input meanwhile.
 class CountdownWindow : public SkinnedDialog, public CountdownRunner {
 public:
     static constexpr UINT_PTR kTickTimerId = 1;
     static constexpr UINT_PTR kBlinkTimerId = 2;
 
     // skinCode is the process-wide value, read when it is needed.
-    CountdownWindow(const ResourceWindow& resources, CountdownState& state,
-                    const std::uint8_t& skinCode, Companion& companion);
+    CountdownWindow(const ResourceWindow& resources, const std::uint8_t& skinCode,
+                    Companion& companion);
 
     bool Create(HWND owner);
 
-    // Shows the 30-second countdown modally and answers how it ended once it has: RanOut only
-    // when it reached zero. A call while a countdown runs waits for that one and answers
-    // Joined, so only the first caller acts.
-    CountdownOutcome Run(std::int32_t actionCode) override;
+    // Shows the 30-second countdown and returns; onDone tells how it ended: RanOut only when
+    // it reached zero, Interrupted when the window was hidden otherwise.
+    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override;
 
     Countdown& Logic() { return logic_; }
 
@@ -35,13 +35,13 @@ protected:
     void TimerTick(UINT_PTR id) override;
     void CloseRequested() override;
     void EscapePressed() override { CloseRequested(); }  // Cancel Task, with its question
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
     void ShowTopmost();
     void ViewChanged();
     std::wstring RemainingText() const;
 
-    CountdownState& state_;
     Countdown logic_;
     WindowTimer tickTimer_;
     WindowTimer blinkTimer_;

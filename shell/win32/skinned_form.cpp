@@ -112,7 +112,15 @@ bool SkinnedForm::ShowModal(const std::function<void()>& show) {
     return !quit;
 }
 
+void SkinnedForm::ShowOverOthers(const std::function<void()>& show) {
+    if (IsModal()) return;
+    DisableOthers();
+    overOthers_ = true;
+    show();
+}
+
 void SkinnedForm::CloseModal() {
+    overOthers_ = false;
     // The others come back first, so that the system activates one of them when this one hides.
     EnableOthers();
     ::ShowWindow(Handle(), SW_HIDE);

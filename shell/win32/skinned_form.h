@@ -23,7 +23,7 @@ public:
     SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode, Companion& companion);
     ~SkinnedForm() override;
 
-    bool IsModal() const { return modalDepth_ > 0; }
+    bool IsModal() const { return modalDepth_ > 0 || overOthers_; }
     bool DraggingEnabled() const { return draggingEnabled_; }
     Color FormColor() const { return formColor_; }
     void SetFormColor(Color color);
@@ -50,7 +50,10 @@ protected:
     // window is already modal waits for that showing to end instead. False when the application
     // quit meanwhile (the quit is passed on).
     bool ShowModal(const std::function<void()>& show);
-    // Hides the window; the modal showing returns.
+    // Runs show(), which shows the window, with the owner and every other visible window of the
+    // thread disabled until CloseModal; returns at once, the caller's message loop goes on.
+    void ShowOverOthers(const std::function<void()>& show);
+    // Hides the window and enables the others again; a modal showing returns.
     void CloseModal();
 
     // Moves the window so that it is centred on `area` (screen coordinates), kept within the
@@ -99,6 +102,7 @@ private:
     bool draggingEnabled_ = false;
     int modalDepth_ = 0;
     Size designClient_;
+    bool overOthers_ = false;
     std::vector<HWND> disabled_;  // by the modal showing, enabled again at its end
     ImageButtonRouter buttons_;
     PaintBuffer paintBuffer_;

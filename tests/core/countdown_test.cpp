@@ -32,7 +32,7 @@ protected:
         companion.form = &form;
         form.host.window = &window;
         form.host.showTopmost = [this] { events.push_back("topmost"); };
-        form.host.closeModal = [this] { events.push_back("close"); };
+        form.host.hide = [this] { events.push_back("close"); };
     }
 
     std::string Shown() const {
@@ -60,17 +60,21 @@ protected:
         return expected;
     }
 
+    void Show() {
+        form.Start(actionCode, [this](CountdownOutcome outcome) { outcomes.push_back(outcome); });
+    }
+
     int window = 0;
-    CountdownState state;
     std::int32_t actionCode = 0;
     MessageCatalogue catalogue;
     AskingCompanion companion;
-    Countdown form{state, catalogue, companion};
+    Countdown form{catalogue, companion};
     std::vector<std::string> events;
+    std::vector<CountdownOutcome> outcomes;
 };
 
 TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) {
-    form.onShow(actionCode);
+    Show();
     EXPECT_EQ(events, std::vector<std::string>{"topmost"});
     EXPECT_EQ(Shown(), "30");
     EXPECT_TRUE(form.tickTimer.Enabled());
@@ -81,8 +85,7 @@ TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) 
     EXPECT_EQ(shown[23], "07");
     EXPECT_EQ(shown, TickSequence());
     EXPECT_EQ(events, (std::vector<std::string>{"topmost", "close"}));
-    EXPECT_FALSE(state.CountdownCancelled);
-    EXPECT_TRUE(state.RanOut);
+    EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::RanOut});
     EXPECT_FALSE(form.tickTimer.Enabled());
     EXPECT_FALSE(form.blinkTimer.Enabled());
 
@@ -91,14 +94,13 @@ TEST_F(CountdownTest, ShowsThirtyThenCountsDownAndClosesOnTheTickThatShowsZero) 
     EXPECT_EQ(events.size(), 2u);
 }
 
-TEST_F(CountdownTest, ConfirmedCancelSetsTheFlagAndCloses) {
-    form.onShow(actionCode);
+TEST_F(CountdownTest, ConfirmedCancelEndsAsCancelledAndCloses) {
+    Show();
     TickUntilClosed(5);
     companion.answers = {kAnswerYes};
     form.onCancelClick();
 
-    EXPECT_TRUE(state.CountdownCancelled);
-    EXPECT_FALSE(state.RanOut);
+    EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::Cancelled});
     EXPECT_TRUE(Closed());
     EXPECT_FALSE(form.tickTimer.Enabled());
     ASSERT_EQ(companion.boxes.size(), 1u);
@@ -113,13 +115,13 @@ TEST_F(CountdownTest, ConfirmedCancelSetsTheFlagAndCloses) {
 TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
     for (int answer : {kAnswerNo, 2 /* box closed */}) {
         events.clear();
-        form.onShow(actionCode);
+        Show();
         const auto before = TickUntilClosed(6);  // 30 29 28 27 26 25
         ASSERT_EQ(before.back(), "25");
         companion.answers = {answer};
         form.onCancelClick();
 
-        EXPECT_FALSE(state.CountdownCancelled) << answer;
+        EXPECT_TRUE(outcomes.empty()) << answer;
         EXPECT_FALSE(Closed()) << answer;
         EXPECT_EQ(companion.countingWhileAsked.back(), false) << answer;
         EXPECT_TRUE(form.tickTimer.Enabled()) << answer;
@@ -127,22 +129,30 @@ TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
         EXPECT_EQ(after.front(), "24") << answer;
         EXPECT_EQ(before.size() + after.size(), 31u) << answer;
         EXPECT_TRUE(Closed()) << answer;
+        EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::RanOut});
+        outcomes.clear();
     }
 }
 
-TEST_F(CountdownTest, EachShowingStartsAfreshAtThirtyAndUncancelled) {
-    form.onShow(actionCode);
+TEST_F(CountdownTest, EachShowingStartsAfreshAndEndsOnce) {
+    Show();
     TickUntilClosed(10);
-    companion.answers = {kAnswerYes};
-    form.onCancelClick();
-    ASSERT_TRUE(state.CountdownCancelled);
+    Show();  // a second start while one runs ends at once and leaves the first running
+    EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::Interrupted});
+    form.Interrupt();  // the window went away
+    form.Interrupt();
+    companion.answers = {};
+    form.onCancelClick();  // nothing left to cancel: no question
+    EXPECT_EQ(outcomes, (std::vector<CountdownOutcome>{CountdownOutcome::Interrupted,
+                                                       CountdownOutcome::Interrupted}));
+    EXPECT_TRUE(companion.boxes.empty());
 
     events.clear();
-    form.onShow(actionCode);
-    EXPECT_FALSE(state.CountdownCancelled);
+    outcomes.clear();
+    Show();
     EXPECT_EQ(Shown(), "30");
     EXPECT_EQ(TickUntilClosed(), TickSequence());
-    EXPECT_FALSE(state.CountdownCancelled);
+    EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::RanOut});
 }
 
 TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
@@ -159,17 +169,19 @@ TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
     };
     for (const Step& step : steps) {
         actionCode = step.code;
-        form.onShow(actionCode);
+        Show();
         EXPECT_EQ(form.Caption(), step.caption) << step.code;
+        form.Interrupt();
     }
 }
 
 TEST_F(CountdownTest, CaptionIsReadFromTheCatalogueAtEachShowing) {
     actionCode = 3;
-    form.onShow(actionCode);
+    Show();
+    form.Interrupt();
     catalogue.SetText(CatalogueEntry::CountdownHibernateCaption, L"Ruhezustand in:");
     EXPECT_EQ(form.Caption(), L"Time before hibernation:");
-    form.onShow(actionCode);
+    Show();
     EXPECT_EQ(form.Caption(), L"Ruhezustand in:");
 }
 
@@ -179,20 +191,21 @@ TEST_F(CountdownTest, IconPicturesAlternateFromTheFirstPictureAtEachShowing) {
         form.blinkTimer.Tick();
         return Pair{form.FirstIconVisible(), form.SecondIconVisible()};
     };
-    form.onShow(actionCode);
+    Show();
     EXPECT_EQ(blink(), Pair(true, false));
     EXPECT_EQ(blink(), Pair(false, true));
     EXPECT_EQ(blink(), Pair(true, false));
     EXPECT_EQ(blink(), Pair(false, true));
 
-    form.onShow(actionCode);
+    form.Interrupt();
+    Show();
     EXPECT_EQ(blink(), Pair(true, false));
 }
 
 TEST_F(CountdownTest, EveryChangeOnScreenIsReported) {
     int changes = 0;
     form.host.viewChanged = [&] { ++changes; };
-    form.onShow(actionCode);
+    Show();
     EXPECT_EQ(changes, 1);
     form.tickTimer.Tick();
     form.blinkTimer.Tick();

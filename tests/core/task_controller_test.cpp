@@ -24,7 +24,7 @@ const std::string kTaskSetDaily = "action x--- 0000 | trigger x-- 000 | inputs 0
 // The task area after its first showing, with nothing stored or registered.
 class Scenario : public test::TaskFixture {
 public:
-    Scenario() { controller.OnFirstShow(false); }
+    Scenario() { controller.OnFirstShow(); }
 
     void StartTask(int answer) {
         companion.answers = {answer};
@@ -273,7 +273,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
                       f->formats.FormatDateTime(f->clock.Now().Plus(-secondsPast * 1000))});
         f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
                      {StoredValue::Kind::Integer, kActionHibernate, L""});
-        f->controller.OnFirstShow(false);
+        f->controller.OnFirstShow();
         if (secondsPast == 60) {
             EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
             EXPECT_EQ(f->Describe(), kNoTaskView);
@@ -314,7 +314,6 @@ TEST(TaskControllerTest, CancelledOneShotCountdownEndsInTheNoTaskView) {
     EXPECT_EQ(s.task.TaskStatus, kTaskStatusEnded);
     EXPECT_EQ(s.task.Trigger, TriggerKind::None);
     EXPECT_FALSE(s.controller.watchTimer.Enabled());
-    EXPECT_EQ(s.controller.watchTimer.Interval(), 1000u);
     EXPECT_TRUE(s.StoredNames().empty());
     EXPECT_EQ(s.registration.deletions, 2);  // before keeping the task, and at its end
     EXPECT_TRUE(s.PowerCalls().empty());
@@ -346,32 +345,20 @@ TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete
     }
 }
 
-TEST(TaskControllerTest, OnlyACountdownThatRanOutForTheSameTaskActs) {
-    struct Case {
-        const char* name;
-        CountdownOutcome outcome;
-        bool cancelTaskMeanwhile;
-    };
-    const Case cases[] = {
-        {"joined another countdown", CountdownOutcome::Joined, false},
-        {"interrupted", CountdownOutcome::Interrupted, false},
-        {"task cancelled while counting", CountdownOutcome::RanOut, true},
-    };
-    for (const Case& c : cases) {
-        auto f = std::make_unique<Scenario>();
-        f->StartFromNow(kActionShutDown, L"0", L"1");
-        f->countdown.outcomes = {c.outcome};
-        f->countdown.whileRunning = [&f, &c] {
-            if (!c.cancelTaskMeanwhile) return;
-            f->companion.answers = {kAnswerYes};
-            f->controller.OnCancelTaskClick();
-        };
-        f->clock.Advance(31000);
-        f->controller.watchTimer.Tick();
-        EXPECT_EQ(f->countdown.runs.size(), 1u) << c.name;
-        EXPECT_TRUE(f->PowerCalls().empty()) << c.name;
-        EXPECT_EQ(f->task.TaskStatus, c.cancelTaskMeanwhile ? kTaskStatusEnded : kTaskStatusSet);
-    }
+TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
+    Scenario s;
+    s.StartFromNow(kActionShutDown, L"0", L"1");
+    s.clock.Advance(31000);
+    s.controller.watchTimer.Tick();
+    ASSERT_TRUE(s.countdown.Open());
+    // A scheduled start while the countdown shows is over once that countdown is.
+    int done = 0;
+    s.controller.OnScheduledStart([&done] { ++done; });
+    EXPECT_EQ(done, 1);
+    EXPECT_EQ(s.countdown.runs.size(), 1u);
+    s.countdown.End(CountdownOutcome::Interrupted);
+    EXPECT_TRUE(s.PowerCalls().empty());
+    EXPECT_EQ(s.task.TaskStatus, kTaskStatusSet);
 }
 
 TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
@@ -380,7 +367,7 @@ TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
                  {StoredValue::Kind::Text, 0, L"22 Uhr"});
     f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
                  {StoredValue::Kind::Integer, kActionShutDown, L""});
-    f->controller.OnFirstShow(false);
+    f->controller.OnFirstShow();
     EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
     EXPECT_EQ(f->Describe(), kNoTaskView);
     EXPECT_TRUE(f->StoredNames().empty());
@@ -390,7 +377,7 @@ TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
 TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
     struct Case {
         const char* name;
-        bool startedWithArgument;
+        bool scheduledStart;
         std::vector<CountdownOutcome> outcomes;
         std::string view;
         std::int32_t status;
@@ -403,7 +390,7 @@ TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
          true,
          {CountdownOutcome::RanOut},
          kNoTaskView,
-         kTaskStatusNone,
+         kTaskStatusEnded,
          {"ExitWindowsEx 0x04 0"}},
         {"cancelled", true, {CountdownOutcome::Cancelled}, kNoTaskView, kTaskStatusEnded, {}},
     };
@@ -412,13 +399,16 @@ TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
         f->registration.registered = ScheduledTask{L"Logoff", TriggerKind::FromNow,
                                                    f->clock.Now().Plus(-50000), L"2", L"05"};
         f->countdown.outcomes.assign(c.outcomes.begin(), c.outcomes.end());
-        f->controller.OnFirstShow(c.startedWithArgument);
+        f->controller.OnFirstShow();
+        int done = 0;
+        if (c.scheduledStart) f->controller.OnScheduledStart([&done] { ++done; });
+        EXPECT_EQ(done, c.scheduledStart ? 1 : 0) << c.name;
         EXPECT_EQ(f->Describe(), c.view) << c.name;
         EXPECT_EQ(f->task.TaskStatus, c.status) << c.name;
         EXPECT_EQ(f->PowerCalls(), c.power) << c.name;
-        EXPECT_EQ(f->registration.registered.has_value(), !c.startedWithArgument) << c.name;
+        EXPECT_EQ(f->registration.registered.has_value(), !c.scheduledStart) << c.name;
         EXPECT_EQ(f->countdown.runs.size(), c.outcomes.size()) << c.name;
-        if (!c.startedWithArgument) {
+        if (!c.scheduledStart) {
             EXPECT_EQ(f->view.controls.delayHoursField.Text() + L"|" +
                           f->view.controls.delayMinutesField.Text(),
                       L"2|05");
@@ -436,11 +426,14 @@ TEST(TaskControllerTest, FirstShowingSetsUpOnceAndHandedOverStartsNeedATask) {
 
     s.controller.OnFromNowClick();
     const std::string chosen = s.Describe();
-    s.controller.OnFirstShow(true);  // a second showing
+    s.controller.OnFirstShow();  // a second showing
     EXPECT_EQ(s.Describe(), chosen);
 
-    s.controller.OnScheduledStart();  // no task set: no countdown
+    int done = 0;
+    s.controller.OnScheduledStart([&done] { ++done; });  // no task set: no countdown
+    EXPECT_EQ(done, 1);
     EXPECT_TRUE(s.countdown.runs.empty());
+    EXPECT_EQ(s.log.lines.back(), L"scheduled start matches no task due now: nothing performed");
     EXPECT_TRUE(s.PowerCalls().empty());
 }
 

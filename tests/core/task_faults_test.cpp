@@ -15,7 +15,7 @@ using test::At;
 
 class Faults : public test::TaskFixture {
 public:
-    Faults() { controller.OnFirstShow(false); }
+    Faults() { controller.OnFirstShow(); }
 
     void Start(std::function<void()> choose) {
         choose();
@@ -163,7 +163,9 @@ TEST(TaskFaults, StaleJobNeverActsBesideALocalTask) {
     Faults f;
     f.Start([&] { f.ChooseFromNow(L"3", L"0"); });
     f.clock.Set(At(2016, 12, 24, 22, 0, 0));
-    f.controller.OnScheduledStart();
+    int done = 0;
+    f.controller.OnScheduledStart([&done] { ++done; });
+    EXPECT_EQ(done, 1);
     EXPECT_TRUE(f.countdown.runs.empty());
     EXPECT_EQ(f.task.TaskStatus, kTaskStatusSet);
 }

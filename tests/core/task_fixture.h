@@ -12,6 +12,7 @@
 #include "fakes/fake_task_registration.h"
 #include "fakes/fixed_regions.h"
 #include "fakes/memory_settings_store.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "system/power_action_performer.h"
 
@@ -37,14 +38,13 @@ struct TaskFixture {
     PowerActionPerformer power{powerApi};
     int mainWindowHandle = 0;
     TaskRecord task;
-    CountdownState countdownState;
-    TaskView view{task, countdownState, catalogue, formats, store, clock};
+    RecordingActivityLog log;
+    TaskView view{task, catalogue, formats, store, clock};
     TaskController controller{
         task,
-        countdownState,
         view,
         {clock, formats, catalogue, store, companion, registration, countdown, mainWindow, shortcut,
-         power, &mainWindowHandle, L"windows10", L"C:\\Program Files\\Dusk Relay\\"}};
+         power, log, &mainWindowHandle, L"windows10", L"C:\\Program Files\\Dusk Relay\\"}};
 
     // The task controls as "action x--- 1111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
     // checked (x) and enabled (1) flags in design order, then the shown task buttons.

@@ -1,34 +1,43 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "core/countdown_runner.h"
 
 namespace dusk::test {
 
-// Ends each countdown as scripted; a countdown nobody scripted fails the test and counts as
-// interrupted, so nothing is performed for it.
+// Ends each countdown as scripted, at once; without a script the countdown stays open until
+// the test ends it.
 class FakeCountdownRunner : public CountdownRunner {
 public:
     std::deque<CountdownOutcome> outcomes;
     std::vector<std::int32_t> runs;  // the action code of each countdown
     std::function<void()> whileRunning;
 
-    CountdownOutcome Run(std::int32_t actionCode) override {
-        runs.push_back(actionCode);
-        if (whileRunning) whileRunning();
-        if (outcomes.empty()) {
-            ADD_FAILURE() << "unscripted countdown";
-            return CountdownOutcome::Interrupted;
+    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override {
+        if (open_) {
+            onDone(CountdownOutcome::Interrupted);
+            return;
         }
+        runs.push_back(actionCode);
+        open_ = std::move(onDone);
+        if (whileRunning) whileRunning();
+        if (outcomes.empty()) return;
         const CountdownOutcome outcome = outcomes.front();
         outcomes.pop_front();
-        return outcome;
+        End(outcome);
     }
+
+    bool Open() const { return static_cast<bool>(open_); }
+    void End(CountdownOutcome outcome) {
+        if (open_) std::exchange(open_, nullptr)(outcome);
+    }
+
+private:
+    std::function<void(CountdownOutcome)> open_;
 };
 
 }  // namespace dusk::test

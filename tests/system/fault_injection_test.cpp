@@ -158,13 +158,11 @@ struct World {
     FaultyPowerApi powerApi{plan};
     PowerActionPerformer power{powerApi};
     TaskRecord task;
-    CountdownState countdownState;
-    TaskView view{task, countdownState, catalogue, formats, store, clock};
+    TaskView view{task, catalogue, formats, store, clock};
     TaskController controller{task,
-                              countdownState,
                               view,
                               {clock, formats, catalogue, store, companion, registration, countdown,
-                               mainWindow, shortcut, power, nullptr, L"windows10", L"C:\\D\\"}};
+                               mainWindow, shortcut, power, log, nullptr, L"windows10", L"C:\\D\\"}};
 
     void StartFromNow(const wchar_t* hours, const wchar_t* minutes) {
         controller.OnActionClick(kActionLogOff);
@@ -235,7 +233,8 @@ const Scenario kScenarios[] = {
      [](World& w) {
          w.StartFromNow(L"0", L"1");
          w.countdown.outcomes = {CountdownOutcome::Cancelled};
-         w.controller.OnScheduledStart();
+         w.clock.Set(At(21, 7));
+         w.controller.OnScheduledStart(nullptr);
      }},
 };
 
@@ -244,7 +243,7 @@ TEST(FaultInjection, EveryFailingCallEndsInADefinedView) {
         int total = 0;
         {
             World clean(0);
-            clean.controller.OnFirstShow(false);
+            clean.controller.OnFirstShow();
             scenario.run(clean);
             total = clean.plan.calls;
         }
@@ -252,7 +251,7 @@ TEST(FaultInjection, EveryFailingCallEndsInADefinedView) {
             SCOPED_TRACE(std::string(scenario.name) + ", call " + std::to_string(failAt));
             World w(failAt);
             // A failure may leave a question or a countdown unasked; that is no fault.
-            w.controller.OnFirstShow(false);
+            w.controller.OnFirstShow();
             scenario.run(w);
             const bool set = IsTaskSet(w.task.TaskStatus);
             EXPECT_EQ(w.view.cancelTaskButton.Visible(), set);

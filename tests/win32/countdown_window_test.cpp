@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "controls/picture_ops.h"
 #include "fakes/fake_companion.h"
 #include "gui_test_support.h"
@@ -80,11 +82,24 @@ protected:
         EXPECT_GT(CountDiffering(pixels, {100, 36, 300, 52}, colours.innerPanel, 40), 40);
     }
 
-    CountdownState state;
+    // Starts the countdown and runs this thread's messages until it has ended, as the program's
+    // own message loop would.
+    CountdownOutcome RunToEnd() {
+        std::optional<CountdownOutcome> outcome;
+        window.Start(actionCode, [&outcome](CountdownOutcome ended) { outcome = ended; });
+        MSG message{};
+        while (!outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+        EXPECT_TRUE(outcome.has_value());
+        return outcome.value_or(CountdownOutcome::Interrupted);
+    }
+
     std::int32_t actionCode = 0;
     std::uint8_t skinCode = 1;
     test::FakeCompanion companion;
-    CountdownWindow window{*resources, state, skinCode, companion};
+    CountdownWindow window{*resources, skinCode, companion};
     test::StepPoster steps;
 };
 
@@ -104,7 +119,7 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
                 test::SaveArtifact(screen, std::string("countdown_") + names[code] + ".png"));
         });
         PostTicks(31);
-        EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
+        EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
     }
 }
 
@@ -127,7 +142,7 @@ TEST_F(CountdownWindowTest, ShowsTopmostCentredAndModalThenHides) {
         EXPECT_EQ(::SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), 1);
     });
     PostTicks(31);
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_TRUE(::IsWindow(window.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(owner));
@@ -144,8 +159,7 @@ TEST_F(CountdownWindowTest, TicksRunDownToZeroAndCloseOnTheTickShowingIt) {
     });
     PostTicks(1);
     steps.Post([&] { ADD_FAILURE() << "still modal after the tick that shows 00"; });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
-    EXPECT_FALSE(state.CountdownCancelled);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
     EXPECT_EQ(window.Logic().TensDigit(), 0);
     EXPECT_EQ(window.Logic().UnitsDigit(), 0);
 }
@@ -164,17 +178,17 @@ TEST_F(CountdownWindowTest, CancelIsAskedAndNoResumesTheCount) {
                       L"Are you sure you want to cancel the current task?");
             EXPECT_EQ(companion.boxes[0].caption, L"Tolvane Dusk Relay");
             EXPECT_EQ(companion.boxes[0].style, kMbQuestionYesNo);
-            EXPECT_EQ(state.CountdownSeconds, 22);  // the No kept counting from 25
+            EXPECT_EQ(window.Logic().SecondsLeft(), 22);  // the No kept counting from 25
             test::PostClick(window.Handle(), CancelButtonCentre());
         });
     });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Cancelled);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::Cancelled);
     EXPECT_EQ(companion.boxes.size(), 2u);
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
 
     // The next showing starts afresh and is not cancelled.
     PostTicks(31);
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
     EXPECT_EQ(companion.boxes.size(), 2u);
 }
 
@@ -188,40 +202,28 @@ TEST_F(CountdownWindowTest, ClosingFromTheKeyboardAsksToCancel) {
             ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);
         });
     });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Cancelled);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::Cancelled);
     EXPECT_TRUE(::IsWindow(window.Handle()));
 }
 
-TEST_F(CountdownWindowTest, ASecondRequestJoinsTheRunningCountdown) {
-    auto nestedResult = CountdownOutcome::RanOut;
+TEST_F(CountdownWindowTest, ASecondStartEndsAtOnceAndTheFirstCountsOn) {
+    std::optional<CountdownOutcome> second;
     PostTicks(10);
     steps.Post([&] {
+        window.Start(actionCode, [&second](CountdownOutcome ended) { second = ended; });
+        EXPECT_EQ(second, CountdownOutcome::Interrupted);
         PostTicks(21);
-        steps.Post([] { ADD_FAILURE() << "the second request restarted the count"; });
-        nestedResult = window.Run(actionCode);  // runs the rest of this countdown's ticks
-        EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::RanOut);
-    EXPECT_EQ(nestedResult, CountdownOutcome::Joined);  // only the first caller acts
-    EXPECT_EQ(state.CountdownSeconds, -1);  // one count of 31 ticks, not restarted at 30
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
+    EXPECT_EQ(window.Logic().SecondsLeft(), -1);  // one count of 31 ticks, not restarted at 30
     EXPECT_TRUE(::IsWindowEnabled(owner));
 }
 
 TEST_F(CountdownWindowTest, AWindowHiddenBeforeZeroPerformsNothing) {
     PostTicks(3);
     steps.Post([&] { ::ShowWindow(window.Handle(), SW_HIDE); });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Interrupted);
+    EXPECT_EQ(RunToEnd(), CountdownOutcome::Interrupted);
     EXPECT_TRUE(::IsWindowEnabled(owner));
-}
-
-TEST_F(CountdownWindowTest, QuittingDuringTheCountdownInterruptsIt) {
-    steps.Post([] { ::PostQuitMessage(3); });
-    EXPECT_EQ(window.Run(actionCode), CountdownOutcome::Interrupted);
-    EXPECT_FALSE(::IsWindowVisible(window.Handle()));
-    EXPECT_TRUE(::IsWindowEnabled(owner));
-    MSG message{};
-    ASSERT_TRUE(::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));  // passed on
-    EXPECT_EQ(message.wParam, 3u);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "fakes/fake_countdown_runner.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/memory_settings_store.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
@@ -82,10 +83,10 @@ protected:
         OwnedWindowTest::SetUp();
         ASSERT_TRUE(window.Create(owner));
         controller.emplace(
-            task, countdownState, view,
+            task, view,
             TaskControllerServices{clock, formats, resources->catalogue, store, companion,
                                    registration, countdown, window, shortcut, power,
-                                   window.Handle(), L"windows10", L"C:\\Dusk Relay"});
+                                   log, window.Handle(), L"windows10", L"C:\\Dusk Relay"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
     }
 
@@ -95,7 +96,7 @@ protected:
         events.onCancelTask = [this] { controller->OnCancelTaskClick(); };
         events.onFirstShow = [this] {
             ++firstShows;
-            controller->OnFirstShow(false);
+            controller->OnFirstShow();
         };
         events.onRefresh = [this] { controller->OnRefreshMessage(); };
         events.onSkinButton = [this](std::uint8_t code) { skinClicks.push_back(code); };
@@ -119,8 +120,8 @@ protected:
     test::FakeStartupShortcut shortcut;
     NoPowerAction power;
     TaskRecord task;
-    CountdownState countdownState;
-    TaskView view{task, countdownState, resources->catalogue, formats, store, clock};
+    RecordingActivityLog log;
+    TaskView view{task, resources->catalogue, formats, store, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
     bool countdownShowing = false;
