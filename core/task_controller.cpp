@@ -244,7 +244,7 @@ void TaskController::OnScheduledStart(std::function<void()> onDone) {
     services_.log.Record(L"scheduled start received");
     // A start that matches no task due now (none set, a job left from before, a run long
     // after its moment) performs nothing.
-    if (!IsTaskSet(task_.TaskStatus) || !IsScheduledStartDue(task_, Now(), services_.formats)) {
+    if (!IsScheduledStartDue(task_, Now(), services_.formats)) {
         services_.log.Record(L"scheduled start matches no task due now: nothing performed");
         if (onDone) onDone();
         return;
@@ -365,8 +365,11 @@ void TaskController::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
     switch (outcome) {
         case CountdownOutcome::RanOut:
             services_.log.Record(L"countdown ran out");
-            task_.TaskStatus = kTaskStatusEnded;
-            if (oneShot) EndOneShotTask();
+            // A daily task stays set for the next day.
+            if (oneShot) {
+                EndOneShotTask();
+                task_.TaskStatus = kTaskStatusEnded;
+            }
             services_.power.Perform(task_.ActionCode);
             services_.log.Record(L"action performed: " +
                                  std::wstring(ActionKeyword(task_.ActionCode)));

@@ -242,7 +242,7 @@ TEST(TaskControllerTest, DailyTaskIsWatchedSlowlyAndFoundDueToTheSecond) {
          22,
          {CountdownOutcome::Cancelled, CountdownOutcome::RanOut},
          {L"12/24/2016 9:59:30 PM", L"12/25/2016 9:59:30 PM"},
-         kTaskStatusEnded},
+         kTaskStatusSet},  // still set for the day after
         {"already past today",
          20,
          {CountdownOutcome::Cancelled},

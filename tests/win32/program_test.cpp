@@ -33,6 +33,9 @@ constexpr DWORD kStartTimeoutMs = 120000;     // Wine starts a process slowly
 constexpr DWORD kCountdownTimeoutMs = 90000;  // a countdown nobody cancels lasts 31 s
 constexpr DWORD kCloseTimeoutMs = 20000;      // well inside the countdown's 31 s
 constexpr DWORD kSettleMs = 3000;  // for a start-up to end, or an action that must not come
+// A job for half a minute from now: its minute has come, or comes within the minute, so a
+// scheduled start finds the task due now.
+constexpr std::int64_t kDueNowMs = 30 * DateTime::kMsPerSecond;
 
 constexpr wchar_t kAppWindowClass[] = L"TolvaneDuskRelayApp";
 constexpr wchar_t kMainWindowClass[] = L"TfrmMain";
@@ -107,13 +110,14 @@ protected:
         return scheduler_->ReadTask(JobName(), job);
     }
 
-    // Registers the program's job as Start Task does, an hour from now; answers the parameter
-    // text the scheduler will start the program with.
-    std::wstring RegisterJob(TriggerKind trigger, const std::wstring& actionKeyword) {
+    // Registers the program's job as Start Task does, by default an hour from now; answers the
+    // parameter text the scheduler will start the program with.
+    std::wstring RegisterJob(TriggerKind trigger, const std::wstring& actionKeyword,
+                             std::int64_t fromNowMs = DateTime::kMsPerHour) {
         ScheduledTask task;
         task.actionKeyword = actionKeyword;
         task.trigger = trigger;
-        task.start = SystemClock().Now().Plus(DateTime::kMsPerHour);
+        task.start = SystemClock().Now().Plus(fromNowMs);
         const ScheduledJob job =
             MakeScheduledJob(task, TaskOwner{ThisFolder(), os_.taskNameSuffix});
         EXPECT_EQ(scheduler_->SaveTask(job), SaveOutcome::Saved);
@@ -169,7 +173,7 @@ TEST_F(ProgramTest, SecondStartWithoutArgumentRestoresTheFirstInstance) {
 }
 
 TEST_F(ProgramTest, StartsWithArgumentCountDownOnceInTheFirstInstanceAndActOnce) {
-    RegisterJob(TriggerKind::Daily, L"Shutdown");
+    RegisterJob(TriggerKind::Daily, L"Shutdown", kDueNowMs);
     Process first = Start(L"");
     ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
     EXPECT_EQ(first.VisibleWindow(kCountdownWindowClass), nullptr);
@@ -193,7 +197,7 @@ TEST_F(ProgramTest, StartsWithArgumentCountDownOnceInTheFirstInstanceAndActOnce)
 }
 
 TEST_F(ProgramTest, RegisteredOneShotJobCountsDownAtTheFirstShowingActsOnceAndIsDeleted) {
-    const std::wstring parameters = RegisterJob(TriggerKind::Specified, L"Logoff");
+    const std::wstring parameters = RegisterJob(TriggerKind::Specified, L"Logoff", kDueNowMs);
     ASSERT_EQ(parameters, L"-Specified -Logoff");
     Process program = Start(parameters);
     const HWND countdown = program.WaitForVisibleWindow(kCountdownWindowClass, kStartTimeoutMs);
@@ -213,7 +217,7 @@ TEST_F(ProgramTest, RegisteredOneShotJobCountsDownAtTheFirstShowingActsOnceAndIs
 }
 
 TEST_F(ProgramTest, CloseFromOutsideDuringTheCountdownEndsWithoutAction) {
-    Process program = Start(RegisterJob(TriggerKind::Specified, L"Shutdown"));
+    Process program = Start(RegisterJob(TriggerKind::Specified, L"Shutdown", kDueNowMs));
     ASSERT_NE(program.WaitForVisibleWindow(kCountdownWindowClass, kStartTimeoutMs), nullptr);
 
     // What a graceful end from outside sends.
@@ -387,7 +391,7 @@ int VisibleWindowCount(const wchar_t* className) {
 }
 
 TEST_F(ProgramTest, TenConcurrentStartsRunOneCountdownAndActOnce) {
-    RegisterJob(TriggerKind::Daily, L"Shutdown");
+    RegisterJob(TriggerKind::Daily, L"Shutdown", kDueNowMs);
     Process first = Start(L"");
     ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
 
