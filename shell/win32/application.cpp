@@ -4,7 +4,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "controls/win32/keyboard_navigation.h"
 #include "core/win32/regional_settings_reader.h"
@@ -16,15 +18,14 @@ namespace {
 
 constexpr wchar_t kUpdaterFile[] = L"Nuvelift.exe";
 
-// The first two command-line arguments; empty where there are none.
-std::pair<std::wstring, std::wstring> FirstArguments() {
+// The command line after the program's own name.
+std::vector<std::wstring> ProgramArguments() {
     int count = 0;
     LPWSTR* arguments = ::CommandLineToArgvW(::GetCommandLineW(), &count);
     if (arguments == nullptr) return {};
-    std::pair<std::wstring, std::wstring> first{count > 1 ? arguments[1] : L"",
-                                                count > 2 ? arguments[2] : L""};
+    std::vector<std::wstring> list(arguments + std::min(count, 1), arguments + count);
     ::LocalFree(arguments);
-    return first;
+    return list;
 }
 
 // With its trailing separator.
@@ -46,6 +47,7 @@ std::wstring ProgramFolder() {
 
 Application::Application(PowerApi& power)
     : programFolder_(ProgramFolder()),
+      startRequest_(ParseStartRequest(ProgramArguments())),
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
@@ -65,7 +67,7 @@ MainWindowEvents Application::MainWindowEventsFor() {
     events.onFirstShow = [this] {
         ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
         controller_->OnFirstShow();
-        if (startedWithArgument_) controller_->OnScheduledStart(nullptr);
+        if (startRequest_.IsScheduled()) controller_->OnScheduledStart(nullptr);
     };
     events.onRefresh = [this] { controller_->OnRefreshMessage(); };
     events.onScheduledStart = [this] { WaitForScheduledStart(); };
@@ -97,11 +99,9 @@ Application::StartResult Application::Start() {
     creation.style = WS_POPUP;
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
     if (!CreateWindowFor(creation)) return StartResult::Failed;
-    const auto [first, second] = FirstArguments();
-    startedWithArgument_ = !first.empty();
     WindowMessenger messenger;
     if (HandOffToFirstInstance(instanceBlock_, messenger, InstanceWindowOf(Handle()),
-                               IsScheduledStart(first, second))) {
+                               startRequest_.IsScheduled())) {
         return StartResult::HandedOff;
     }
 

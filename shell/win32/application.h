@@ -13,6 +13,7 @@
 #include "core/activity_log.h"
 #include "core/countdown.h"
 #include "core/regional_formats.h"
+#include "core/start_request.h"
 #include "core/task_controller.h"
 #include "core/task_model.h"
 #include "core/task_view.h"
@@ -62,7 +63,7 @@ private:
     void WaitForScheduledStart();
 
     const std::wstring programFolder_;  // with its trailing separator
-    bool startedWithArgument_ = false;  // by the system scheduler
+    const StartRequest startRequest_;
     NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
     ComApartment com_;                  // the Task Scheduler's objects live on this thread
 

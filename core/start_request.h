@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dusk {
+
+// What the process was started for, read once from its command line.
+struct StartRequest {
+    enum class Kind {
+        Plain,      // by the user, at log-on, or by a later process of the program
+        Scheduled,  // by the system scheduler, when the task falls due
+    };
+    Kind kind = Kind::Plain;
+    // Scheduled: the job's trigger and action words without their dash ("Day", "Shutdown").
+    std::wstring triggerWord;
+    std::wstring actionWord;
+
+    bool IsScheduled() const { return kind == Kind::Scheduled; }
+};
+
+// The arguments after the program's own name. A start is scheduled when its first argument is
+// not empty, or else its second; the job's parameters read "-Day -Shutdown",
+// "-From -Logoff -time:2|05" and the like.
+StartRequest ParseStartRequest(const std::vector<std::wstring>& arguments);
+
+}  // namespace dusk
