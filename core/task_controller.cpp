@@ -64,7 +64,7 @@ void TaskController::ChooseTrigger(ImageCheckBox& box) {
 }
 
 void TaskController::OnDailyClick() {
-    if (IsTaskSet(task_.TaskStatus)) return;
+    if (IsTaskSet(task_.status)) return;
     TaskControls& c = view_.controls;
     ChooseTrigger(c.dailyBox);
     c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), kDefaultPickerTimeOfDayMs));
@@ -72,7 +72,7 @@ void TaskController::OnDailyClick() {
 }
 
 void TaskController::OnSpecifiedClick() {
-    if (IsTaskSet(task_.TaskStatus)) return;
+    if (IsTaskSet(task_.status)) return;
     TaskControls& c = view_.controls;
     ChooseTrigger(c.specifiedBox);
     c.specifiedDatePicker.SetValue(Now());
@@ -80,7 +80,7 @@ void TaskController::OnSpecifiedClick() {
 }
 
 void TaskController::OnFromNowClick() {
-    if (IsTaskSet(task_.TaskStatus)) return;
+    if (IsTaskSet(task_.status)) return;
     TaskControls& c = view_.controls;
     ChooseTrigger(c.fromNowBox);
     c.delayHoursField.SetText(L"1");
@@ -100,7 +100,7 @@ void TaskController::OnStartTaskClick() {
         view_.EnableActionChoice();
         return;
     }
-    task_.ActionCode = actionCode;
+    task_.actionCode = actionCode;
     const bool schedulerReady = services_.registration.Prepare();
     // The user may have taken a while over the prompts: the moment counts from their answer,
     // and a specified moment that has passed meanwhile is refused.
@@ -135,7 +135,7 @@ void TaskController::OnStartTaskClick() {
         return;
     }
     const auto moment = TaskMomentNear(task_, Now(), services_.formats);
-    const DateTime due = moment && task_.Trigger == TriggerKind::Daily && *moment <= Now()
+    const DateTime due = moment && task_.trigger == TriggerKind::Daily && *moment <= Now()
                              ? moment->Plus(DateTime::kMsPerDay)
                              : moment.value_or(Now());
     services_.log.Record(L"task set locally, " + std::wstring(ActionKeyword(actionCode)) +
@@ -147,7 +147,7 @@ void TaskController::OnStartTaskClick() {
 bool TaskController::StartTaskLocally(std::int32_t actionCode) {
     TaskControls& c = view_.controls;
     SettingsStore& store = services_.store;
-    task_.ActionCode = actionCode;
+    task_.actionCode = actionCode;
     bool stored = WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper,
                                      kAdjustInfoValue, actionCode) == kWriteDone;
     auto storeText = [&](std::wstring_view name, std::wstring_view text) {
@@ -157,21 +157,21 @@ bool TaskController::StartTaskLocally(std::int32_t actionCode) {
     TriggerKind trigger = TriggerKind::FromNow;
     if (IsChecked(c.dailyBox)) {
         trigger = TriggerKind::Daily;
-        task_.DailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
-        storeText(kDailyTimeValue, task_.DailyTimeText);
+        task_.dailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
+        storeText(kDailyTimeValue, task_.dailyTimeText);
         stored = stored && StoreRunValue();
     } else if (IsChecked(c.specifiedBox)) {
         trigger = TriggerKind::Specified;
-        task_.DueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
+        task_.dueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
                                          c.specifiedTimePicker.Value(), services_.formats);
-        storeText(kCountdownTimeValue, task_.DueText);
+        storeText(kCountdownTimeValue, task_.dueText);
         stored = stored && StoreRunValue();
     } else {
-        task_.DueText =
+        task_.dueText =
             FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
                              DelayFieldValue(c.delayMinutesField.Text()), services_.formats);
-        task_.FromNowDueText.clear();  // the summary takes it from the store
-        storeText(kWaitTimeWrittenValue, task_.DueText);
+        task_.fromNowDueText.clear();  // the summary takes it from the store
+        storeText(kWaitTimeWrittenValue, task_.dueText);
         storeText(kHourAndMinuteValue,
                   c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
     }
@@ -180,7 +180,7 @@ bool TaskController::StartTaskLocally(std::int32_t actionCode) {
         ClearStoredTask(store);
         return false;
     }
-    task_.Trigger = trigger;
+    task_.trigger = trigger;
     view_.DisableTriggerChoice();
     lastDailyMoment_.reset();
     watchTimer.SetInterval(trigger == TriggerKind::Daily ? kWatchIntervalNearMs
@@ -211,15 +211,15 @@ void TaskController::OnCancelTaskClick() {
     view_.ShowTaskButtons(false);
     view_.SetTaskIndicator(kIndicatorTaskCancelled,
                            services_.catalogue.Text(CatalogueEntry::TaskCancelledHint));
-    task_.TaskStatus = kTaskStatusEnded;
-    task_.FromNowDueText.clear();
-    task_.Trigger = TriggerKind::None;
+    task_.status = TaskStatus::Ended;
+    task_.fromNowDueText.clear();
+    task_.trigger = TriggerKind::None;
     services_.log.Record(L"task cancelled");
 }
 
 void TaskController::OnWatchTimerTick() {
-    if (task_.Trigger == TriggerKind::Daily) {
-        const int ahead = DailySecondsAhead(task_.DailyTimeText, Now(), services_.formats);
+    if (task_.trigger == TriggerKind::Daily) {
+        const int ahead = DailySecondsAhead(task_.dailyTimeText, Now(), services_.formats);
         watchTimer.SetInterval(ahead > kNearDailySeconds ? kWatchIntervalFarMs
                                                          : kWatchIntervalNearMs);
         if (!IsTaskDue(task_, Now(), services_.formats)) return;
@@ -249,7 +249,7 @@ void TaskController::OnScheduledStart(std::function<void()> onDone) {
         if (onDone) onDone();
         return;
     }
-    if (task_.Trigger == TriggerKind::Daily) {
+    if (task_.trigger == TriggerKind::Daily) {
         // The watch timer must not count the same moment down again.
         lastDailyMoment_ = TaskMomentNear(task_, Now(), services_.formats);
     }
@@ -317,16 +317,16 @@ bool TaskController::CheckChosenInput() {
 void TaskController::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
     const TaskControls& c = view_.controls;
     const RegionalFormats& formats = services_.formats;
-    task_.Trigger = scheduled.trigger;
+    task_.trigger = scheduled.trigger;
     if (scheduled.trigger == TriggerKind::Daily) {
-        task_.DailyTimeText = formats.FormatLongTime(c.dailyTimePicker.Value());
+        task_.dailyTimeText = formats.FormatLongTime(c.dailyTimePicker.Value());
     } else if (scheduled.trigger == TriggerKind::Specified) {
-        task_.DueText =
+        task_.dueText =
             SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
     } else {
         // The summary names the moment that was registered.
-        task_.DueText = formats.FormatDefault(scheduled.start);
-        task_.FromNowDueText = task_.DueText;
+        task_.dueText = formats.FormatDefault(scheduled.start);
+        task_.fromNowDueText = task_.dueText;
     }
     view_.DisableTriggerChoice();
     ShowTaskSet();
@@ -335,7 +335,7 @@ void TaskController::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
 void TaskController::ShowTaskSet() {
     view_.DisableTriggerInputs();
     view_.ShowTaskButtons(true);
-    task_.TaskStatus = kTaskStatusSet;
+    task_.status = TaskStatus::Set;
     view_.UpdateTaskSummary();
     services_.mainWindow.Hide();
 }
@@ -351,9 +351,9 @@ void TaskController::RunCountdown(std::function<void()> onDone) {
         return;
     }
     counting_ = true;
-    const bool oneShot = IsOneShot(task_.Trigger);
-    services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.ActionCode)));
-    services_.countdown.Start(task_.ActionCode, [this, oneShot, onDone = std::move(onDone)](
+    const bool oneShot = IsOneShot(task_.trigger);
+    services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.actionCode)));
+    services_.countdown.Start(task_.actionCode, [this, oneShot, onDone = std::move(onDone)](
                                                      CountdownOutcome outcome) {
         counting_ = false;
         CountdownEnded(outcome, oneShot);
@@ -368,17 +368,17 @@ void TaskController::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
             // A daily task stays set for the next day.
             if (oneShot) {
                 EndOneShotTask();
-                task_.TaskStatus = kTaskStatusEnded;
+                task_.status = TaskStatus::Ended;
             }
-            services_.power.Perform(task_.ActionCode);
+            services_.power.Perform(task_.actionCode);
             services_.log.Record(L"action performed: " +
-                                 std::wstring(ActionKeyword(task_.ActionCode)));
+                                 std::wstring(ActionKeyword(task_.actionCode)));
             break;
         case CountdownOutcome::Cancelled:
             services_.log.Record(L"countdown cancelled");
             if (!oneShot) break;
             EndOneShotTask();
-            task_.TaskStatus = kTaskStatusEnded;
+            task_.status = TaskStatus::Ended;
             services_.mainWindow.Restore();
             break;
         case CountdownOutcome::Interrupted:
@@ -391,8 +391,8 @@ void TaskController::EndOneShotTask() {
     // A job or stored value that stays behind is long past and acts on nothing.
     if (!services_.registration.DeleteRegistered()) services_.log.Record(L"job left behind");
     if (!ClearStoredTask(services_.store)) services_.log.Record(L"stored task left behind");
-    task_.Trigger = TriggerKind::None;
-    task_.FromNowDueText.clear();
+    task_.trigger = TriggerKind::None;
+    task_.fromNowDueText.clear();
     watchTimer.SetEnabled(false);
     view_.Reset();
 }

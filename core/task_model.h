@@ -44,23 +44,22 @@ constexpr bool IsOneShot(TriggerKind kind) {
     return kind == TriggerKind::Specified || kind == TriggerKind::FromNow;
 }
 
-constexpr std::int32_t kTaskStatusNone = 0;  // no task set or ended since start-up
-constexpr std::int32_t kTaskStatusSet = 1;
-constexpr std::int32_t kTaskStatusEnded = 2;  // cancelled or carried out
+enum class TaskStatus {
+    None,   // no task set since start-up
+    Set,
+    Ended,  // cancelled, or a one-shot task carried out
+};
 
-// Any status but "none" and "ended" counts as a task that is set.
-constexpr bool IsTaskSet(std::int32_t status) {
-    return status != kTaskStatusNone && status != kTaskStatusEnded;
-}
+constexpr bool IsTaskSet(TaskStatus status) { return status == TaskStatus::Set; }
 
 // The one task a process holds. Times are texts in the regional forms that wrote them.
 struct TaskRecord {
-    std::int32_t ActionCode = kActionShutDown;
-    TriggerKind Trigger = TriggerKind::None;
-    std::wstring DailyTimeText;   // long time form; daily tasks
-    std::wstring DueText;         // date-time (specified) or default (from now) form
-    std::wstring FromNowDueText;  // due moment of a running from-now task, as summarised
-    std::int32_t TaskStatus = kTaskStatusNone;
+    std::int32_t actionCode = kActionShutDown;
+    TriggerKind trigger = TriggerKind::None;
+    std::wstring dailyTimeText;   // long time form; daily tasks
+    std::wstring dueText;         // date-time (specified) or default (from now) form
+    std::wstring fromNowDueText;  // due moment of a running from-now task, as summarised
+    TaskStatus status = TaskStatus::None;
 };
 
 }  // namespace dusk

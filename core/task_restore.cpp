@@ -43,13 +43,13 @@ void TaskController::OnFirstShow() {
             view_.controls.standByRadio.SetCaption(std::wstring(kSleepCaption));
         }
     }
-    task_.TaskStatus = kTaskStatusNone;
-    task_.FromNowDueText.clear();
-    task_.Trigger = TriggerKind::None;
+    task_.status = TaskStatus::None;
+    task_.fromNowDueText.clear();
+    task_.trigger = TriggerKind::None;
     view_.Reset();
     if (readNoticePreference) readNoticePreference();
     if (RestoreScheduledTask() || LoadStoredTask()) {
-        task_.TaskStatus = kTaskStatusSet;
+        task_.status = TaskStatus::Set;
     } else {
         view_.Reset();
     }
@@ -65,29 +65,29 @@ bool TaskController::RestoreScheduledTask() {
     const DateTime start = scheduled->start;
     switch (scheduled->trigger) {
         case TriggerKind::Daily:
-            task_.Trigger = TriggerKind::Daily;
-            task_.DailyTimeText = formats.FormatLongTime(start);
+            task_.trigger = TriggerKind::Daily;
+            task_.dailyTimeText = formats.FormatLongTime(start);
             ShowStoredTaskSet(c.dailyBox);
             c.dailyTimePicker.SetValue(
                 WithTimeOfDay(c.dailyTimePicker.Value(), start.TimeOfDayMs()));
             break;
         case TriggerKind::Specified:
         case TriggerKind::FromNow:
-            task_.DueText = formats.FormatDateTime(start);
-            if (!IsDueStillValid(task_.DueText, Now(), formats)) {
+            task_.dueText = formats.FormatDateTime(start);
+            if (!IsDueStillValid(task_.dueText, Now(), formats)) {
                 services_.registration.DeleteRegistered();
-                task_.DueText.clear();
+                task_.dueText.clear();
                 return false;
             }
-            task_.Trigger = scheduled->trigger;
-            if (task_.Trigger == TriggerKind::Specified) {
+            task_.trigger = scheduled->trigger;
+            if (task_.trigger == TriggerKind::Specified) {
                 ShowStoredTaskSet(c.specifiedBox);
                 c.specifiedDatePicker.SetValue(
                     WithTimeOfDay(start, c.specifiedDatePicker.Value().TimeOfDayMs()));
                 c.specifiedTimePicker.SetValue(
                     WithTimeOfDay(c.specifiedTimePicker.Value(), start.TimeOfDayMs()));
             } else {
-                task_.FromNowDueText = task_.DueText;
+                task_.fromNowDueText = task_.dueText;
                 ShowStoredTaskSet(c.fromNowBox);
                 c.delayHoursField.SetText(DelayFieldText(scheduled->delayHoursText));
                 c.delayMinutesField.SetText(DelayFieldText(scheduled->delayMinutesText));
@@ -101,10 +101,10 @@ bool TaskController::RestoreScheduledTask() {
 }
 
 bool TaskController::LoadStoredTask() {
-    task_.ActionCode = kActionShutDown;
-    task_.DailyTimeText.clear();
-    task_.DueText.clear();
-    task_.Trigger = TriggerKind::None;
+    task_.actionCode = kActionShutDown;
+    task_.dailyTimeText.clear();
+    task_.dueText.clear();
+    task_.trigger = TriggerKind::None;
 
     SettingsStore& store = services_.store;
     const RegionalFormats& formats = services_.formats;
@@ -125,8 +125,8 @@ bool TaskController::LoadStoredTask() {
             ForgetStoredTask();
             return false;
         }
-        task_.Trigger = TriggerKind::Daily;
-        task_.DailyTimeText = daily;
+        task_.trigger = TriggerKind::Daily;
+        task_.dailyTimeText = daily;
         ShowStoredTaskSet(c.dailyBox);
         c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), *timeOfDay));
         services_.mainWindow.Hide();
@@ -135,8 +135,8 @@ bool TaskController::LoadStoredTask() {
             ForgetStoredTask();
             return false;
         }
-        task_.Trigger = TriggerKind::Specified;
-        task_.DueText = specified;
+        task_.trigger = TriggerKind::Specified;
+        task_.dueText = specified;
         ShowStoredTaskSet(c.specifiedBox);
         // Read as a whole, so a date pattern with a blank in it still splits right.
         const DateTime due = *formats.ParseDateTime(specified);
@@ -149,8 +149,8 @@ bool TaskController::LoadStoredTask() {
             ForgetStoredTask();
             return false;
         }
-        task_.Trigger = TriggerKind::FromNow;
-        task_.DueText = fromNow;
+        task_.trigger = TriggerKind::FromNow;
+        task_.dueText = fromNow;
         ShowStoredTaskSet(c.fromNowBox);
         const std::wstring_view pair(delayPair);
         const std::size_t bar = pair.find(L'|');
@@ -164,14 +164,14 @@ bool TaskController::LoadStoredTask() {
     }
 
     ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                      task_.ActionCode);
-    if (task_.Trigger == TriggerKind::None) return false;
-    RestoreAction(task_.ActionCode);
-    if (task_.Trigger == TriggerKind::Daily) {
-        ShowRestoredSummary(CatalogueEntry::DailySummary, task_.DailyTimeText);
+                      task_.actionCode);
+    if (task_.trigger == TriggerKind::None) return false;
+    RestoreAction(task_.actionCode);
+    if (task_.trigger == TriggerKind::Daily) {
+        ShowRestoredSummary(CatalogueEntry::DailySummary, task_.dailyTimeText);
         watchTimer.SetInterval(kWatchIntervalNearMs);
     } else {
-        ShowRestoredSummary(CatalogueEntry::OnceSummary, task_.DueText);
+        ShowRestoredSummary(CatalogueEntry::OnceSummary, task_.dueText);
     }
     watchTimer.SetEnabled(true);
     return true;
@@ -186,7 +186,7 @@ void TaskController::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
 }
 
 void TaskController::RestoreAction(std::int32_t actionCode) {
-    task_.ActionCode = actionCode;
+    task_.actionCode = actionCode;
     if (FindAction(actionCode)) {
         view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
             CheckBoxStatus::Checked);
@@ -194,8 +194,8 @@ void TaskController::RestoreAction(std::int32_t actionCode) {
 }
 
 std::wstring TaskController::ActionName() const {
-    if (!FindAction(task_.ActionCode)) return {};
-    return view_.controls.ActionRadios()[static_cast<std::size_t>(task_.ActionCode)]->Caption();
+    if (!FindAction(task_.actionCode)) return {};
+    return view_.controls.ActionRadios()[static_cast<std::size_t>(task_.actionCode)]->Caption();
 }
 
 void TaskController::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {
@@ -205,9 +205,9 @@ void TaskController::ShowRestoredSummary(CatalogueEntry entry, const std::wstrin
 
 void TaskController::ForgetStoredTask() {
     ClearStoredTask(services_.store);
-    task_.Trigger = TriggerKind::None;
-    task_.DailyTimeText.clear();
-    task_.DueText.clear();
+    task_.trigger = TriggerKind::None;
+    task_.dailyTimeText.clear();
+    task_.dueText.clear();
 }
 
 }  // namespace dusk

@@ -22,16 +22,16 @@ std::wstring ActionName(const TaskControls& controls) {
 const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& task,
                                    SettingsStore& store, DateTime now,
                                    const RegionalFormats& formats) {
-    if (task.FromNowDueText.empty()) {
+    if (task.fromNowDueText.empty()) {
         ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeReadValue,
-                       task.FromNowDueText);
+                       task.fromNowDueText);
     }
-    if (task.FromNowDueText.empty()) {
-        task.FromNowDueText =
+    if (task.fromNowDueText.empty()) {
+        task.fromNowDueText =
             FormatDelayedDue(now, DelayFieldValue(controls.delayHoursField.Text()),
                              DelayFieldValue(controls.delayMinutesField.Text()), formats);
     }
-    return task.FromNowDueText;
+    return task.fromNowDueText;
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
             SubstitutePlaceholders(catalogue.Text(OnceSummary), {{L"n%", action}, {L"s%", due}});
     }
     if (IsChecked(controls.fromNowBox)) {
-        if (IsTaskSet(task.TaskStatus)) {
+        if (IsTaskSet(task.status)) {
             summary = SubstitutePlaceholders(
                 catalogue.Text(OnceSummary),
                 {{L"n%", action}, {L"s%", FromNowDueText(controls, task, store, now, formats)}});

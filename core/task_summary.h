@@ -12,7 +12,7 @@ namespace dusk {
 
 // The one-line summary of the task under the task controls, from the checked action and
 // trigger. While a from-now task is set, its due moment is taken from the task, else from the
-// store ("Waittime"), else from the delay fields, and kept in task.FromNowDueText.
+// store ("Waittime"), else from the delay fields, and kept in task.fromNowDueText.
 std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
                               const MessageCatalogue& catalogue, const RegionalFormats& formats,
                               SettingsStore& store, DateTime now);

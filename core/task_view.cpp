@@ -106,18 +106,16 @@ void TaskView::Refresh() {
     for (LabelModel* title : {&actionBoxTitle, &triggerBoxTitle}) {
         title->SetText(kBoxTitlePadding + title->Text() + kBoxTitlePadding);
     }
-    switch (task_.TaskStatus) {
-        case kTaskStatusNone:
+    switch (task_.status) {
+        case TaskStatus::None:
             indicator.SetHint(catalogue_.Text(CatalogueEntry::AppTitle));
             break;
-        case kTaskStatusSet:
+        case TaskStatus::Set:
             indicator.SetHint(catalogue_.Text(CatalogueEntry::TaskAssignedHint));
             break;
-        case kTaskStatusEnded:
+        case TaskStatus::Ended:
             indicator.SetHint(catalogue_.Text(CatalogueEntry::TaskCancelledHint));
             break;
-        default:
-            break;  // no other status has a hint of its own
     }
     UpdateTaskSummary();
 }

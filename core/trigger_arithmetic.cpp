@@ -51,12 +51,12 @@ std::wstring SpecifiedDueText(DateTime date, DateTime timeOfDay, const RegionalF
 }
 
 bool IsTaskDue(const TaskRecord& task, DateTime now, const RegionalFormats& formats) {
-    if (task.Trigger == TriggerKind::Daily) {
-        const auto ahead = DailyMsAhead(task.DailyTimeText, now, formats);
+    if (task.trigger == TriggerKind::Daily) {
+        const auto ahead = DailyMsAhead(task.dailyTimeText, now, formats);
         return ahead && *ahead > 0 && *ahead <= kDueWindowMs;
     }
-    if (IsOneShot(task.Trigger)) {
-        const auto due = formats.ParseDateTime(task.DueText);
+    if (IsOneShot(task.trigger)) {
+        const auto due = formats.ParseDateTime(task.dueText);
         return due && MillisecondsBetween(*due, now) <= kDueWindowMs;
     }
     return false;
@@ -70,8 +70,8 @@ int DailySecondsAhead(std::wstring_view dailyTimeText, DateTime now,
 
 std::optional<DateTime> TaskMomentNear(const TaskRecord& task, DateTime now,
                                        const RegionalFormats& formats) {
-    if (task.Trigger == TriggerKind::Daily) {
-        const auto daily = formats.ParseLongTime(task.DailyTimeText);
+    if (task.trigger == TriggerKind::Daily) {
+        const auto daily = formats.ParseLongTime(task.dailyTimeText);
         if (!daily) return std::nullopt;
         const DateTime today = now.Date().Plus(*daily);
         // The day's moment nearest to now: a start just after midnight belongs to yesterday's.
@@ -83,7 +83,7 @@ std::optional<DateTime> TaskMomentNear(const TaskRecord& task, DateTime now,
         }
         return today;
     }
-    if (IsOneShot(task.Trigger)) return formats.ParseDateTime(task.DueText);
+    if (IsOneShot(task.trigger)) return formats.ParseDateTime(task.dueText);
     return std::nullopt;
 }
 

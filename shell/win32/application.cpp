@@ -73,7 +73,7 @@ MainWindowEvents Application::MainWindowEventsFor() {
     events.onScheduledStart = [this] { WaitForScheduledStart(); };
     events.onSkinButton = [this](std::uint8_t code) { skins_.SelectSkin(code); };
     events.countdownShowing = [this] { return countdownWindow_.IsModal(); };
-    events.taskSet = [this] { return IsTaskSet(task_.TaskStatus); };
+    events.taskSet = [this] { return IsTaskSet(task_.status); };
     return events;
 }
 

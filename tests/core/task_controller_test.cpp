@@ -82,7 +82,7 @@ TEST(TaskControllerTest, StartTaskGoesOnOnlyWithYes) {
         f->StartTask(answer);
         const bool started = answer == kAnswerYes;
         EXPECT_EQ(f->Describe(), started ? kTaskSetDaily : kNoTaskView) << answer;
-        EXPECT_EQ(f->task.TaskStatus, started ? kTaskStatusSet : kTaskStatusNone) << answer;
+        EXPECT_EQ(f->task.status, started ? TaskStatus::Set : TaskStatus::None) << answer;
         EXPECT_TRUE(f->registration.requests.empty()) << answer;  // the scheduler is unavailable
         EXPECT_EQ(f->StoredNames(), (started ? Names{L"AdjustInfo", L"Daliy_ShutDown"} : Names{}));
         EXPECT_EQ(f->view.indicator.IconIndex(), started ? kIndicatorTaskSet : kIndicatorNoTask);
@@ -163,19 +163,19 @@ TEST(TaskControllerTest, RegistrationAnswersDecideTheView) {
     struct Case {
         RegistrationResult answer;
         std::string view;
-        std::int32_t status;
+        TaskStatus status;
     };
     const Case cases[] = {
         {RegistrationResult::Registered,
-         "action --x- 0000 | trigger --x 000 | inputs 000 00 | cancel", kTaskStatusSet},
-        {RegistrationResult::Rejected, kNoTaskView, kTaskStatusNone},
+         "action --x- 0000 | trigger --x 000 | inputs 000 00 | cancel", TaskStatus::Set},
+        {RegistrationResult::Rejected, kNoTaskView, TaskStatus::None},
     };
     for (const Case& c : cases) {
         auto f = std::make_unique<Scenario>();
         f->registration.answer = c.answer;
         f->StartFromNow(kActionStandBy, L"2", L"05");
         EXPECT_EQ(f->Describe(), c.view);
-        EXPECT_EQ(f->task.TaskStatus, c.status);
+        EXPECT_EQ(f->task.status, c.status);
         EXPECT_TRUE(f->StoredNames().empty());
         EXPECT_FALSE(f->controller.watchTimer.Enabled());
         ASSERT_EQ(f->registration.requests.size(), 1u);
@@ -224,7 +224,7 @@ TEST(TaskControllerTest, RejectedInputNeverReachesTheScheduler) {
             EXPECT_EQ(f->companion.boxes.back().style, kMbWarning) << c.name;
             EXPECT_TRUE(f->registration.requests.empty()) << c.name;
             EXPECT_TRUE(f->StoredNames().empty()) << c.name;
-            EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone) << c.name;
+            EXPECT_EQ(f->task.status, TaskStatus::None) << c.name;
         }
     }
 }
@@ -235,19 +235,19 @@ TEST(TaskControllerTest, DailyTaskIsWatchedSlowlyAndFoundDueToTheSecond) {
         int hour;
         std::vector<CountdownOutcome> outcomes;
         std::vector<std::wstring> starts;
-        std::int32_t status;
+        TaskStatus status;
     };
     const Case cases[] = {
         {"later today, cancelled, then carried out the next day",
          22,
          {CountdownOutcome::Cancelled, CountdownOutcome::RanOut},
          {L"12/24/2016 9:59:30 PM", L"12/25/2016 9:59:30 PM"},
-         kTaskStatusSet},  // still set for the day after
+         TaskStatus::Set},  // still set for the day after
         {"already past today",
          20,
          {CountdownOutcome::Cancelled},
          {L"12/25/2016 7:59:30 PM"},
-         kTaskStatusSet},
+         TaskStatus::Set},
     };
     for (const Case& c : cases) {
         auto f = std::make_unique<Scenario>();
@@ -256,7 +256,7 @@ TEST(TaskControllerTest, DailyTaskIsWatchedSlowlyAndFoundDueToTheSecond) {
         const int ticks = f->RunWatch(At(2016, 12, 26, 0, 0, 0));
         EXPECT_EQ(f->countdownStarts, c.starts) << c.name;
         EXPECT_LT(ticks, 2 * 27 * 180 + 2 * 120) << c.name;  // every 20 s, but the last minutes
-        EXPECT_EQ(f->task.TaskStatus, c.status) << c.name;
+        EXPECT_EQ(f->task.status, c.status) << c.name;
         EXPECT_EQ(f->Describe(), kTaskSetDaily) << c.name;  // a daily task stays set and armed
         EXPECT_TRUE(f->controller.watchTimer.Enabled()) << c.name;
         const bool performed = c.outcomes.back() == CountdownOutcome::RanOut;
@@ -275,13 +275,13 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
                      {StoredValue::Kind::Integer, kActionHibernate, L""});
         f->controller.OnFirstShow();
         if (secondsPast == 60) {
-            EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
+            EXPECT_EQ(f->task.status, TaskStatus::None);
             EXPECT_EQ(f->Describe(), kNoTaskView);
             EXPECT_TRUE(f->StoredNames().empty());
             EXPECT_FALSE(f->controller.watchTimer.Enabled());
             continue;
         }
-        EXPECT_EQ(f->task.TaskStatus, kTaskStatusSet);
+        EXPECT_EQ(f->task.status, TaskStatus::Set);
         EXPECT_EQ(f->Describe(), "action ---x 0000 | trigger -x- 000 | inputs 000 00 | cancel");
         EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskSet);
         EXPECT_EQ(f->view.indicator.Hint(), L"A task has been assigned...");
@@ -295,7 +295,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
         EXPECT_EQ(f->countdown.runs, std::vector<std::int32_t>{kActionHibernate});
         EXPECT_EQ(f->PowerCalls(), Calls{"SetSystemPowerState 0 -1"});
         EXPECT_EQ(f->Describe(), kNoTaskView);
-        EXPECT_EQ(f->task.TaskStatus, kTaskStatusEnded);
+        EXPECT_EQ(f->task.status, TaskStatus::Ended);
         EXPECT_TRUE(f->StoredNames().empty());
     }
 }
@@ -311,8 +311,8 @@ TEST(TaskControllerTest, CancelledOneShotCountdownEndsInTheNoTaskView) {
     EXPECT_EQ(s.view.indicator.IconIndex(), kIndicatorNoTask);
     EXPECT_EQ(s.view.indicator.Hint(), L"Tolvane Dusk Relay");
     EXPECT_EQ(s.mainWindow.calls, (Calls{"hide", "minimize", "restore"}));
-    EXPECT_EQ(s.task.TaskStatus, kTaskStatusEnded);
-    EXPECT_EQ(s.task.Trigger, TriggerKind::None);
+    EXPECT_EQ(s.task.status, TaskStatus::Ended);
+    EXPECT_EQ(s.task.trigger, TriggerKind::None);
     EXPECT_FALSE(s.controller.watchTimer.Enabled());
     EXPECT_TRUE(s.StoredNames().empty());
     EXPECT_EQ(s.registration.deletions, 2);  // before keeping the task, and at its end
@@ -328,7 +328,7 @@ TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete
         EXPECT_EQ(f->Describe(), kNoTaskView);
         EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskCancelled);
         EXPECT_EQ(f->view.indicator.Hint(), L"The task has been canceled.");
-        EXPECT_EQ(f->task.TaskStatus, kTaskStatusEnded);
+        EXPECT_EQ(f->task.status, TaskStatus::Ended);
         EXPECT_TRUE(f->StoredNames().empty());
         EXPECT_EQ(f->RunValue(), L"none");
         EXPECT_EQ(f->registration.deletions, taskSet ? 2 : 1);
@@ -358,7 +358,7 @@ TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
     EXPECT_EQ(s.countdown.runs.size(), 1u);
     s.countdown.End(CountdownOutcome::Interrupted);
     EXPECT_TRUE(s.PowerCalls().empty());
-    EXPECT_EQ(s.task.TaskStatus, kTaskStatusSet);
+    EXPECT_EQ(s.task.status, TaskStatus::Set);
 }
 
 TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
@@ -368,7 +368,7 @@ TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
     f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
                  {StoredValue::Kind::Integer, kActionShutDown, L""});
     f->controller.OnFirstShow();
-    EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone);
+    EXPECT_EQ(f->task.status, TaskStatus::None);
     EXPECT_EQ(f->Describe(), kNoTaskView);
     EXPECT_TRUE(f->StoredNames().empty());
     EXPECT_FALSE(f->controller.watchTimer.Enabled());
@@ -380,19 +380,19 @@ TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
         bool scheduledStart;
         std::vector<CountdownOutcome> outcomes;
         std::string view;
-        std::int32_t status;
+        TaskStatus status;
         Calls power;
     };
     const std::string restored = "action -x-- 0000 | trigger --x 000 | inputs 000 00 | cancel";
     const Case cases[] = {
-        {"restored", false, {}, restored, kTaskStatusSet, {}},
+        {"restored", false, {}, restored, TaskStatus::Set, {}},
         {"ran out",
          true,
          {CountdownOutcome::RanOut},
          kNoTaskView,
-         kTaskStatusEnded,
+         TaskStatus::Ended,
          {"ExitWindowsEx 0x04 0"}},
-        {"cancelled", true, {CountdownOutcome::Cancelled}, kNoTaskView, kTaskStatusEnded, {}},
+        {"cancelled", true, {CountdownOutcome::Cancelled}, kNoTaskView, TaskStatus::Ended, {}},
     };
     for (const Case& c : cases) {
         auto f = std::make_unique<test::TaskFixture>();
@@ -404,7 +404,7 @@ TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
         if (c.scheduledStart) f->controller.OnScheduledStart([&done] { ++done; });
         EXPECT_EQ(done, c.scheduledStart ? 1 : 0) << c.name;
         EXPECT_EQ(f->Describe(), c.view) << c.name;
-        EXPECT_EQ(f->task.TaskStatus, c.status) << c.name;
+        EXPECT_EQ(f->task.status, c.status) << c.name;
         EXPECT_EQ(f->PowerCalls(), c.power) << c.name;
         EXPECT_EQ(f->registration.registered.has_value(), !c.scheduledStart) << c.name;
         EXPECT_EQ(f->countdown.runs.size(), c.outcomes.size()) << c.name;

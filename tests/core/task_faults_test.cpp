@@ -84,11 +84,11 @@ TEST(TaskFaults, RegisteredMomentIsNeverBeforeTheMomentOfSaving) {
             EXPECT_EQ(f->registration.registered->start, c.registered) << c.name;
         } else if (c.lastBox.empty()) {
             // Kept to the second inside the program instead, and counted down there.
-            EXPECT_EQ(f->task.TaskStatus, kTaskStatusSet) << c.name;
+            EXPECT_EQ(f->task.status, TaskStatus::Set) << c.name;
             EXPECT_EQ(f->WatchUntil(At(2016, 12, 24, 21, 7, 0)).size(), 1u) << c.name;
         } else {
             EXPECT_EQ(f->LastBox(), c.lastBox) << c.name;
-            EXPECT_EQ(f->task.TaskStatus, kTaskStatusNone) << c.name;
+            EXPECT_EQ(f->task.status, TaskStatus::None) << c.name;
         }
     }
 }
@@ -133,7 +133,7 @@ TEST(TaskFaults, FailedDeleteKeepsTheTaskSetAndCancelCanBeTriedAgain) {
     EXPECT_EQ(f.LastBox(), L"Error: The task could not be canceled. Please try again.");
     EXPECT_EQ(f.companion.boxes.back().style, kMbWarning);
     EXPECT_EQ(f.Describe(), set);
-    EXPECT_EQ(f.task.TaskStatus, kTaskStatusSet);
+    EXPECT_EQ(f.task.status, TaskStatus::Set);
     EXPECT_EQ(f.view.indicator.IconIndex(), kIndicatorTaskSet);
 
     f.registration.deleteFails = false;
@@ -141,7 +141,7 @@ TEST(TaskFaults, FailedDeleteKeepsTheTaskSetAndCancelCanBeTriedAgain) {
     f.controller.OnCancelTaskClick();
     EXPECT_EQ(f.Describe(), test::kNoTaskView);
     EXPECT_FALSE(f.registration.registered);
-    EXPECT_EQ(f.task.TaskStatus, kTaskStatusEnded);
+    EXPECT_EQ(f.task.status, TaskStatus::Ended);
 }
 
 TEST(TaskFaults, StaleJobNeverActsBesideALocalTask) {
@@ -153,7 +153,7 @@ TEST(TaskFaults, StaleJobNeverActsBesideALocalTask) {
         f->registration.deleteFails = deleteFails;
         f->Start([&] { f->ChooseFromNow(L"3", L"0"); });
         EXPECT_EQ(f->registration.registered.has_value(), deleteFails);
-        EXPECT_EQ(f->task.TaskStatus, deleteFails ? kTaskStatusNone : kTaskStatusSet);
+        EXPECT_EQ(f->task.status, deleteFails ? TaskStatus::None : TaskStatus::Set);
         if (deleteFails) {
             EXPECT_EQ(f->LastBox(), L"Error: The task could not be saved. Please try again.");
             EXPECT_TRUE(f->StoredNames().empty());
@@ -167,7 +167,7 @@ TEST(TaskFaults, StaleJobNeverActsBesideALocalTask) {
     f.controller.OnScheduledStart([&done] { ++done; });
     EXPECT_EQ(done, 1);
     EXPECT_TRUE(f.countdown.runs.empty());
-    EXPECT_EQ(f.task.TaskStatus, kTaskStatusSet);
+    EXPECT_EQ(f.task.status, TaskStatus::Set);
 }
 
 }  // namespace

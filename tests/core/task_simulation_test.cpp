@@ -163,7 +163,7 @@ void Simulation::StartProgram() {
         countdownEnd_ = Now().Plus(cancel ? Pick(1, 30) * kSecond : 31 * kSecond);
     };
     p.controller.OnFirstShow();
-    if (!intended_.empty() && !intended_.back().endedAt && !IsTaskSet(p.task.TaskStatus)) {
+    if (!intended_.empty() && !intended_.back().endedAt && !IsTaskSet(p.task.status)) {
         // A one-shot task found long past at the start: it ends without a countdown.
         intended_.back().endedAt = Now();
     }
@@ -213,7 +213,7 @@ void Simulation::StartTask() {
     }
     companion_.answers = {kAnswerYes};
     p.controller.OnStartTaskClick();
-    if (!IsTaskSet(p.task.TaskStatus)) return;  // refused: a past moment or a zero delay
+    if (!IsTaskSet(p.task.status)) return;  // refused: a past moment or a zero delay
     task.moment = intendedMoment();
     task.setAt = Now();
     intended_.push_back(task);
@@ -232,7 +232,7 @@ void Simulation::CancelTask() {
     if (!p.view.cancelTaskButton.Visible()) return;
     companion_.answers = {kAnswerYes};
     p.controller.OnCancelTaskClick();
-    if (!IsTaskSet(p.task.TaskStatus) && !intended_.empty() && !intended_.back().endedAt) {
+    if (!IsTaskSet(p.task.status) && !intended_.empty() && !intended_.back().endedAt) {
         intended_.back().endedAt = Now();
     }
 }
@@ -263,7 +263,7 @@ void Simulation::AdvanceTo(DateTime until) {
             const std::int64_t interval = process_->controller.watchTimer.Interval();
             const auto moment = TaskMomentNear(process_->task, *nextWatchTick_, formats_);
             std::int64_t ahead = moment ? MillisecondsBetween(*moment, *nextWatchTick_) : 0;
-            if (process_->task.Trigger == TriggerKind::Daily && ahead < 0) ahead += kDay;
+            if (process_->task.trigger == TriggerKind::Daily && ahead < 0) ahead += kDay;
             const std::int64_t skip = (ahead - 10 * kMinute) / interval;
             if (skip > 0) nextWatchTick_ = nextWatchTick_->Plus(skip * interval);
         }
@@ -282,7 +282,7 @@ void Simulation::AdvanceTo(DateTime until) {
             }
             IntendedTask* last = intended_.empty() ? nullptr : &intended_.back();
             if (last && !last->daily && !last->endedAt &&
-                !IsTaskSet(process_->task.TaskStatus)) {
+                !IsTaskSet(process_->task.status)) {
                 last->endedAt = Now();  // its one moment has come
             }
         } else if (jobRun && *jobRun == *next) {
@@ -304,11 +304,11 @@ void Simulation::AdvanceTo(DateTime until) {
 void Simulation::CheckViewIsTrue() {
     if (!process_) return;
     const Process& p = *process_;
-    if (IsTaskSet(p.task.TaskStatus) && scheduler_.jobs.empty() &&
+    if (IsTaskSet(p.task.status) && scheduler_.jobs.empty() &&
         !p.controller.watchTimer.Enabled() && !p.countdown.Open()) {
         Fail("the view says set but nothing will fire the task");
     }
-    if (!intended_.empty() && intended_.back().endedAt && IsTaskSet(p.task.TaskStatus)) {
+    if (!intended_.empty() && intended_.back().endedAt && IsTaskSet(p.task.status)) {
         Fail("a task still set after its end");
     }
 }
@@ -384,7 +384,7 @@ void Simulation::Run() {
                 break;
             case 1:  // replaced by another task
                 CancelTask();
-                if (!IsTaskSet(process_->task.TaskStatus)) StartTask();
+                if (!IsTaskSet(process_->task.status)) StartTask();
                 break;
             case 2:
                 EndProgram();

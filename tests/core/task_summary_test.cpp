@@ -76,13 +76,13 @@ TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
 
 TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTaskStoreOrDelay) {
     Choose(kActionShutDown, Trigger::FromNow);
-    task.TaskStatus = kTaskStatusSet;
+    task.status = TaskStatus::Set;
     controls.delayHoursField.SetText(L"1");
     controls.delayMinutesField.SetText(L"30");
 
     // Neither kept nor stored: made from the delay and kept.
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
-    EXPECT_EQ(task.FromNowDueText, L"12/24/2016 10:35:09 PM");
+    EXPECT_EQ(task.fromNowDueText, L"12/24/2016 10:35:09 PM");
 
     // Kept: the store is not asked again.
     store.Put(kRootLocalMachine, kSettingsKeyPath, L"WaitTime",
@@ -90,17 +90,17 @@ TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTaskStoreOrDelay)
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
 
     // Emptied when the task ended: the stored value is found under its other spelling.
-    task.FromNowDueText.clear();
+    task.fromNowDueText.clear();
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 1/1/2017.");
-    EXPECT_EQ(task.FromNowDueText, L"1/1/2017");
+    EXPECT_EQ(task.fromNowDueText, L"1/1/2017");
 }
 
 TEST_F(TaskSummaryTest, FromNowChoiceBeforeStartShowsTheDelayTexts) {
     Choose(kActionShutDown, Trigger::FromNow);
-    for (const std::int32_t status : {kTaskStatusNone, kTaskStatusEnded}) {
-        task.TaskStatus = status;
+    for (const TaskStatus status : {TaskStatus::None, TaskStatus::Ended}) {
+        task.status = status;
         EXPECT_EQ(Summary(), L"Shut down scheduled to run after 1 hours and 0 minutes.");
-        EXPECT_TRUE(task.FromNowDueText.empty());
+        EXPECT_TRUE(task.fromNowDueText.empty());
     }
 }
 

@@ -105,11 +105,11 @@ TEST_F(TaskViewTest, RefreshPadsTitlesAndTakesTheHintFromTheStatus) {
     view.SetTaskIndicator(kIndicatorTaskSet, L"old");
     const wchar_t* hints[] = {L"Tolvane Dusk Relay", L"A task has been assigned...",
                               L"The task has been canceled."};
-    for (std::int32_t status = 0; status <= 2; ++status) {
-        task.TaskStatus = status;
+    for (const TaskStatus status : {TaskStatus::None, TaskStatus::Set, TaskStatus::Ended}) {
+        task.status = status;
         view.summaryLabel.SetText(L"stale");
         view.Refresh();
-        EXPECT_EQ(view.indicator.Hint(), hints[status]);
+        EXPECT_EQ(view.indicator.Hint(), hints[static_cast<int>(status)]);
         EXPECT_EQ(view.indicator.IconIndex(), kIndicatorTaskSet);
         EXPECT_EQ(view.summaryLabel.Text(),
                   L"Shut down scheduled to run on 12:00:00 PM every day.");

@@ -15,15 +15,15 @@ DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0, int ms = 0) 
 
 TaskRecord Daily(const RegionalFormats& formats, DateTime dailyTime) {
     TaskRecord task;
-    task.Trigger = TriggerKind::Daily;
-    task.DailyTimeText = formats.FormatLongTime(dailyTime);
+    task.trigger = TriggerKind::Daily;
+    task.dailyTimeText = formats.FormatLongTime(dailyTime);
     return task;
 }
 
 TaskRecord OneShot(TriggerKind kind, std::wstring dueText) {
     TaskRecord task;
-    task.Trigger = kind;
-    task.DueText = std::move(dueText);
+    task.trigger = kind;
+    task.dueText = std::move(dueText);
     return task;
 }
 
@@ -52,7 +52,7 @@ TEST(TriggerArithmeticTest, DailyTaskIsDueOnlyInTheThirtySecondsBeforeItsTime) {
         for (const Case& c : cases) {
             EXPECT_EQ(IsTaskDue(task, c.now, formats), c.due)
                 << region.name << " " << c.now.TimeOfDayMs();
-            EXPECT_EQ(DailySecondsAhead(task.DailyTimeText, c.now, formats), c.secondsAhead)
+            EXPECT_EQ(DailySecondsAhead(task.dailyTimeText, c.now, formats), c.secondsAhead)
                 << region.name << " " << c.now.TimeOfDayMs();
         }
     }
@@ -64,7 +64,7 @@ TEST(TriggerArithmeticTest, DailyTimeJustAfterMidnightIsDueBeforeMidnight) {
         const TaskRecord task = Daily(formats, At(2016, 12, 24, 0, 0, 10));
         EXPECT_FALSE(IsTaskDue(task, At(2016, 12, 24, 23, 59, 39), formats)) << region.name;
         EXPECT_TRUE(IsTaskDue(task, At(2016, 12, 24, 23, 59, 40), formats)) << region.name;
-        EXPECT_EQ(DailySecondsAhead(task.DailyTimeText, At(2016, 12, 24, 23, 59, 50), formats),
+        EXPECT_EQ(DailySecondsAhead(task.dailyTimeText, At(2016, 12, 24, 23, 59, 50), formats),
                   20)
             << region.name;
         EXPECT_TRUE(IsTaskDue(task, At(2016, 12, 25, 0, 0, 9), formats)) << region.name;
@@ -110,8 +110,8 @@ TEST(TriggerArithmeticTest, TextsThatDoNotReadBackAreNeverDue) {
                                        L"22 Uhr"};
     for (const std::wstring& text : dailyTexts) {
         TaskRecord task;
-        task.Trigger = TriggerKind::Daily;
-        task.DailyTimeText = text;
+        task.trigger = TriggerKind::Daily;
+        task.dailyTimeText = text;
         EXPECT_FALSE(IsTaskDue(task, now, us));
         EXPECT_EQ(DailySecondsAhead(text, now, us), kUnreadableDailySeconds);
     }
@@ -122,7 +122,7 @@ TEST(TriggerArithmeticTest, TextsThatDoNotReadBackAreNeverDue) {
         EXPECT_FALSE(IsDueStillValid(text, now, us));
     }
     TaskRecord none;
-    none.DueText = us.FormatDateTime(now);
+    none.dueText = us.FormatDateTime(now);
     EXPECT_FALSE(IsTaskDue(none, now, us));
 }
 

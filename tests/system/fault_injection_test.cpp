@@ -253,7 +253,7 @@ TEST(FaultInjection, EveryFailingCallEndsInADefinedView) {
             // A failure may leave a question or a countdown unasked; that is no fault.
             w.controller.OnFirstShow();
             scenario.run(w);
-            const bool set = IsTaskSet(w.task.TaskStatus);
+            const bool set = IsTaskSet(w.task.status);
             EXPECT_EQ(w.view.cancelTaskButton.Visible(), set);
             EXPECT_EQ(w.view.startTaskButton.Visible(), !set);
             if (set) {

@@ -101,7 +101,7 @@ protected:
         events.onRefresh = [this] { controller->OnRefreshMessage(); };
         events.onSkinButton = [this](std::uint8_t code) { skinClicks.push_back(code); };
         events.countdownShowing = [this] { return countdownShowing; };
-        events.taskSet = [this] { return IsTaskSet(task.TaskStatus); };
+        events.taskSet = [this] { return IsTaskSet(task.status); };
         return events;
     }
 
@@ -255,7 +255,7 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
     companion.answers = {kAnswerNo};
     ClickAt(page.Handle(), {495 + 60, 372 + 16});
     EXPECT_EQ(companion.boxes.size(), 2u);
-    EXPECT_TRUE(IsTaskSet(task.TaskStatus));
+    EXPECT_TRUE(IsTaskSet(task.status));
     EXPECT_TRUE(::IsWindowVisible(window.Handle()));
 }
 
@@ -579,7 +579,7 @@ TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {
     registration.registered =
         ScheduledTask{L"Shutdown", TriggerKind::Daily, At(2026, 12, 8, 22, 0, 0), L"", L""};
     ShowWindow();
-    EXPECT_TRUE(IsTaskSet(task.TaskStatus));
+    EXPECT_TRUE(IsTaskSet(task.status));
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     // Shown again from the notification area, it stays.
     ShowWindow();
