@@ -345,19 +345,16 @@ bool TaskController::StoreRunValue() {
 }
 
 void TaskController::RunCountdown(std::function<void()> onDone) {
-    // The countdown already showing decides for the task.
-    if (counting_) {
-        if (onDone) onDone();
-        return;
-    }
+    if (onDone) countdownWaiters_.push_back(std::move(onDone));
+    // The countdown already showing decides for the task; its end ends every wait.
+    if (counting_) return;
     counting_ = true;
     const bool oneShot = IsOneShot(task_.trigger);
     services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.actionCode)));
-    services_.countdown.Start(task_.actionCode, [this, oneShot, onDone = std::move(onDone)](
-                                                     CountdownOutcome outcome) {
+    services_.countdown.Start(task_.actionCode, [this, oneShot](CountdownOutcome outcome) {
         counting_ = false;
         CountdownEnded(outcome, oneShot);
-        if (onDone) onDone();
+        for (const auto& waiter : std::exchange(countdownWaiters_, {})) waiter();
     });
 }
 

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/clock.h"
 #include "base/settings_store.h"
@@ -114,6 +115,7 @@ private:
     TaskControllerServices services_;
     bool shown_ = false;
     bool counting_ = false;
+    std::vector<std::function<void()>> countdownWaiters_;  // until the countdown has ended
     // The daily moment counted down last, so that no moment is counted down twice.
     std::optional<DateTime> lastDailyMoment_;
 };

@@ -354,9 +354,10 @@ TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
     // A scheduled start while the countdown shows is over once that countdown is.
     int done = 0;
     s.controller.OnScheduledStart([&done] { ++done; });
-    EXPECT_EQ(done, 1);
+    EXPECT_EQ(done, 0);
     EXPECT_EQ(s.countdown.runs.size(), 1u);
     s.countdown.End(CountdownOutcome::Interrupted);
+    EXPECT_EQ(done, 1);
     EXPECT_TRUE(s.PowerCalls().empty());
     EXPECT_EQ(s.task.status, TaskStatus::Set);
 }
