@@ -28,8 +28,8 @@ std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
 
 }  // namespace
 
-Countdown::Countdown(const MessageCatalogue& catalogue, Companion& companion)
-    : catalogue_(catalogue), companion_(companion) {
+Countdown::Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts)
+    : catalogue_(catalogue), prompts_(prompts) {
     tickTimer.OnTimer = [this] { onTick(); };
     blinkTimer.OnTimer = [this] { onBlinkTick(); };
 }
@@ -69,11 +69,9 @@ void Countdown::onCancelClick() {
     if (!Running()) return;
     // The count stands still while the question is open; the icon keeps blinking.
     tickTimer.SetEnabled(false);
-    const int answer = companion_.ShowMessageBox(
-        host.window, catalogue_.Text(CatalogueEntry::ConfirmCancelCountdown),
-        catalogue_.Text(CatalogueEntry::AppTitle), kMbQuestionYesNo);
+    const bool yes = prompts_.Ask(catalogue_.Text(CatalogueEntry::ConfirmCancelCountdown));
     if (!Running()) return;  // ended meanwhile
-    if (answer == kAnswerYes) {
+    if (yes) {
         Finish(CountdownOutcome::Cancelled);
     } else {
         tickTimer.SetEnabled(true);

@@ -4,18 +4,15 @@
 #include <string>
 
 #include "base/timer_model.h"
-#include "companion/companion.h"
 #include "core/countdown_runner.h"
+#include "core/user_prompts.h"
 
 namespace dusk {
-
-class MessageCatalogue;
 
 constexpr std::int32_t kCountdownLength = 30;  // seconds; not a setting
 
 // What the countdown window does on screen; filled in by the Windows window.
 struct CountdownHost {
-    WindowHandle window = nullptr;      // owner of the cancel question
     std::function<void()> showTopmost;  // topmost at its current place and size, shown, and the
                                         // other windows disabled
     std::function<void()> hide;         // hidden, and the other windows enabled again
@@ -26,7 +23,8 @@ struct CountdownHost {
 // and offers a confirmed cancel. It performs nothing; it tells its caller how it ended.
 class Countdown {
 public:
-    Countdown(const MessageCatalogue& catalogue, Companion& companion);
+    // The cancel question goes through prompts over the countdown window.
+    Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts);
 
     CountdownHost host;
     TimerModel tickTimer{1000};  // countdown tick
@@ -59,7 +57,7 @@ private:
     void ViewChanged();
 
     const MessageCatalogue& catalogue_;
-    Companion& companion_;
+    UserPrompts& prompts_;
     std::function<void(CountdownOutcome)> onDone_;  // set while running
 
     std::int32_t seconds_ = 0;

@@ -20,16 +20,10 @@ bool IsZeroDelay(std::wstring_view hoursText, std::wstring_view minutesText) {
 }
 
 bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
-                       Companion& companion, WindowHandle owner,
-                       const MessageCatalogue& catalogue) {
+                       UserPrompts& prompts, const MessageCatalogue& catalogue) {
     if (!IsZeroDelay(hoursText, minutesText)) return true;
-    ShowWarning(companion, owner, catalogue, catalogue.Text(CatalogueEntry::SetTheDelay));
+    prompts.Warn(catalogue.Text(CatalogueEntry::SetTheDelay));
     return false;
-}
-
-void ShowWarning(Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue,
-                 const std::wstring& text) {
-    companion.ShowMessageBox(owner, text, catalogue.Text(CatalogueEntry::AppTitle), kMbWarning);
 }
 
 }  // namespace dusk

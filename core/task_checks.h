@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "base/date_time.h"
-#include "companion/companion.h"
 #include "core/message_catalogue.h"
 #include "core/regional_formats.h"
+#include "core/user_prompts.h"
 
 namespace dusk {
 
@@ -23,13 +23,9 @@ SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime
 // The delay texts "0" and "0", compared as texts.
 bool IsZeroDelay(std::wstring_view hoursText, std::wstring_view minutesText);
 
-// Rejects a zero delay and then shows "Please set the time." itself; any other pair is
+// Rejects a zero delay and then warns "Please set the time." itself; any other pair is
 // accepted silently.
 bool CheckDelayNotZero(std::wstring_view hoursText, std::wstring_view minutesText,
-                       Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue);
-
-// A warning box with the program's caption; the answer is of no interest.
-void ShowWarning(Companion& companion, WindowHandle owner, const MessageCatalogue& catalogue,
-                 const std::wstring& text);
+                       UserPrompts& prompts, const MessageCatalogue& catalogue);
 
 }  // namespace dusk

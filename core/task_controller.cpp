@@ -129,8 +129,7 @@ void TaskController::OnStartTaskClick() {
     // A job left from before would act beside the local task.
     if (!services_.registration.DeleteRegistered() || !StartTaskLocally(actionCode)) {
         services_.log.Record(L"task not set: it could not be saved");
-        ShowWarning(services_.companion, services_.mainWindowHandle, services_.catalogue,
-                    services_.catalogue.Text(CatalogueEntry::SaveFailed));
+        Warn(CatalogueEntry::SaveFailed);
         view_.EnableActionChoice();
         return;
     }
@@ -201,8 +200,7 @@ void TaskController::OnCancelTaskClick() {
     if (!Ask(CatalogueEntry::ConfirmCancelTask)) return;
     // What could not be removed would still act: the task stays set and can be cancelled again.
     if (!services_.registration.DeleteRegistered() || !ClearStoredTask(services_.store)) {
-        ShowWarning(services_.companion, services_.mainWindowHandle, services_.catalogue,
-                    services_.catalogue.Text(CatalogueEntry::CancelFailed));
+        Warn(CatalogueEntry::CancelFailed);
         return;
     }
     services_.startupShortcut.Delete();
@@ -257,11 +255,11 @@ void TaskController::OnScheduledStart(std::function<void()> onDone) {
 }
 
 bool TaskController::Ask(CatalogueEntry question) {
-    const MessageCatalogue& catalogue = services_.catalogue;
-    // A box that could not be shown answers 0: only a real Yes goes on.
-    return services_.companion.ShowMessageBox(services_.mainWindowHandle, catalogue.Text(question),
-                                              catalogue.Text(CatalogueEntry::AppTitle),
-                                              kMbQuestionYesNo) == kAnswerYes;
+    return services_.prompts.Ask(services_.catalogue.Text(question));
+}
+
+void TaskController::Warn(CatalogueEntry warning) {
+    services_.prompts.Warn(services_.catalogue.Text(warning));
 }
 
 std::optional<ScheduledTask> TaskController::ChosenTask(std::int32_t actionCode) {
@@ -304,12 +302,12 @@ bool TaskController::CheckChosenInput() {
                                   Now(), s.formats, s.catalogue);
         if (check.accepted) return true;
         view_.Reset();
-        ShowWarning(s.companion, s.mainWindowHandle, s.catalogue, check.message);
+        s.prompts.Warn(check.message);
         return false;
     }
     if (IsChecked(c.fromNowBox)) {
-        return CheckDelayNotZero(c.delayHoursField.Text(), c.delayMinutesField.Text(), s.companion,
-                                 s.mainWindowHandle, s.catalogue);
+        return CheckDelayNotZero(c.delayHoursField.Text(), c.delayMinutesField.Text(), s.prompts,
+                                 s.catalogue);
     }
     return false;
 }

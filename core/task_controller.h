@@ -8,7 +8,6 @@
 #include "base/clock.h"
 #include "base/settings_store.h"
 #include "base/timer_model.h"
-#include "companion/companion.h"
 #include "core/activity_log.h"
 #include "core/countdown.h"
 #include "core/countdown_runner.h"
@@ -20,6 +19,7 @@
 #include "core/task_model.h"
 #include "core/task_registration.h"
 #include "core/task_view.h"
+#include "core/user_prompts.h"
 
 namespace dusk {
 
@@ -29,14 +29,13 @@ struct TaskControllerServices {
     const RegionalFormats& formats;
     const MessageCatalogue& catalogue;
     SettingsStore& store;
-    Companion& companion;
+    UserPrompts& prompts;  // over the main window
     TaskRegistration& registration;
     CountdownRunner& countdown;
     MainWindowHost& mainWindow;
     StartupShortcut& startupShortcut;
     PowerAction& power;
     ActivityLog& log;
-    WindowHandle mainWindowHandle = nullptr;  // owner of the controller's message boxes
     std::wstring osFamily;                    // from the companion library
     std::wstring programFolder;               // where DuskRelay.exe lives
 };
@@ -94,6 +93,7 @@ private:
     void ShowTaskSet();
     DateTime Now() const { return services_.clock.Now(); }
     bool Ask(CatalogueEntry question);
+    void Warn(CatalogueEntry warning);
     std::optional<ScheduledTask> ChosenTask(std::int32_t actionCode);
     bool CheckChosenInput();
     void ShowScheduledTaskSet(const ScheduledTask& scheduled);

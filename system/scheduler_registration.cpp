@@ -19,16 +19,13 @@ bool SetServiceToStartAutomatically(TaskScheduler& scheduler, std::wstring_view 
 
 }  // namespace
 
-SchedulerPrompts MessageBoxPrompts(Companion& companion, const MessageCatalogue& catalogue,
-                                   std::function<WindowHandle()> owner) {
-    auto show = [&companion, &catalogue, owner](CatalogueEntry entry, std::uint32_t style) {
-        return companion.ShowMessageBox(owner(), catalogue.Text(entry),
-                                        catalogue.Text(CatalogueEntry::AppTitle), style);
-    };
-    return {[show] {
-                return show(CatalogueEntry::SchedulerNotRunning, kMbQuestionYesNo) == kAnswerYes;
+SchedulerPrompts PromptsFor(UserPrompts& prompts, const MessageCatalogue& catalogue) {
+    return {[&prompts, &catalogue] {
+                return prompts.Ask(catalogue.Text(CatalogueEntry::SchedulerNotRunning));
             },
-            [show] { show(CatalogueEntry::SchedulerStartFailed, kMbInformation); }};
+            [&prompts, &catalogue] {
+                prompts.Inform(catalogue.Text(CatalogueEntry::SchedulerStartFailed));
+            }};
 }
 
 bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,

@@ -4,9 +4,9 @@
 #include <string>
 #include <string_view>
 
-#include "companion/companion.h"
 #include "core/activity_log.h"
 #include "core/message_catalogue.h"
+#include "core/user_prompts.h"
 #include "core/task_registration.h"
 #include "system/scheduled_job.h"
 #include "system/task_scheduler.h"
@@ -19,9 +19,8 @@ struct SchedulerPrompts {
     std::function<void()> reportStartFailed;  // it could not be started
 };
 
-// The two questions as message boxes over the owner the function gives at the time.
-SchedulerPrompts MessageBoxPrompts(Companion& companion, const MessageCatalogue& catalogue,
-                                   std::function<WindowHandle()> owner);
+// The two questions through the program's prompts.
+SchedulerPrompts PromptsFor(UserPrompts& prompts, const MessageCatalogue& catalogue);
 
 // Before the job is built: sets the "Schedule" service to start automatically and makes sure
 // the scheduler runs, starting it once the user agrees. False when the scheduler cannot be

@@ -58,6 +58,7 @@ Application::Application(PowerApi& power)
       powerApi_(power),
       trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
       skins_(skinCode_, companion_, SkinTargetsFor()),
+      prompts_(companion_, resources_.catalogue, [this] { return WindowHandle(mainWindow_.Handle()); }),
       trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
 
 MainWindowEvents Application::MainWindowEventsFor() {
@@ -131,15 +132,13 @@ Application::StartResult Application::Start() {
 void Application::ConnectServices(const OsInfo& os) {
     scheduler_.emplace(os.osFamily);
     registration_.emplace(*scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
-                          MessageBoxPrompts(companion_, resources_.catalogue,
-                                            [this] { return WindowHandle(mainWindow_.Handle()); }),
+                          PromptsFor(prompts_, resources_.catalogue),
                           [this] { notice_.ShowNoticeIfWanted(); }, activityLog_);
     controller_.emplace(
         task_, taskView_,
-        TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, companion_,
+        TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, prompts_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
-                               power_, activityLog_, mainWindow_.Handle(), os.osFamily,
-                               programFolder_});
+                               power_, activityLog_, os.osFamily, programFolder_});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 

@@ -97,6 +97,7 @@ private:
     TrayPopupMenu trayMenu_;
     TrayMenuCommands trayCommands_;
     SkinSelector skins_;
+    MessageBoxUserPrompts prompts_;  // over the main window
     TrayIcon trayIcon_;  // goes before the window it lives on
 };
 

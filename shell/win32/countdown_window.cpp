@@ -29,7 +29,8 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, const std::uin
                       {207, 131, 207 + 135, 131 + 33},
                       &resources.taskCancelSmall,
                       {13, 8}}}),
-      logic_(resources.catalogue, companion),
+      prompts_(companion, resources.catalogue, [this] { return WindowHandle(Handle()); }),
+      logic_(resources.catalogue, prompts_),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
     DialogButton().OnClick = [this] { logic_.onCancelClick(); };
@@ -39,7 +40,6 @@ bool CountdownWindow::Create(HWND owner) {
     if (!CreateSkinnedDialog(owner)) return false;
     tickTimer_.Attach(Handle());
     blinkTimer_.Attach(Handle());
-    logic_.host.window = Handle();
     logic_.host.showTopmost = [this] { ShowOverOthers([this] { ShowTopmost(); }); };
     logic_.host.hide = [this] { CloseModal(); };
     logic_.host.viewChanged = [this] { ViewChanged(); };

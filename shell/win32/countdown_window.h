@@ -42,6 +42,7 @@ private:
     void ViewChanged();
     std::wstring RemainingText() const;
 
+    MessageBoxUserPrompts prompts_;
     Countdown logic_;
     WindowTimer tickTimer_;
     WindowTimer blinkTimer_;

@@ -30,7 +30,6 @@ class CountdownTest : public ::testing::Test {
 protected:
     CountdownTest() {
         companion.form = &form;
-        form.host.window = &window;
         form.host.showTopmost = [this] { events.push_back("topmost"); };
         form.host.hide = [this] { events.push_back("close"); };
     }
@@ -68,7 +67,8 @@ protected:
     std::int32_t actionCode = 0;
     MessageCatalogue catalogue;
     AskingCompanion companion;
-    Countdown form{catalogue, companion};
+    MessageBoxUserPrompts prompts{companion, catalogue, [this] { return WindowHandle(&window); }};
+    Countdown form{catalogue, prompts};
     std::vector<std::string> events;
     std::vector<CountdownOutcome> outcomes;
 };

@@ -70,7 +70,8 @@ TEST(TaskChecksTest, ZeroDelayIsRejectedWithAWarningOwnedByTheMainWindow) {
     const MessageCatalogue catalogue;
     for (const Case& c : cases) {
         test::FakeCompanion companion;
-        EXPECT_EQ(CheckDelayNotZero(c.hours, c.minutes, companion, &mainWindow, catalogue),
+        MessageBoxUserPrompts prompts(companion, catalogue, [&] { return WindowHandle(&mainWindow); });
+        EXPECT_EQ(CheckDelayNotZero(c.hours, c.minutes, prompts, catalogue),
                   c.accepted)
             << c.hours << L"|" << c.minutes;
         if (c.accepted) {

@@ -37,14 +37,15 @@ struct TaskFixture {
     RecordingPowerApi powerApi;
     PowerActionPerformer power{powerApi};
     int mainWindowHandle = 0;
+    MessageBoxUserPrompts prompts{companion, catalogue, [this] { return WindowHandle(&mainWindowHandle); }};
     TaskRecord task;
     RecordingActivityLog log;
     TaskView view{task, catalogue, formats, store, clock};
     TaskController controller{
         task,
         view,
-        {clock, formats, catalogue, store, companion, registration, countdown, mainWindow, shortcut,
-         power, log, &mainWindowHandle, L"windows10", L"C:\\Program Files\\Dusk Relay\\"}};
+        {clock, formats, catalogue, store, prompts, registration, countdown, mainWindow, shortcut,
+         power, log, L"windows10", L"C:\\Program Files\\Dusk Relay\\"}};
 
     // The task controls as "action x--- 1111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
     // checked (x) and enabled (1) flags in design order, then the shown task buttons.

@@ -80,9 +80,9 @@ private:
         Process(Simulation& s)
             : view(task, s.catalogue_, s.formats_, s.store_, s.clock_),
               controller(task, view,
-                         {s.clock_, s.formats_, s.catalogue_, s.store_, s.companion_,
+                         {s.clock_, s.formats_, s.catalogue_, s.store_, s.prompts_,
                           *s.registration_, countdown, s.mainWindow_, s.shortcut_, s.power_,
-                          s.log_, nullptr, L"windows10", L"C:\\D\\"}) {}
+                          s.log_, L"windows10", L"C:\\D\\"}) {}
         TaskRecord task;
         TaskView view;
         test::FakeCountdownRunner countdown;
@@ -120,6 +120,7 @@ private:
     MessageCatalogue catalogue_;
     test::MemorySettingsStore store_;
     test::FakeCompanion companion_;
+    MessageBoxUserPrompts prompts_{companion_, catalogue_, nullptr};
     test::FakeTaskScheduler scheduler_;
     RecordingActivityLog log_;
     std::optional<SchedulerTaskRegistration> registration_;

@@ -144,12 +144,13 @@ struct World {
     FaultyStore store{plan};
     FaultyCompanion companion{plan};
     FaultyScheduler scheduler{plan};
+    MessageBoxUserPrompts prompts{companion, catalogue, nullptr};
     RecordingActivityLog log;
     SchedulerTaskRegistration registration{
         scheduler,
         L"windows10",
         {L"C:\\D\\", L"me"},
-        MessageBoxPrompts(companion, catalogue, [] { return WindowHandle{}; }),
+        PromptsFor(prompts, catalogue),
         [] {},
         log};
     test::FakeCountdownRunner countdown;
@@ -161,8 +162,8 @@ struct World {
     TaskView view{task, catalogue, formats, store, clock};
     TaskController controller{task,
                               view,
-                              {clock, formats, catalogue, store, companion, registration, countdown,
-                               mainWindow, shortcut, power, log, nullptr, L"windows10", L"C:\\D\\"}};
+                              {clock, formats, catalogue, store, prompts, registration, countdown,
+                               mainWindow, shortcut, power, log, L"windows10", L"C:\\D\\"}};
 
     void StartFromNow(const wchar_t* hours, const wchar_t* minutes) {
         controller.OnActionClick(kActionLogOff);

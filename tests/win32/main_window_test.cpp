@@ -84,9 +84,9 @@ protected:
         ASSERT_TRUE(window.Create(owner));
         controller.emplace(
             task, view,
-            TaskControllerServices{clock, formats, resources->catalogue, store, companion,
-                                   registration, countdown, window, shortcut, power,
-                                   log, window.Handle(), L"windows10", L"C:\\Dusk Relay"});
+            TaskControllerServices{clock, formats, resources->catalogue, store, prompts,
+                                   registration, countdown, window, shortcut, power, log,
+                                   L"windows10", L"C:\\Dusk Relay"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
     }
 
@@ -115,6 +115,8 @@ protected:
     RegionalFormats formats{ReadUserRegionalSettings()};
     test::MemorySettingsStore store;
     test::FakeCompanion companion;
+    MessageBoxUserPrompts prompts{companion, resources->catalogue,
+                                  [this] { return WindowHandle(window.Handle()); }};
     test::FakeTaskRegistration registration;
     test::FakeCountdownRunner countdown;
     test::FakeStartupShortcut shortcut;
