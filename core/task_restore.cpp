@@ -1,12 +1,12 @@
-// The controller's part of the main window's first showing: restoring a task registered with
-// the system scheduler or kept in the settings store.
+#include "core/task_restore.h"
+
 #include <array>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "core/placeholder_text.h"
 #include "core/stored_settings.h"
-#include "core/task_controller.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -35,7 +35,11 @@ std::wstring DelayFieldText(std::wstring_view stored) {
 
 }  // namespace
 
-void TaskController::OnFirstShow() {
+TaskRestorer::TaskRestorer(TaskRecord& task, TaskView& view, TaskWatch& watch,
+                           TaskRestorerServices services)
+    : task_(task), view_(view), watch_(watch), services_(std::move(services)) {}
+
+void TaskRestorer::OnFirstShow() {
     if (shown_) return;
     shown_ = true;
     for (const std::wstring_view family : kSleepFamilies) {
@@ -54,10 +58,9 @@ void TaskController::OnFirstShow() {
         view_.Reset();
     }
     view_.Refresh();
-    clockTimer.SetEnabled(true);
 }
 
-bool TaskController::RestoreScheduledTask() {
+bool TaskRestorer::RestoreScheduledTask() {
     const auto scheduled = services_.registration.ReadRegistered();
     if (!scheduled) return false;
     TaskControls& c = view_.controls;
@@ -100,7 +103,7 @@ bool TaskController::RestoreScheduledTask() {
     return true;
 }
 
-bool TaskController::LoadStoredTask() {
+bool TaskRestorer::LoadStoredTask() {
     task_.actionCode = kActionShutDown;
     task_.dailyTimeText.clear();
     task_.dueText.clear();
@@ -169,15 +172,14 @@ bool TaskController::LoadStoredTask() {
     RestoreAction(task_.actionCode);
     if (task_.trigger == TriggerKind::Daily) {
         ShowRestoredSummary(CatalogueEntry::DailySummary, task_.dailyTimeText);
-        watchTimer.SetInterval(kWatchIntervalNearMs);
     } else {
         ShowRestoredSummary(CatalogueEntry::OnceSummary, task_.dueText);
     }
-    watchTimer.SetEnabled(true);
+    watch_.Watch(task_.trigger);
     return true;
 }
 
-void TaskController::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
+void TaskRestorer::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
     view_.LockTaskControls();
     triggerBox.SetStatus(CheckBoxStatus::Checked);
     view_.cancelTaskButton.SetVisible(true);
@@ -185,7 +187,7 @@ void TaskController::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
     view_.indicator.SetIconIndex(kIndicatorTaskSet);
 }
 
-void TaskController::RestoreAction(std::int32_t actionCode) {
+void TaskRestorer::RestoreAction(std::int32_t actionCode) {
     task_.actionCode = actionCode;
     if (FindAction(actionCode)) {
         view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
@@ -193,17 +195,17 @@ void TaskController::RestoreAction(std::int32_t actionCode) {
     }
 }
 
-std::wstring TaskController::ActionName() const {
+std::wstring TaskRestorer::ActionName() const {
     if (!FindAction(task_.actionCode)) return {};
     return view_.controls.ActionRadios()[static_cast<std::size_t>(task_.actionCode)]->Caption();
 }
 
-void TaskController::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {
+void TaskRestorer::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {
     view_.summaryLabel.SetText(SubstitutePlaceholders(services_.catalogue.Text(entry),
                                                       {{L"n%", ActionName()}, {L"s%", shownTime}}));
 }
 
-void TaskController::ForgetStoredTask() {
+void TaskRestorer::ForgetStoredTask() {
     ClearStoredTask(services_.store);
     task_.trigger = TriggerKind::None;
     task_.dailyTimeText.clear();

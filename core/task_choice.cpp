@@ -1,0 +1,140 @@
+#include "core/task_choice.h"
+
+#include "core/task_checks.h"
+#include "core/trigger_arithmetic.h"
+
+namespace dusk {
+
+namespace {
+
+bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus::Checked; }
+
+}  // namespace
+
+TaskChoice::TaskChoice(const TaskRecord& task, TaskView& view, const Clock& clock,
+                       const RegionalFormats& formats, const MessageCatalogue& catalogue,
+                       UserPrompts& prompts)
+    : task_(task),
+      view_(view),
+      clock_(clock),
+      formats_(formats),
+      catalogue_(catalogue),
+      prompts_(prompts) {
+    TaskControls& c = view_.controls;
+    const auto radios = c.ActionRadios();
+    for (std::size_t code = 0; code < radios.size(); ++code) {
+        radios[code]->OnClick = [this, code] { OnActionClick(static_cast<std::int32_t>(code)); };
+    }
+    c.dailyBox.OnClick = [this] { OnDailyClick(); };
+    c.specifiedBox.OnClick = [this] { OnSpecifiedClick(); };
+    c.fromNowBox.OnClick = [this] { OnFromNowClick(); };
+    for (DateTimePickerModel* picker :
+         {&c.dailyTimePicker, &c.specifiedDatePicker, &c.specifiedTimePicker}) {
+        picker->OnChange = [this] { OnTaskInputChange(); };
+    }
+    for (DigitFieldModel* field : {&c.delayHoursField, &c.delayMinutesField}) {
+        field->OnChange = [this] { OnTaskInputChange(); };
+    }
+}
+
+void TaskChoice::OnActionClick(std::int32_t actionCode) {
+    if (!FindAction(actionCode)) return;
+    view_.ClearActionChoice();
+    view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
+        CheckBoxStatus::Checked);
+    view_.UpdateTaskSummary();
+}
+
+void TaskChoice::ChooseTrigger(ImageCheckBox& box) {
+    TaskControls& c = view_.controls;
+    view_.ClearTriggerChoice();
+    box.SetStatus(CheckBoxStatus::Checked);
+    const bool specified = &box == &c.specifiedBox;
+    const bool fromNow = &box == &c.fromNowBox;
+    c.dailyTimePicker.SetEnabled(&box == &c.dailyBox);
+    c.specifiedDatePicker.SetEnabled(specified);
+    c.specifiedTimePicker.SetEnabled(specified);
+    c.delayHoursField.SetEnabled(fromNow);
+    c.delayMinutesField.SetEnabled(fromNow);
+    c.delayHoursUpDown.SetEnabled(fromNow);
+    c.delayMinutesUpDown.SetEnabled(fromNow);
+}
+
+void TaskChoice::OnDailyClick() {
+    if (IsTaskSet(task_.status)) return;
+    TaskControls& c = view_.controls;
+    ChooseTrigger(c.dailyBox);
+    c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), kDefaultPickerTimeOfDayMs));
+    view_.UpdateTaskSummary();
+}
+
+void TaskChoice::OnSpecifiedClick() {
+    if (IsTaskSet(task_.status)) return;
+    TaskControls& c = view_.controls;
+    ChooseTrigger(c.specifiedBox);
+    c.specifiedDatePicker.SetValue(clock_.Now());
+    view_.UpdateTaskSummary();
+}
+
+void TaskChoice::OnFromNowClick() {
+    if (IsTaskSet(task_.status)) return;
+    TaskControls& c = view_.controls;
+    ChooseTrigger(c.fromNowBox);
+    c.delayHoursField.SetText(L"1");
+    c.delayMinutesField.SetText(L"0");
+    view_.UpdateTaskSummary();
+}
+
+void TaskChoice::OnTaskInputChange() { view_.UpdateTaskSummary(); }
+
+std::optional<ScheduledTask> TaskChoice::Chosen(std::int32_t actionCode) const {
+    const TaskControls& c = view_.controls;
+    const DateTime now = clock_.Now();
+    ScheduledTask chosen;
+    chosen.actionKeyword = std::wstring(ActionKeyword(actionCode));
+    if (chosen.actionKeyword.empty()) return std::nullopt;
+    if (IsChecked(c.dailyBox)) {
+        chosen.trigger = TriggerKind::Daily;
+        chosen.start = WithTimeOfDay(now, c.dailyTimePicker.Value().TimeOfDayMs());
+    } else if (IsChecked(c.specifiedBox)) {
+        chosen.trigger = TriggerKind::Specified;
+        const std::int64_t wholeSeconds = c.specifiedTimePicker.Value().TimeOfDayMs() /
+                                          DateTime::kMsPerSecond * DateTime::kMsPerSecond;
+        chosen.start = WithTimeOfDay(c.specifiedDatePicker.Value(), wholeSeconds);
+    } else if (IsChecked(c.fromNowBox)) {
+        chosen.trigger = TriggerKind::FromNow;
+        // Up to the next whole minute, which the scheduler keeps: never before the delay ends.
+        const std::int64_t dueMs = DelayedDue(now, DelayFieldValue(c.delayHoursField.Text()),
+                                              DelayFieldValue(c.delayMinutesField.Text()))
+                                       .Milliseconds();
+        const std::int64_t intoMinute = dueMs % DateTime::kMsPerMinute;
+        chosen.start = DateTime::FromMilliseconds(
+            intoMinute == 0 ? dueMs : dueMs - intoMinute + DateTime::kMsPerMinute);
+        chosen.delayHoursText = c.delayHoursField.Text();
+        chosen.delayMinutesText = c.delayMinutesField.Text();
+    } else {
+        return std::nullopt;  // no trigger chosen: nothing to start
+    }
+    return chosen;
+}
+
+bool TaskChoice::CheckInput() {
+    const TaskControls& c = view_.controls;
+    if (IsChecked(c.dailyBox)) return true;
+    if (IsChecked(c.specifiedBox)) {
+        const SpecifiedCheck check =
+            CheckSpecifiedNotPast(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(),
+                                  clock_.Now(), formats_, catalogue_);
+        if (check.accepted) return true;
+        view_.Reset();
+        prompts_.Warn(check.message);
+        return false;
+    }
+    if (IsChecked(c.fromNowBox)) {
+        return CheckDelayNotZero(c.delayHoursField.Text(), c.delayMinutesField.Text(), prompts_,
+                                 catalogue_);
+    }
+    return false;
+}
+
+}  // namespace dusk

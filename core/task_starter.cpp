@@ -1,0 +1,182 @@
+#include "core/task_starter.h"
+
+#include <utility>
+
+#include "core/stored_settings.h"
+#include "core/trigger_arithmetic.h"
+
+namespace dusk {
+
+namespace {
+
+bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus::Checked; }
+
+}  // namespace
+
+TaskStarter::TaskStarter(TaskRecord& task, TaskView& view, TaskChoice& choice, TaskWatch& watch,
+                         TaskStarterServices services)
+    : task_(task), view_(view), choice_(choice), watch_(watch), services_(std::move(services)) {}
+
+void TaskStarter::OnStartTaskClick() {
+    if (!Ask(CatalogueEntry::ConfirmStartTask)) return;
+    view_.DisableActionChoice();
+    const std::int32_t actionCode = CheckedActionCode(view_.controls);
+    // The input is checked before the scheduler is asked, so either way of running the task
+    // rejects it alike and the scheduler is never started for a task that cannot run.
+    if (!choice_.Chosen(actionCode) || !choice_.CheckInput()) {
+        view_.EnableActionChoice();
+        return;
+    }
+    task_.actionCode = actionCode;
+    const bool schedulerReady = services_.registration.Prepare();
+    // The user may have taken a while over the prompts: the moment counts from their answer,
+    // and a specified moment that has passed meanwhile is refused.
+    const auto chosen = choice_.Chosen(actionCode);
+    if (!choice_.CheckInput()) {
+        view_.EnableActionChoice();
+        return;
+    }
+    if (schedulerReady && IsRegistrable(*chosen)) {
+        switch (services_.registration.Register(*chosen)) {
+            case RegistrationResult::Registered:
+                services_.log.Record(L"task set by " + services_.registration.Method() + L", " +
+                                     std::wstring(ActionKeyword(actionCode)) + L" due " +
+                                     FormatIso(chosen->start));
+                ShowScheduledTaskSet(*chosen);
+                return;
+            case RegistrationResult::Rejected:
+                view_.Reset();
+                return;
+            case RegistrationResult::Unavailable:
+                break;
+        }
+    }
+    // A job left from before would act beside the local task.
+    if (!services_.registration.DeleteRegistered() || !StartTaskLocally(actionCode)) {
+        services_.log.Record(L"task not set: it could not be saved");
+        Warn(CatalogueEntry::SaveFailed);
+        view_.EnableActionChoice();
+        return;
+    }
+    RecordLocalTask();
+}
+
+void TaskStarter::OnCancelTaskClick() {
+    if (!Ask(CatalogueEntry::ConfirmCancelTask)) return;
+    // What could not be removed would still act: the task stays set and can be cancelled again.
+    if (!services_.registration.DeleteRegistered() || !ClearStoredTask(services_.store)) {
+        services_.log.Record(L"cancel failed: the task stays set");
+        Warn(CatalogueEntry::CancelFailed);
+        return;
+    }
+    services_.startupShortcut.Delete();
+    view_.Reset();
+    watch_.StopWatching();
+    view_.ShowTaskButtons(false);
+    view_.SetTaskIndicator(kIndicatorTaskCancelled,
+                           services_.catalogue.Text(CatalogueEntry::TaskCancelledHint));
+    task_.status = TaskStatus::Ended;
+    task_.fromNowDueText.clear();
+    task_.trigger = TriggerKind::None;
+    services_.log.Record(L"task cancelled");
+}
+
+bool TaskStarter::Ask(CatalogueEntry question) {
+    return services_.prompts.Ask(services_.catalogue.Text(question));
+}
+
+void TaskStarter::Warn(CatalogueEntry warning) {
+    services_.prompts.Warn(services_.catalogue.Text(warning));
+}
+
+bool TaskStarter::IsRegistrable(const ScheduledTask& chosen) const {
+    // The scheduler keeps the minute only: one that has begun already would never run.
+    if (chosen.trigger != TriggerKind::Specified) return true;
+    const std::int64_t startMs = chosen.start.Milliseconds();
+    return DateTime::FromMilliseconds(startMs - startMs % DateTime::kMsPerMinute) >= Now();
+}
+
+void TaskStarter::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
+    const TaskControls& c = view_.controls;
+    const RegionalFormats& formats = services_.formats;
+    task_.trigger = scheduled.trigger;
+    if (scheduled.trigger == TriggerKind::Daily) {
+        task_.dailyTimeText = formats.FormatLongTime(c.dailyTimePicker.Value());
+    } else if (scheduled.trigger == TriggerKind::Specified) {
+        task_.dueText =
+            SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
+    } else {
+        // The summary names the moment that was registered.
+        task_.dueText = formats.FormatDefault(scheduled.start);
+        task_.fromNowDueText = task_.dueText;
+    }
+    view_.DisableTriggerChoice();
+    ShowTaskSet();
+}
+
+bool TaskStarter::StartTaskLocally(std::int32_t actionCode) {
+    TaskControls& c = view_.controls;
+    SettingsStore& store = services_.store;
+    task_.actionCode = actionCode;
+    bool stored = WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper,
+                                     kAdjustInfoValue, actionCode) == kWriteDone;
+    auto storeText = [&](std::wstring_view name, std::wstring_view text) {
+        stored = stored && WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, name,
+                                           text) == kWriteDone;
+    };
+    auto storeRunValue = [&] {
+        stored = stored && WriteRunValue(store, services_.programFolder) == kWriteDone;
+    };
+    TriggerKind trigger = TriggerKind::FromNow;
+    if (IsChecked(c.dailyBox)) {
+        trigger = TriggerKind::Daily;
+        task_.dailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
+        storeText(kDailyTimeValue, task_.dailyTimeText);
+        storeRunValue();
+    } else if (IsChecked(c.specifiedBox)) {
+        trigger = TriggerKind::Specified;
+        task_.dueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
+                                         c.specifiedTimePicker.Value(), services_.formats);
+        storeText(kCountdownTimeValue, task_.dueText);
+        storeRunValue();
+    } else {
+        task_.dueText =
+            FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
+                             DelayFieldValue(c.delayMinutesField.Text()), services_.formats);
+        task_.fromNowDueText.clear();  // the summary takes it from the store
+        storeText(kWaitTimeWrittenValue, task_.dueText);
+        storeText(kHourAndMinuteValue,
+                  c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
+    }
+    if (!stored) {
+        // Half a task in the store would come back at the next start: none is kept.
+        ClearStoredTask(store);
+        return false;
+    }
+    task_.trigger = trigger;
+    view_.DisableTriggerChoice();
+    watch_.Watch(trigger);
+    ShowTaskSet();
+    return true;
+}
+
+void TaskStarter::ShowTaskSet() {
+    view_.DisableTriggerInputs();
+    view_.ShowTaskButtons(true);
+    task_.status = TaskStatus::Set;
+    view_.UpdateTaskSummary();
+    view_.SetTaskIndicator(kIndicatorTaskSet,
+                           services_.catalogue.Text(CatalogueEntry::TaskAssignedHint));
+    services_.mainWindow.Hide();
+}
+
+void TaskStarter::RecordLocalTask() {
+    const auto moment = TaskMomentNear(task_, Now(), services_.formats);
+    const DateTime due = moment && task_.trigger == TriggerKind::Daily && *moment <= Now()
+                             ? moment->Plus(DateTime::kMsPerDay)
+                             : moment.value_or(Now());
+    services_.log.Record(L"task set locally, " + std::wstring(ActionKeyword(task_.actionCode)) +
+                         L" due " + FormatIso(due));
+}
+
+}  // namespace dusk

@@ -1,0 +1,72 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "base/clock.h"
+#include "base/settings_store.h"
+#include "base/timer_model.h"
+#include "core/activity_log.h"
+#include "core/countdown_runner.h"
+#include "core/main_window_host.h"
+#include "core/power_action.h"
+#include "core/regional_formats.h"
+#include "core/task_model.h"
+#include "core/task_registration.h"
+#include "core/task_view.h"
+
+namespace dusk {
+
+constexpr std::uint32_t kWatchIntervalAtLoadMs = 60000;
+constexpr std::uint32_t kWatchIntervalFarMs = 20000;  // daily time more than a minute away
+constexpr std::uint32_t kWatchIntervalNearMs = 1000;  // within a minute, and at a daily start
+
+struct TaskWatchServices {
+    const Clock& clock;
+    const RegionalFormats& formats;
+    CountdownRunner& countdown;
+    PowerAction& power;
+    MainWindowHost& mainWindow;
+    TaskRegistration& registration;
+    SettingsStore& store;
+    ActivityLog& log;
+};
+
+// Watches for the due moment of a task kept inside the program, takes the scheduler's starts,
+// and runs the countdown and the action: one countdown at a time, one per moment.
+class TaskWatch {
+public:
+    TaskWatch(TaskRecord& task, TaskView& view, TaskWatchServices services);
+    TaskWatch(const TaskWatch&) = delete;
+    TaskWatch& operator=(const TaskWatch&) = delete;
+
+    TimerModel watchTimer{kWatchIntervalAtLoadMs};
+
+    // Starts watching the task's moment; the pace follows the trigger.
+    void Watch(TriggerKind trigger);
+    void StopWatching() { watchTimer.SetEnabled(false); }
+
+    void OnWatchTimerTick();
+    // The system scheduler started the program: the countdown for the set task when it is due
+    // now. onDone runs once, after the countdown and any action, or at once when no set task is
+    // due now.
+    void OnScheduledStart(std::function<void()> onDone);
+
+private:
+    DateTime Now() const { return services_.clock.Now(); }
+    // The countdown for the set task; onDone runs once it and any action are over.
+    void RunCountdown(std::function<void()> onDone);
+    void CountdownEnded(CountdownOutcome outcome, bool oneShot);
+    void EndOneShotTask();
+
+    TaskRecord& task_;
+    TaskView& view_;
+    TaskWatchServices services_;
+    bool counting_ = false;
+    std::vector<std::function<void()>> countdownWaiters_;  // until the countdown has ended
+    // The daily moment counted down last, so that no moment is counted down twice.
+    std::optional<DateTime> lastDailyMoment_;
+};
+
+}  // namespace dusk
