@@ -11,13 +11,13 @@ TaskController::TaskController(TaskRecord& task, TaskView& view,
       formats_(s.formats),
       choice_(task, view, s.clock, s.formats, s.catalogue, s.prompts),
       watch_(task, view,
-             {s.clock, s.formats, s.countdown, s.power, s.mainWindow, s.registration, s.store,
+             {s.clock, s.formats, s.countdown, s.power, s.mainWindow, s.registration, s.taskStore,
               s.log}),
       starter_(task, view, choice_, watch_,
-               {s.clock, s.formats, s.catalogue, s.store, s.prompts, s.registration, s.mainWindow,
-                s.startupShortcut, s.log, s.programFolder}),
+               {s.clock, s.formats, s.catalogue, s.taskStore, s.prompts, s.registration,
+                s.mainWindow, s.startupShortcut, s.log}),
       restorer_(task, view, watch_,
-                {s.clock, s.formats, s.catalogue, s.store, s.registration, s.mainWindow,
+                {s.clock, s.formats, s.catalogue, s.taskStore, s.registration, s.mainWindow,
                  s.osFamily}) {
     clockTimer.OnTimer = [this] { OnClockTick(); };
 }

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "base/clock.h"
-#include "base/settings_store.h"
 #include "base/timer_model.h"
 #include "core/activity_log.h"
 #include "core/countdown_runner.h"
@@ -29,7 +28,7 @@ struct TaskControllerServices {
     const Clock& clock;
     const RegionalFormats& formats;
     const MessageCatalogue& catalogue;
-    SettingsStore& store;
+    TaskStore& taskStore;
     UserPrompts& prompts;  // over the main window
     TaskRegistration& registration;
     CountdownRunner& countdown;
@@ -37,8 +36,7 @@ struct TaskControllerServices {
     StartupShortcut& startupShortcut;
     PowerAction& power;
     ActivityLog& log;
-    std::wstring osFamily;       // from the companion library
-    std::wstring programFolder;  // where DuskRelay.exe lives
+    std::wstring osFamily;  // from the companion library
 };
 
 constexpr std::uint32_t kClockIntervalMs = 1000;

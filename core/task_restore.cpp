@@ -6,7 +6,6 @@
 #include <utility>
 
 #include "core/placeholder_text.h"
-#include "core/stored_settings.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -104,58 +103,51 @@ bool TaskRestorer::RestoreScheduledTask() {
 }
 
 bool TaskRestorer::LoadStoredTask() {
-    task_.actionCode = kActionShutDown;
     task_.dailyTimeText.clear();
     task_.dueText.clear();
     task_.trigger = TriggerKind::None;
 
-    SettingsStore& store = services_.store;
     const RegionalFormats& formats = services_.formats;
-    std::wstring daily, specified, fromNow, delayPair;
-    const bool dailyFound =
-        ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue, daily);
-    const bool specifiedFound =
-        ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue, specified);
-    const bool fromNowFound =
-        ReadStoredTextPair(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeReadValue, fromNow,
-                           delayPair, kHourAndMinuteValue);
+    const StoredTask stored = services_.taskStore.Load();
+    task_.actionCode = stored.actionCode;
+    const std::wstring& text = stored.timeText;
 
     TaskControls& c = view_.controls;
-    if (dailyFound) {
+    if (stored.trigger == TriggerKind::Daily) {
         // A time that no longer reads back (the regional settings changed) can never fall due.
-        const auto timeOfDay = formats.ParseLongTime(daily);
+        const auto timeOfDay = formats.ParseLongTime(text);
         if (!timeOfDay) {
             ForgetStoredTask();
             return false;
         }
         task_.trigger = TriggerKind::Daily;
-        task_.dailyTimeText = daily;
+        task_.dailyTimeText = text;
         ShowStoredTaskSet(c.dailyBox);
         c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), *timeOfDay));
         services_.mainWindow.Hide();
-    } else if (specifiedFound) {
-        if (!IsDueStillValid(specified, Now(), formats)) {
+    } else if (stored.trigger == TriggerKind::Specified) {
+        if (!IsDueStillValid(text, Now(), formats)) {
             ForgetStoredTask();
             return false;
         }
         task_.trigger = TriggerKind::Specified;
-        task_.dueText = specified;
+        task_.dueText = text;
         ShowStoredTaskSet(c.specifiedBox);
         // Read as a whole, so a date pattern with a blank in it still splits right.
-        const DateTime due = *formats.ParseDateTime(specified);
+        const DateTime due = *formats.ParseDateTime(text);
         c.specifiedDatePicker.SetValue(
             WithTimeOfDay(due, c.specifiedDatePicker.Value().TimeOfDayMs()));
         c.specifiedTimePicker.SetValue(
             WithTimeOfDay(c.specifiedTimePicker.Value(), due.TimeOfDayMs()));
-    } else if (fromNowFound) {
-        if (!IsDueStillValid(fromNow, Now(), formats)) {
+    } else if (stored.trigger == TriggerKind::FromNow) {
+        if (!IsDueStillValid(text, Now(), formats)) {
             ForgetStoredTask();
             return false;
         }
         task_.trigger = TriggerKind::FromNow;
-        task_.dueText = fromNow;
+        task_.dueText = text;
         ShowStoredTaskSet(c.fromNowBox);
-        const std::wstring_view pair(delayPair);
+        const std::wstring_view pair(stored.delayText);
         const std::size_t bar = pair.find(L'|');
         c.delayHoursField.SetText(DelayFieldText(pair.substr(0, bar)));
         c.delayMinutesField.SetText(
@@ -166,8 +158,6 @@ bool TaskRestorer::LoadStoredTask() {
             WithTimeOfDay(Now(), c.specifiedDatePicker.Value().TimeOfDayMs()));
     }
 
-    ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                      task_.actionCode);
     if (task_.trigger == TriggerKind::None) return false;
     RestoreAction(task_.actionCode);
     if (task_.trigger == TriggerKind::Daily) {
@@ -206,7 +196,7 @@ void TaskRestorer::ShowRestoredSummary(CatalogueEntry entry, const std::wstring&
 }
 
 void TaskRestorer::ForgetStoredTask() {
-    ClearStoredTask(services_.store);
+    services_.taskStore.Clear();
     task_.trigger = TriggerKind::None;
     task_.dailyTimeText.clear();
     task_.dueText.clear();

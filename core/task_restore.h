@@ -4,11 +4,11 @@
 #include <string>
 
 #include "base/clock.h"
-#include "base/settings_store.h"
 #include "core/main_window_host.h"
 #include "core/message_catalogue.h"
 #include "core/regional_formats.h"
 #include "core/task_registration.h"
+#include "core/task_store.h"
 #include "core/task_view.h"
 #include "core/task_watch.h"
 
@@ -18,7 +18,7 @@ struct TaskRestorerServices {
     const Clock& clock;
     const RegionalFormats& formats;
     const MessageCatalogue& catalogue;
-    SettingsStore& store;
+    TaskStore& taskStore;
     TaskRegistration& registration;
     MainWindowHost& mainWindow;
     std::wstring osFamily;  // from the companion library

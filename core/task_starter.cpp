@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/stored_settings.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -64,7 +63,7 @@ void TaskStarter::OnStartTaskClick() {
 void TaskStarter::OnCancelTaskClick() {
     if (!Ask(CatalogueEntry::ConfirmCancelTask)) return;
     // What could not be removed would still act: the task stays set and can be cancelled again.
-    if (!services_.registration.DeleteRegistered() || !ClearStoredTask(services_.store)) {
+    if (!services_.registration.DeleteRegistered() || !services_.taskStore.Clear()) {
         services_.log.Record(L"cancel failed: the task stays set");
         Warn(CatalogueEntry::CancelFailed);
         return;
@@ -115,47 +114,32 @@ void TaskStarter::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
 }
 
 bool TaskStarter::StartTaskLocally(std::int32_t actionCode) {
-    TaskControls& c = view_.controls;
-    SettingsStore& store = services_.store;
-    task_.actionCode = actionCode;
-    bool stored = WriteStoredInteger(store, kRootLocalMachine, kSettingsKeyPathUpper,
-                                     kAdjustInfoValue, actionCode) == kWriteDone;
-    auto storeText = [&](std::wstring_view name, std::wstring_view text) {
-        stored = stored && WriteStoredText(store, kRootLocalMachine, kSettingsKeyPath, name,
-                                           text) == kWriteDone;
-    };
-    auto storeRunValue = [&] {
-        stored = stored && WriteRunValue(store, services_.programFolder) == kWriteDone;
-    };
-    TriggerKind trigger = TriggerKind::FromNow;
+    const TaskControls& c = view_.controls;
+    const RegionalFormats& formats = services_.formats;
+    StoredTask stored{TriggerKind::FromNow, actionCode, {}, {}};
     if (IsChecked(c.dailyBox)) {
-        trigger = TriggerKind::Daily;
-        task_.dailyTimeText = services_.formats.FormatLongTime(c.dailyTimePicker.Value());
-        storeText(kDailyTimeValue, task_.dailyTimeText);
-        storeRunValue();
+        stored.trigger = TriggerKind::Daily;
+        stored.timeText = formats.FormatLongTime(c.dailyTimePicker.Value());
     } else if (IsChecked(c.specifiedBox)) {
-        trigger = TriggerKind::Specified;
-        task_.dueText = SpecifiedDueText(c.specifiedDatePicker.Value(),
-                                         c.specifiedTimePicker.Value(), services_.formats);
-        storeText(kCountdownTimeValue, task_.dueText);
-        storeRunValue();
+        stored.trigger = TriggerKind::Specified;
+        stored.timeText =
+            SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
     } else {
-        task_.dueText =
-            FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
-                             DelayFieldValue(c.delayMinutesField.Text()), services_.formats);
-        task_.fromNowDueText.clear();  // the summary takes it from the store
-        storeText(kWaitTimeWrittenValue, task_.dueText);
-        storeText(kHourAndMinuteValue,
-                  c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text());
+        stored.timeText = FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
+                                           DelayFieldValue(c.delayMinutesField.Text()), formats);
+        stored.delayText = c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text();
     }
-    if (!stored) {
-        // Half a task in the store would come back at the next start: none is kept.
-        ClearStoredTask(store);
-        return false;
+    if (!services_.taskStore.Save(stored)) return false;
+    task_.actionCode = actionCode;
+    task_.trigger = stored.trigger;
+    if (stored.trigger == TriggerKind::Daily) {
+        task_.dailyTimeText = stored.timeText;
+    } else {
+        task_.dueText = stored.timeText;
     }
-    task_.trigger = trigger;
+    task_.fromNowDueText.clear();
     view_.DisableTriggerChoice();
-    watch_.Watch(trigger);
+    watch_.Watch(stored.trigger);
     ShowTaskSet();
     return true;
 }

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "base/clock.h"
-#include "base/settings_store.h"
 #include "core/activity_log.h"
 #include "core/main_window_host.h"
 #include "core/message_catalogue.h"
@@ -11,6 +10,7 @@
 #include "core/startup_shortcut.h"
 #include "core/task_choice.h"
 #include "core/task_registration.h"
+#include "core/task_store.h"
 #include "core/task_view.h"
 #include "core/task_watch.h"
 #include "core/user_prompts.h"
@@ -21,13 +21,12 @@ struct TaskStarterServices {
     const Clock& clock;
     const RegionalFormats& formats;
     const MessageCatalogue& catalogue;
-    SettingsStore& store;
+    TaskStore& taskStore;
     UserPrompts& prompts;
     TaskRegistration& registration;
     MainWindowHost& mainWindow;
     StartupShortcut& startupShortcut;
     ActivityLog& log;
-    std::wstring programFolder;  // where DuskRelay.exe lives
 };
 
 // Start Task and Cancel Task: the chosen task goes to the system scheduler, or is kept inside

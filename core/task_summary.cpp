@@ -1,7 +1,6 @@
 #include "core/task_summary.h"
 
 #include "core/placeholder_text.h"
-#include "core/stored_settings.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -19,13 +18,9 @@ std::wstring ActionName(const TaskControls& controls) {
     return name;
 }
 
-const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& task,
-                                   SettingsStore& store, DateTime now,
+const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& task, DateTime now,
                                    const RegionalFormats& formats) {
-    if (task.fromNowDueText.empty()) {
-        ReadStoredText(store, kRootLocalMachine, kSettingsKeyPath, kWaitTimeReadValue,
-                       task.fromNowDueText);
-    }
+    if (task.fromNowDueText.empty()) task.fromNowDueText = task.dueText;
     if (task.fromNowDueText.empty()) {
         task.fromNowDueText =
             FormatDelayedDue(now, DelayFieldValue(controls.delayHoursField.Text()),
@@ -38,7 +33,7 @@ const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& tas
 
 std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
                               const MessageCatalogue& catalogue, const RegionalFormats& formats,
-                              SettingsStore& store, DateTime now) {
+                              DateTime now) {
     using enum CatalogueEntry;
     const std::wstring action = ActionName(controls);
     std::wstring summary;
@@ -57,7 +52,7 @@ std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
         if (IsTaskSet(task.status)) {
             summary = SubstitutePlaceholders(
                 catalogue.Text(OnceSummary),
-                {{L"n%", action}, {L"s%", FromNowDueText(controls, task, store, now, formats)}});
+                {{L"n%", action}, {L"s%", FromNowDueText(controls, task, now, formats)}});
         } else {
             summary = SubstitutePlaceholders(catalogue.Text(FromNowSummary),
                                              {{L"n%", action},

@@ -13,12 +13,11 @@ void Check(ImageCheckBox& box) { box.SetStatus(CheckBoxStatus::Checked); }
 }  // namespace
 
 TaskView::TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
-                   const RegionalFormats& formats, SettingsStore& store, const Clock& clock)
+                   const RegionalFormats& formats, const Clock& clock)
     : controls(clock.Now().Date()),
       task_(task),
       catalogue_(catalogue),
       formats_(formats),
-      store_(store),
       clock_(clock) {}
 
 void TaskView::Reset() {
@@ -99,7 +98,7 @@ void TaskView::SetTaskIndicator(int iconIndex, std::wstring hint) {
 
 void TaskView::UpdateTaskSummary() {
     summaryLabel.SetText(
-        BuildTaskSummary(controls, task_, catalogue_, formats_, store_, clock_.Now()));
+        BuildTaskSummary(controls, task_, catalogue_, formats_, clock_.Now()));
 }
 
 void TaskView::Refresh() {

@@ -5,7 +5,6 @@
 #include "base/button_model.h"
 #include "base/clock.h"
 #include "base/label_model.h"
-#include "base/settings_store.h"
 #include "core/message_catalogue.h"
 #include "core/regional_formats.h"
 #include "core/task_controls.h"
@@ -21,7 +20,7 @@ namespace dusk {
 class TaskView {
 public:
     TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
-             const RegionalFormats& formats, SettingsStore& store, const Clock& clock);
+             const RegionalFormats& formats, const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
 
@@ -59,7 +58,6 @@ private:
     TaskRecord& task_;
     const MessageCatalogue& catalogue_;
     const RegionalFormats& formats_;
-    SettingsStore& store_;
     const Clock& clock_;
 };
 

@@ -2,7 +2,6 @@
 
 #include <utility>
 
-#include "core/stored_settings.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -104,7 +103,7 @@ void TaskWatch::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
 void TaskWatch::EndOneShotTask() {
     // A job or stored value that stays behind is long past and acts on nothing.
     if (!services_.registration.DeleteRegistered()) services_.log.Record(L"job left behind");
-    if (!ClearStoredTask(services_.store)) services_.log.Record(L"stored task left behind");
+    if (!services_.taskStore.Clear()) services_.log.Record(L"stored task left behind");
     task_.trigger = TriggerKind::None;
     task_.fromNowDueText.clear();
     watchTimer.SetEnabled(false);

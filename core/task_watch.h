@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/clock.h"
-#include "base/settings_store.h"
 #include "base/timer_model.h"
 #include "core/activity_log.h"
 #include "core/countdown_runner.h"
@@ -14,6 +13,7 @@
 #include "core/regional_formats.h"
 #include "core/task_model.h"
 #include "core/task_registration.h"
+#include "core/task_store.h"
 #include "core/task_view.h"
 
 namespace dusk {
@@ -29,7 +29,7 @@ struct TaskWatchServices {
     PowerAction& power;
     MainWindowHost& mainWindow;
     TaskRegistration& registration;
-    SettingsStore& store;
+    TaskStore& taskStore;
     ActivityLog& log;
 };
 

@@ -51,7 +51,8 @@ Application::Application(PowerApi& power)
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
-      taskView_(task_, resources_.catalogue, formats_, settings_, clock_),
+      taskStore_(settings_, programFolder_),
+      taskView_(task_, resources_.catalogue, formats_, clock_),
       mainWindow_(resources_, taskView_, MainWindowEventsFor(), skinCode_, companion_),
       countdownWindow_(resources_, skinCode_, companion_),
       noticeWindow_(resources_, notice_, skinCode_, companion_),
@@ -136,9 +137,9 @@ void Application::ConnectServices(const OsInfo& os) {
                           [this] { notice_.ShowNoticeIfWanted(); }, activityLog_);
     controller_.emplace(
         task_, taskView_,
-        TaskControllerServices{clock_, formats_, resources_.catalogue, settings_, prompts_,
+        TaskControllerServices{clock_, formats_, resources_.catalogue, taskStore_, prompts_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
-                               power_, activityLog_, os.osFamily, programFolder_});
+                               power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 

@@ -77,6 +77,7 @@ private:
     BackgroundNotice notice_;
 
     ResourceWindow resources_;
+    TaskStore taskStore_;
     TaskView taskView_;
     MainWindow mainWindow_;
     CountdownWindow countdownWindow_;

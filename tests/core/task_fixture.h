@@ -40,12 +40,13 @@ struct TaskFixture {
     MessageBoxUserPrompts prompts{companion, catalogue, [this] { return WindowHandle(&mainWindowHandle); }};
     TaskRecord task;
     RecordingActivityLog log;
-    TaskView view{task, catalogue, formats, store, clock};
+    TaskStore taskStore{store, L"C:\\Program Files\\Dusk Relay\\"};
+    TaskView view{task, catalogue, formats, clock};
     TaskController controller{
         task,
         view,
-        {clock, formats, catalogue, store, prompts, registration, countdown, mainWindow, shortcut,
-         power, log, L"windows10", L"C:\\Program Files\\Dusk Relay\\"}};
+        {clock, formats, catalogue, taskStore, prompts, registration, countdown, mainWindow,
+         shortcut, power, log, L"windows10"}};
 
     // The task controls as "action x--- 1111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
     // checked (x) and enabled (1) flags in design order, then the shown task buttons.

@@ -78,11 +78,11 @@ public:
 private:
     struct Process {
         Process(Simulation& s)
-            : view(task, s.catalogue_, s.formats_, s.store_, s.clock_),
+            : view(task, s.catalogue_, s.formats_, s.clock_),
               controller(task, view,
-                         {s.clock_, s.formats_, s.catalogue_, s.store_, s.prompts_,
+                         {s.clock_, s.formats_, s.catalogue_, s.taskStore_, s.prompts_,
                           *s.registration_, countdown, s.mainWindow_, s.shortcut_, s.power_,
-                          s.log_, L"windows10", L"C:\\D\\"}) {}
+                          s.log_, L"windows10"}) {}
         TaskRecord task;
         TaskView view;
         test::FakeCountdownRunner countdown;
@@ -119,6 +119,7 @@ private:
     RegionalFormats formats_{test::FixedRegionSettings("en-US")};
     MessageCatalogue catalogue_;
     test::MemorySettingsStore store_;
+    TaskStore taskStore_{store_, L"C:\\D\\"};
     test::FakeCompanion companion_;
     MessageBoxUserPrompts prompts_{companion_, catalogue_, nullptr};
     test::FakeTaskScheduler scheduler_;

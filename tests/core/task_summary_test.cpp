@@ -31,7 +31,7 @@ protected:
         }
     }
     std::wstring Summary() {
-        return BuildTaskSummary(controls, task, catalogue, formats, store, now);
+        return BuildTaskSummary(controls, task, catalogue, formats, now);
     }
 
     const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
@@ -39,7 +39,6 @@ protected:
     TaskRecord task;
     MessageCatalogue catalogue;
     RegionalFormats formats;
-    test::MemorySettingsStore store;
 };
 
 TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
@@ -74,22 +73,21 @@ TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
     EXPECT_EQ(Summary(), L"Sleep: 1 h 0 min (Sleep)");
 }
 
-TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTaskStoreOrDelay) {
+TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTheTaskOrDelay) {
     Choose(kActionShutDown, Trigger::FromNow);
     task.status = TaskStatus::Set;
     controls.delayHoursField.SetText(L"1");
     controls.delayMinutesField.SetText(L"30");
 
-    // Neither kept nor stored: made from the delay and kept.
+    // No moment known: made from the delay and kept.
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
     EXPECT_EQ(task.fromNowDueText, L"12/24/2016 10:35:09 PM");
 
-    // Kept: the store is not asked again.
-    store.Put(kRootLocalMachine, kSettingsKeyPath, L"WaitTime",
-              {StoredValue::Kind::Text, 0, L"1/1/2017"});
+    // Kept: the task's moment does not replace it.
+    task.dueText = L"1/1/2017";
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
 
-    // Emptied when the task ended: the stored value is found under its other spelling.
+    // Emptied: the task's own moment.
     task.fromNowDueText.clear();
     EXPECT_EQ(Summary(), L"Shut down scheduled to run on 1/1/2017.");
     EXPECT_EQ(task.fromNowDueText, L"1/1/2017");

@@ -159,11 +159,12 @@ struct World {
     FaultyPowerApi powerApi{plan};
     PowerActionPerformer power{powerApi};
     TaskRecord task;
-    TaskView view{task, catalogue, formats, store, clock};
+    TaskStore taskStore{store, L"C:\\D\\"};
+    TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,
-                              {clock, formats, catalogue, store, prompts, registration, countdown,
-                               mainWindow, shortcut, power, log, L"windows10", L"C:\\D\\"}};
+                              {clock, formats, catalogue, taskStore, prompts, registration, countdown,
+                               mainWindow, shortcut, power, log, L"windows10"}};
 
     void StartFromNow(const wchar_t* hours, const wchar_t* minutes) {
         controller.OnActionClick(kActionLogOff);

@@ -84,9 +84,9 @@ protected:
         ASSERT_TRUE(window.Create(owner));
         controller.emplace(
             task, view,
-            TaskControllerServices{clock, formats, resources->catalogue, store, prompts,
+            TaskControllerServices{clock, formats, resources->catalogue, taskStore, prompts,
                                    registration, countdown, window, shortcut, power, log,
-                                   L"windows10", L"C:\\Dusk Relay"});
+                                   L"windows10"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
     }
 
@@ -123,7 +123,8 @@ protected:
     NoPowerAction power;
     TaskRecord task;
     RecordingActivityLog log;
-    TaskView view{task, resources->catalogue, formats, store, clock};
+    TaskStore taskStore{store, L"C:\\Dusk Relay"};
+    TaskView view{task, resources->catalogue, formats, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
     bool countdownShowing = false;
