@@ -3,9 +3,9 @@
 
 namespace dusk {
 
-// A push button's state as the logic sets it. The window routes the button's clicks to its
-// handler; OnStateChanged lets the on-screen button follow the model and runs only when
-// something actually changed.
+// A push button's state as the logic sets it. The window raises the button's clicks through
+// Click, which reaches OnClick while the button is shown and enabled; OnStateChanged lets the
+// on-screen button follow the model and runs only when something actually changed.
 class ButtonModel {
 public:
     explicit ButtonModel(bool visible) : visible_(visible) {}
@@ -17,6 +17,11 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { Change(enabled_, enabled); }
 
+    void Click() {
+        if (visible_ && enabled_ && OnClick) OnClick();
+    }
+
+    std::function<void()> OnClick;
     std::function<void()> OnStateChanged;
 
 private:

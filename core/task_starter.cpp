@@ -14,7 +14,10 @@ bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus
 
 TaskStarter::TaskStarter(TaskRecord& task, TaskView& view, TaskChoice& choice, TaskWatch& watch,
                          TaskStarterServices services)
-    : task_(task), view_(view), choice_(choice), watch_(watch), services_(std::move(services)) {}
+    : task_(task), view_(view), choice_(choice), watch_(watch), services_(std::move(services)) {
+    view_.startTaskButton.OnClick = [this] { OnStartTaskClick(); };
+    view_.cancelTaskButton.OnClick = [this] { OnCancelTaskClick(); };
+}
 
 void TaskStarter::OnStartTaskClick() {
     if (!Ask(CatalogueEntry::ConfirmStartTask)) return;

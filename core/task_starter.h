@@ -30,7 +30,8 @@ struct TaskStarterServices {
 };
 
 // Start Task and Cancel Task: the chosen task goes to the system scheduler, or is kept inside
-// the program when the scheduler cannot take it; a cancel removes whatever holds the task.
+// the program when the scheduler cannot take it; a cancel removes whatever holds the task. The
+// constructor connects the two buttons' clicks.
 class TaskStarter {
 public:
     TaskStarter(TaskRecord& task, TaskView& view, TaskChoice& choice, TaskWatch& watch,

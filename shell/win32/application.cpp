@@ -64,8 +64,6 @@ Application::Application(PowerApi& power)
 
 MainWindowEvents Application::MainWindowEventsFor() {
     MainWindowEvents events;
-    events.onStartTask = [this] { controller_->OnStartTaskClick(); };
-    events.onCancelTask = [this] { controller_->OnCancelTaskClick(); };
     events.onFirstShow = [this] {
         ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
         controller_->OnFirstShow();

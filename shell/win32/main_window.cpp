@@ -43,12 +43,6 @@ MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWind
     title_.onSkinButton = [this](std::uint8_t code) {
         if (events_.onSkinButton) events_.onSkinButton(code);
     };
-    taskPage_.onStartTask = [this] {
-        if (events_.onStartTask) events_.onStartTask();
-    };
-    taskPage_.onCancelTask = [this] {
-        if (events_.onCancelTask) events_.onCancelTask();
-    };
 }
 
 namespace {

@@ -4,11 +4,10 @@
 
 namespace dusk::win32 {
 
-// What the main window asks of the application: the task area's clicks, the showings and the
-// program's own messages go to the task controller, the skin buttons to the skin selection.
+// What the main window asks of the application: the showings and the program's own messages go
+// to the task controller, the skin buttons to the skin selection. The task buttons' clicks go
+// through their models.
 struct MainWindowEvents {
-    std::function<void()> onStartTask;
-    std::function<void()> onCancelTask;
     // The first showing, after the window's own layout steps; later showings run nothing.
     std::function<void()> onFirstShow;
     // Message 0x1289.

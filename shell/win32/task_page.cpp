@@ -124,12 +124,8 @@ void TaskPage::SetUpButtons() {
                     resources_.taskButtons);
     LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", resources_.taskCancelSmall),
                     resources_.taskButtons);
-    startButton_.OnClick = [this] {
-        if (onStartTask) onStartTask();
-    };
-    cancelButton_.OnClick = [this] {
-        if (onCancelTask) onCancelTask();
-    };
+    startButton_.OnClick = [this] { view_.startTaskButton.Click(); };
+    cancelButton_.OnClick = [this] { view_.cancelTaskButton.Click(); };
     BindButton(view_.startTaskButton, startButton_, startFocus_);
     BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
 }

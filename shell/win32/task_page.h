@@ -44,9 +44,6 @@ public:
     // Reading order: the actions, each time choice with its fields, Start Task, Cancel Task.
     std::vector<HWND> FocusOrder() const;
 
-    std::function<void()> onStartTask;
-    std::function<void()> onCancelTask;
-
     // Button colours, box outlines and title bars, and the date picker's calendar colours.
     void ApplySkin();
 

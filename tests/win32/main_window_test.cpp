@@ -92,8 +92,6 @@ protected:
 
     MainWindowEvents Events() {
         MainWindowEvents events;
-        events.onStartTask = [this] { controller->OnStartTaskClick(); };
-        events.onCancelTask = [this] { controller->OnCancelTaskClick(); };
         events.onFirstShow = [this] {
             ++firstShows;
             controller->OnFirstShow();
