@@ -1,4 +1,5 @@
 #pragma once
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -31,9 +32,9 @@ class TaskRegistration {
 public:
     virtual ~TaskRegistration() = default;
     // Everything the scheduler needs of the user before a job is saved (starting it, the
-    // notice), so the caller can take the task's moment afterwards. False when the scheduler
-    // cannot be used.
-    virtual bool Prepare() = 0;
+    // notice), so the caller can take the task's moment afterwards. onPrepared runs once the
+    // user is done, with false when the scheduler cannot be used.
+    virtual void Prepare(std::function<void(bool ready)> onPrepared) = 0;
     // Replaces any job of the program; after Prepare.
     virtual RegistrationResult Register(const ScheduledTask& task) = 0;
     // How the latest job was saved, for the activity log ("scheduler 2.0" or "scheduler 1.0").

@@ -30,7 +30,11 @@ void TaskStarter::OnStartTaskClick() {
         return;
     }
     task_.actionCode = actionCode;
-    const bool schedulerReady = services_.registration.Prepare();
+    services_.registration.Prepare(
+        [this, actionCode](bool schedulerReady) { FinishStart(actionCode, schedulerReady); });
+}
+
+void TaskStarter::FinishStart(std::int32_t actionCode, bool schedulerReady) {
     // The user may have taken a while over the prompts: the moment counts from their answer,
     // and a specified moment that has passed meanwhile is refused.
     const auto chosen = choice_.Chosen(actionCode);

@@ -39,11 +39,14 @@ public:
     TaskStarter(const TaskStarter&) = delete;
     TaskStarter& operator=(const TaskStarter&) = delete;
 
+    // Asks, checks the input and prepares the scheduler; the start ends in FinishStart once the
+    // user is done with the scheduler's prompts.
     void OnStartTaskClick();
     void OnCancelTaskClick();
 
 private:
     DateTime Now() const { return services_.clock.Now(); }
+    void FinishStart(std::int32_t actionCode, bool schedulerReady);
     bool Ask(CatalogueEntry question);
     void Warn(CatalogueEntry warning);
     // A specified moment within the minute that has begun cannot be registered.

@@ -2,6 +2,8 @@
 
 #include "core/stored_settings.h"
 
+#include <utility>
+
 namespace dusk {
 
 namespace {
@@ -18,8 +20,13 @@ void BackgroundNotice::ReadIgnorePreference() {
     ReadStoredText(store_, kRootLocalMachine, kSettingsKeyPathUpper, kIgnoreValue, ignoreNotice_);
 }
 
-void BackgroundNotice::ShowNoticeIfWanted() {
-    if (ignoreNotice_ == kShowNotice && host.showModal) host.showModal();
+void BackgroundNotice::ShowNoticeIfWanted(std::function<void()> onClosed) {
+    if (ignoreNotice_ != kShowNotice || !host.show) {
+        onClosed();
+        return;
+    }
+    onClosed_ = std::move(onClosed);
+    host.show();
 }
 
 void BackgroundNotice::onOkClick() {
@@ -28,7 +35,14 @@ void BackgroundNotice::onOkClick() {
         WriteStoredText(store_, kRootLocalMachine, kSettingsKeyPathUpper, kIgnoreValue, kNoticeOff);
         ignoreNotice_ = kNoticeOff;
     }
-    if (host.closeModal) host.closeModal();
+    Close();
+}
+
+void BackgroundNotice::onCloseRequest() { Close(); }
+
+void BackgroundNotice::Close() {
+    if (host.hide) host.hide();
+    if (onClosed_) std::exchange(onClosed_, nullptr)();
 }
 
 }  // namespace dusk

@@ -10,8 +10,8 @@ class SettingsStore;
 
 // What the notice window does on screen; filled in by the Windows window.
 struct NoticeHost {
-    std::function<void()> showModal;   // shows the window modally; returns once it closes
-    std::function<void()> closeModal;  // hides the window; the modal showing returns
+    std::function<void()> show;  // shows the window with the others disabled, and returns
+    std::function<void()> hide;  // hides the window and enables the others again
 };
 
 // The background notice: tells the user, when a task goes to the system scheduler, that the
@@ -28,15 +28,21 @@ public:
 
     // At the main window's first showing: "0", unless a stored "Ignore" text says otherwise.
     void ReadIgnorePreference();
-    // Once per task start through the system scheduler: shows the notice modally when wanted.
-    void ShowNoticeIfWanted();
+    // Once per task start through the system scheduler: shows the notice when wanted. onClosed
+    // runs once the notice has gone, or at once when it is not wanted.
+    void ShowNoticeIfWanted(std::function<void()> onClosed);
 
     void onOkClick();
+    // Closed from the keyboard or the system: nothing is stored.
+    void onCloseRequest();
     // The window never blocks a log-off or shut-down.
     int onQueryEndSession() const { return 1; }
 
 private:
+    void Close();
+
     SettingsStore& store_;
+    std::function<void()> onClosed_;  // while the notice shows
     std::wstring ignoreNotice_ = L"0";
 };
 

@@ -41,7 +41,8 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
 SchedulerTaskRegistration::SchedulerTaskRegistration(TaskScheduler& scheduler,
                                                      std::wstring osFamily, TaskOwner owner,
                                                      SchedulerPrompts prompts,
-                                                     std::function<void()> showNoticeIfWanted,
+                                                     std::function<void(std::function<void()>)>
+                                                         showNoticeIfWanted,
                                                      ActivityLog& log)
     : scheduler_(scheduler),
       osFamily_(std::move(osFamily)),
@@ -50,13 +51,13 @@ SchedulerTaskRegistration::SchedulerTaskRegistration(TaskScheduler& scheduler,
       showNoticeIfWanted_(std::move(showNoticeIfWanted)),
       log_(log) {}
 
-bool SchedulerTaskRegistration::Prepare() {
+void SchedulerTaskRegistration::Prepare(std::function<void(bool)> onPrepared) {
     if (!PrepareScheduler(scheduler_, osFamily_, prompts_)) {
         log_.Record(L"scheduler not available");
-        return false;
+        onPrepared(false);
+        return;
     }
-    showNoticeIfWanted_();
-    return true;
+    showNoticeIfWanted_([onPrepared = std::move(onPrepared)] { onPrepared(true); });
 }
 
 RegistrationResult SchedulerTaskRegistration::Register(const ScheduledTask& task) {

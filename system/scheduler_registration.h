@@ -32,10 +32,11 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
 class SchedulerTaskRegistration : public TaskRegistration {
 public:
     SchedulerTaskRegistration(TaskScheduler& scheduler, std::wstring osFamily, TaskOwner owner,
-                              SchedulerPrompts prompts, std::function<void()> showNoticeIfWanted,
+                              SchedulerPrompts prompts,
+                              std::function<void(std::function<void()>)> showNoticeIfWanted,
                               ActivityLog& log);
 
-    bool Prepare() override;
+    void Prepare(std::function<void(bool)> onPrepared) override;
     // Unavailable when the job was not saved; the log tells why.
     RegistrationResult Register(const ScheduledTask& task) override;
     std::wstring Method() const override { return method_; }
@@ -48,7 +49,7 @@ private:
     std::wstring osFamily_;
     TaskOwner owner_;
     SchedulerPrompts prompts_;
-    std::function<void()> showNoticeIfWanted_;
+    std::function<void(std::function<void()>)> showNoticeIfWanted_;  // its argument: on closed
     ActivityLog& log_;
     std::wstring method_;
 };

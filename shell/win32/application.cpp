@@ -132,7 +132,10 @@ void Application::ConnectServices(const OsInfo& os) {
     scheduler_.emplace(os.osFamily);
     registration_.emplace(*scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
                           PromptsFor(prompts_, resources_.catalogue),
-                          [this] { notice_.ShowNoticeIfWanted(); }, activityLog_);
+                          [this](std::function<void()> onClosed) {
+                              notice_.ShowNoticeIfWanted(std::move(onClosed));
+                          },
+                          activityLog_);
     controller_.emplace(
         task_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, taskStore_, prompts_,

@@ -27,6 +27,7 @@ protected:
     void SkinApplied() override;
     std::vector<HWND> FocusOrder() override { return {checkBox_.Handle(), ButtonFocusHandle()}; }
     void Resized(Size /*client*/) override { checkBox_.Place(); }
+    void CloseRequested() override { logic_.onCloseRequest(); }
 
 private:
     // The panel as the check box's parent: everything in the panel's coordinates.

@@ -87,31 +87,6 @@ void SkinnedForm::FitToScale(const RECT* suggested) {
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-bool SkinnedForm::ShowModal(const std::function<void()>& show) {
-    const bool joining = IsModal();
-    if (!joining) DisableOthers();
-    ++modalDepth_;
-    if (!joining) show();
-    bool quit = false;
-    MSG message{};
-    while (::IsWindowVisible(Handle())) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            quit = true;
-            break;
-        }
-        if (got == -1) break;
-        DispatchWithNavigation(message);
-    }
-    --modalDepth_;
-    if (!joining) EnableOthers();
-    if (quit) {
-        ::ShowWindow(Handle(), SW_HIDE);
-        ::PostQuitMessage(int(message.wParam));  // the outer loop must end too
-    }
-    return !quit;
-}
-
 void SkinnedForm::ShowOverOthers(const std::function<void()>& show) {
     if (IsModal()) return;
     DisableOthers();

@@ -23,7 +23,8 @@ public:
     SkinnedForm(const SkinPictures& frames, const std::uint8_t& skinCode, Companion& companion);
     ~SkinnedForm() override;
 
-    bool IsModal() const { return modalDepth_ > 0 || overOthers_; }
+    // Shown over the other windows, which take no input meanwhile.
+    bool IsModal() const { return overOthers_; }
     bool DraggingEnabled() const { return draggingEnabled_; }
     Color FormColor() const { return formColor_; }
     void SetFormColor(Color color);
@@ -45,15 +46,10 @@ protected:
     // FormCreate: the hidden window, dragging enabled, styled by the companion library.
     bool CreateForm(const Layout& layout, HWND owner);
 
-    // Runs show(), which shows the window, then the messages until the window hides; the owner
-    // and every other visible window of the thread are disabled meanwhile. A call while the
-    // window is already modal waits for that showing to end instead. False when the application
-    // quit meanwhile (the quit is passed on).
-    bool ShowModal(const std::function<void()>& show);
     // Runs show(), which shows the window, with the owner and every other visible window of the
     // thread disabled until CloseModal; returns at once, the caller's message loop goes on.
     void ShowOverOthers(const std::function<void()>& show);
-    // Hides the window and enables the others again; a modal showing returns.
+    // Hides the window and enables the others again.
     void CloseModal();
 
     // Moves the window so that it is centred on `area` (screen coordinates), kept within the
@@ -100,7 +96,6 @@ private:
     Color formColor_ = 0xD58B3A;
     const Picture* lastFrame_ = nullptr;
     bool draggingEnabled_ = false;
-    int modalDepth_ = 0;
     Size designClient_;
     bool overOthers_ = false;
     std::vector<HWND> disabled_;  // by the modal showing, enabled again at its end

@@ -68,7 +68,11 @@ public:
         power_.clock = &clock_;
         registration_.emplace(scheduler_, L"windows10", TaskOwner{L"C:\\D\\", L"me"},
                               SchedulerPrompts{[this] { return AskToStart(); }, [] {}},
-                              [this] { Prompt(); }, log_);
+                              [this](std::function<void()> onClosed) {
+                                  Prompt();
+                                  onClosed();
+                              },
+                              log_);
     }
 
     void Run();

@@ -19,9 +19,9 @@ public:
     bool deleteFails = false;
     int deletions = 0;
 
-    bool Prepare() override {
+    void Prepare(std::function<void(bool)> onPrepared) override {
         if (duringPrompts) duringPrompts();
-        return answer != RegistrationResult::Unavailable;
+        onPrepared(answer != RegistrationResult::Unavailable);
     }
     RegistrationResult Register(const ScheduledTask& task) override {
         requests.push_back(task);

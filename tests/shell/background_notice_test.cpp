@@ -22,15 +22,18 @@ protected:
     NoticeTest() { Bind(notice); }
 
     void Bind(BackgroundNotice& form) {
-        form.host.showModal = [this] { ++showings; };
-        form.host.closeModal = [this] { ++closings; };
+        form.host.show = [this] { ++showings; };
+        form.host.hide = [this] { ++closings; };
     }
 
     // A task start through the system scheduler; answers whether the notice came up.
     bool StartTask(BackgroundNotice& form) {
         const int before = showings;
-        form.ShowNoticeIfWanted();
-        return showings > before;
+        const int endedBefore = ended;
+        form.ShowNoticeIfWanted([this] { ++ended; });
+        const bool shown = showings > before;
+        EXPECT_EQ(ended - endedBefore, shown ? 0 : 1);  // one that is not shown is over at once
+        return shown;
     }
 
     std::optional<std::wstring> StoredIgnore() const {
@@ -43,6 +46,7 @@ protected:
     BackgroundNotice notice{store};
     int showings = 0;
     int closings = 0;
+    int ended = 0;  // notices over, as the start of a task learns it
 };
 
 TEST_F(NoticeTest, OnlyAStoredZeroOrNoStoredTextShowsTheNotice) {
@@ -90,6 +94,7 @@ TEST_F(NoticeTest, TickedOkStoresTheChoiceAndKeepsTheNoticeOff) {
     notice.onOkClick();
 
     EXPECT_EQ(closings, 1);
+    EXPECT_EQ(ended, 1);
     EXPECT_EQ(StoredIgnore(), L"1");
     EXPECT_EQ(store.Peek(kRootLocalMachine, kKey, L"Ignore")->kind, StoredValue::Kind::Text);
     EXPECT_FALSE(StartTask(notice));  // later in the same run

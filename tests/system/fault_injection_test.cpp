@@ -151,7 +151,7 @@ struct World {
         L"windows10",
         {L"C:\\D\\", L"me"},
         PromptsFor(prompts, catalogue),
-        [] {},
+        [](std::function<void()> onClosed) { onClosed(); },
         log};
     test::FakeCountdownRunner countdown;
     test::FakeMainWindow mainWindow;

@@ -189,8 +189,14 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         int notices = 0;
         RecordingActivityLog log;
         SchedulerTaskRegistration registration(scheduler, L"windows10", {L"C:\\D\\", L"me"},
-                                               prompts.Prompts(), [&notices] { ++notices; }, log);
-        const bool prepared = registration.Prepare();
+                                               prompts.Prompts(),
+                                               [&notices](std::function<void()> onClosed) {
+                                                   ++notices;
+                                                   onClosed();
+                                               },
+                                               log);
+        bool prepared = false;
+        registration.Prepare([&prepared](bool ready) { prepared = ready; });
         EXPECT_EQ(prepared ? registration.Register(task) : RegistrationResult::Unavailable,
                   c.expected)
             << c.name;

@@ -105,6 +105,18 @@ protected:
             0);
     }
 
+    // Shows the notice and runs this thread's messages until it has gone, as the program's own
+    // message loop would.
+    void ShowAndWait() {
+        bool closed = false;
+        logic.ShowNoticeIfWanted([&closed] { closed = true; });
+        MSG message{};
+        while (!closed && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+
     bool hadProductKey = false;
     bool hadKey = false;
     RegistrySettingsStore store;
@@ -131,7 +143,7 @@ TEST_F(NoticeWindowTest, LaysOutPanelPicturesBoxAndButtonInEachSkin) {
             }
             ::PostMessageW(window.Handle(), WM_CLOSE, 0, 0);  // closes without storing
         });
-        logic.ShowNoticeIfWanted();
+        ShowAndWait();
         EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     }
     EXPECT_FALSE(StoredIgnore().has_value());
@@ -147,13 +159,13 @@ TEST_F(NoticeWindowTest, TickedBoxAndOkStoreIgnoreForGood) {
             test::PostClick(window.Handle(), OkCentre());
         });
     });
-    logic.ShowNoticeIfWanted();
+    ShowAndWait();
     EXPECT_FALSE(::IsWindowVisible(window.Handle()));
     EXPECT_EQ(StoredIgnore(), L"1");
     EXPECT_EQ(logic.IgnoreNotice(), L"1");
 
     steps.Post([] { ADD_FAILURE() << "the notice showed although it is switched off"; });
-    logic.ShowNoticeIfWanted();
+    ShowAndWait();
     BackgroundNotice nextRun(store);  // a later start reads the stored choice
     nextRun.ReadIgnorePreference();
     EXPECT_EQ(nextRun.IgnoreNotice(), L"1");
@@ -166,7 +178,7 @@ TEST_F(NoticeWindowTest, UntickedOkStoresNothingAndTheNoticeComesBack) {
             ++showings;
             test::PostClick(window.Handle(), OkCentre());
         });
-        logic.ShowNoticeIfWanted();
+        ShowAndWait();
     }
     EXPECT_EQ(showings, 2);
     EXPECT_FALSE(StoredIgnore().has_value());
@@ -191,7 +203,7 @@ TEST_F(NoticeWindowTest, CentresOverTheMainWindowOrElseTheScreen) {
             EXPECT_NEAR((bounds.top + bounds.bottom) / 2, c.centre.y, 1);
             test::PostClick(window.Handle(), OkCentre());
         });
-        logic.ShowNoticeIfWanted();
+        ShowAndWait();
     }
     ::DestroyWindow(main);
 }
