@@ -167,8 +167,7 @@ void Application::WaitForScheduledStart() {
             return;
         }
         if (got == -1) return;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+        DispatchWithNavigation(message);
     }
 }
 

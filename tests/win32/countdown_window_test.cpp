@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "controls/picture_ops.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "fakes/fake_companion.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
@@ -89,8 +90,7 @@ protected:
         window.Start(actionCode, [&outcome](CountdownOutcome ended) { outcome = ended; });
         MSG message{};
         while (!outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
+            DispatchWithNavigation(message);
         }
         EXPECT_TRUE(outcome.has_value());
         return outcome.value_or(CountdownOutcome::Interrupted);

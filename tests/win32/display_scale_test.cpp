@@ -15,6 +15,7 @@
 #include "fakes/fake_countdown_runner.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/memory_settings_store.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
@@ -79,17 +80,19 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     test::FakeStartupShortcut shortcut;
     NoPowerAction power;
     TaskRecord task;
-    CountdownState countdownState;
-    TaskView view{task, countdownState, resources->catalogue, formats, store, clock};
+    TaskStore taskStore{store, L"C:\\Relay"};
+    MessageBoxUserPrompts prompts{companion, resources->catalogue, nullptr};
+    RecordingActivityLog log;
+    TaskView view{task, resources->catalogue, formats, clock};
     std::optional<TaskController> controller;
     MainWindowEvents events;
-    events.onFirstShow = [&] { controller->OnFirstShow(false); };
+    events.onFirstShow = [&] { controller->OnFirstShow(); };
     MainWindow main{*resources, view, events, skinCode, companion};
     ASSERT_TRUE(main.Create(owner));
-    controller.emplace(task, countdownState, view,
-                       TaskControllerServices{clock, formats, resources->catalogue, store,
-                                              companion, registration, countdown, main, shortcut,
-                                              power, main.Handle(), L"windows10", L"C:\\Relay"});
+    controller.emplace(task, view,
+                       TaskControllerServices{clock, formats, resources->catalogue, taskStore,
+                                              prompts, registration, countdown, main, shortcut,
+                                              power, log, L"windows10"});
 
     // The prefix's DPI reaches the program: it is aware of it, not stretched by the system.
     scale = ScaleOf(main.Handle());
@@ -127,7 +130,7 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     EXPECT_EQ(test::CountMismatches(mainPixels, {place.left, place.top}, expected, 2), 0);
     main.Hide();
 
-    CountdownWindow countdownWindow{*resources, countdownState, skinCode, companion};
+    CountdownWindow countdownWindow{*resources, skinCode, companion};
     ASSERT_TRUE(countdownWindow.Create(owner));
     ExpectScaled(countdownWindow.Handle(), {369, 200}, scale);
     EXPECT_TRUE(test::SaveArtifact(ShowAndCapture(countdownWindow.Handle()), Name("countdown")));

@@ -308,7 +308,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     ASSERT_TRUE(window.Page().CancelTaskButton().Visible());
     companion.answers = {kAnswerYes};
     press(VK_RETURN);
-    EXPECT_FALSE(IsTaskSet(task.TaskStatus));
+    EXPECT_FALSE(IsTaskSet(task.status));
     EXPECT_EQ(registration.deletions, 1);
     EXPECT_EQ(companion.boxes.size(), 2u);
 
@@ -424,7 +424,7 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
         events.end());
 
     // The countdown's seconds as text.
-    CountdownWindow countdownWindow{*resources, countdownState, skinCode, companion};
+    CountdownWindow countdownWindow{*resources, skinCode, companion};
     ASSERT_TRUE(countdownWindow.Create(owner));
     std::vector<AccessibleNode> texts;
     for (const HWND child : Descendants(countdownWindow.Handle())) {

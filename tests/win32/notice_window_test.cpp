@@ -8,6 +8,7 @@
 
 #include "base/win32/registry_settings_store.h"
 #include "controls/picture_ops.h"
+#include "controls/win32/keyboard_navigation.h"
 #include "fakes/fake_companion.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
@@ -112,8 +113,7 @@ protected:
         logic.ShowNoticeIfWanted([&closed] { closed = true; });
         MSG message{};
         while (!closed && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
+            DispatchWithNavigation(message);
         }
     }
 
