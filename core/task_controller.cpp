@@ -2,8 +2,7 @@
 
 namespace dusk {
 
-TaskController::TaskController(TaskRecord& task, TaskView& view,
-                               const TaskControllerServices& s)
+TaskController::TaskController(TaskRecord& task, TaskView& view, const TaskControllerServices& s)
     : watchTimer(watch_.watchTimer),
       readNoticePreference(restorer_.readNoticePreference),
       view_(view),
@@ -22,7 +21,9 @@ TaskController::TaskController(TaskRecord& task, TaskView& view,
     clockTimer.OnTimer = [this] { OnClockTick(); };
 }
 
-void TaskController::OnClockTick() { view_.clockLabel.SetText(formats_.FormatDefault(clock_.Now())); }
+void TaskController::OnClockTick() {
+    view_.clockLabel.SetText(formats_.FormatDefault(clock_.Now()));
+}
 
 void TaskController::OnFirstShow() {
     restorer_.OnFirstShow();

@@ -45,7 +45,7 @@ constexpr bool IsOneShot(TriggerKind kind) {
 }
 
 enum class TaskStatus {
-    None,   // no task set since start-up
+    None,  // no task set since start-up
     Set,
     Ended,  // cancelled, or a one-shot task carried out
 };

@@ -28,8 +28,7 @@ struct TaskRestorerServices {
 // system scheduler or kept in the settings store, and forgets one that can no longer fire.
 class TaskRestorer {
 public:
-    TaskRestorer(TaskRecord& task, TaskView& view, TaskWatch& watch,
-                 TaskRestorerServices services);
+    TaskRestorer(TaskRecord& task, TaskView& view, TaskWatch& watch, TaskRestorerServices services);
     TaskRestorer(const TaskRestorer&) = delete;
     TaskRestorer& operator=(const TaskRestorer&) = delete;
 

@@ -97,8 +97,7 @@ void TaskView::SetTaskIndicator(int iconIndex, std::wstring hint) {
 }
 
 void TaskView::UpdateTaskSummary() {
-    summaryLabel.SetText(
-        BuildTaskSummary(controls, task_, catalogue_, formats_, clock_.Now()));
+    summaryLabel.SetText(BuildTaskSummary(controls, task_, catalogue_, formats_, clock_.Now()));
 }
 
 void TaskView::Refresh() {

@@ -19,8 +19,8 @@ namespace dusk {
 // through the models' own setters.
 class TaskView {
 public:
-    TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
-             const RegionalFormats& formats, const Clock& clock);
+    TaskView(TaskRecord& task, const MessageCatalogue& catalogue, const RegionalFormats& formats,
+             const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
 

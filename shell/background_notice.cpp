@@ -1,8 +1,8 @@
 #include "shell/background_notice.h"
 
-#include "core/stored_settings.h"
-
 #include <utility>
+
+#include "core/stored_settings.h"
 
 namespace dusk {
 

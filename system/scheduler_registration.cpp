@@ -38,12 +38,9 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
     return false;
 }
 
-SchedulerTaskRegistration::SchedulerTaskRegistration(TaskScheduler& scheduler,
-                                                     std::wstring osFamily, TaskOwner owner,
-                                                     SchedulerPrompts prompts,
-                                                     std::function<void(std::function<void()>)>
-                                                         showNoticeIfWanted,
-                                                     ActivityLog& log)
+SchedulerTaskRegistration::SchedulerTaskRegistration(
+    TaskScheduler& scheduler, std::wstring osFamily, TaskOwner owner, SchedulerPrompts prompts,
+    std::function<void(std::function<void()>)> showNoticeIfWanted, ActivityLog& log)
     : scheduler_(scheduler),
       osFamily_(std::move(osFamily)),
       owner_(std::move(owner)),

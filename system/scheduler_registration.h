@@ -6,8 +6,8 @@
 
 #include "core/activity_log.h"
 #include "core/message_catalogue.h"
-#include "core/user_prompts.h"
 #include "core/task_registration.h"
+#include "core/user_prompts.h"
 #include "system/scheduled_job.h"
 #include "system/task_scheduler.h"
 

@@ -59,7 +59,8 @@ Application::Application(PowerApi& power)
       powerApi_(power),
       trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
       skins_(skinCode_, companion_, SkinTargetsFor()),
-      prompts_(companion_, resources_.catalogue, [this] { return WindowHandle(mainWindow_.Handle()); }),
+      prompts_(companion_, resources_.catalogue,
+               [this] { return WindowHandle(mainWindow_.Handle()); }),
       trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
 
 MainWindowEvents Application::MainWindowEventsFor() {
@@ -130,12 +131,11 @@ Application::StartResult Application::Start() {
 
 void Application::ConnectServices(const OsInfo& os) {
     scheduler_.emplace(os.osFamily);
-    registration_.emplace(*scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
-                          PromptsFor(prompts_, resources_.catalogue),
-                          [this](std::function<void()> onClosed) {
-                              notice_.ShowNoticeIfWanted(std::move(onClosed));
-                          },
-                          activityLog_);
+    registration_.emplace(
+        *scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
+        PromptsFor(prompts_, resources_.catalogue),
+        [this](std::function<void()> onClosed) { notice_.ShowNoticeIfWanted(std::move(onClosed)); },
+        activityLog_);
     controller_.emplace(
         task_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, taskStore_, prompts_,

@@ -99,7 +99,7 @@ private:
     TrayMenuCommands trayCommands_;
     SkinSelector skins_;
     MessageBoxUserPrompts prompts_;  // over the main window
-    TrayIcon trayIcon_;  // goes before the window it lives on
+    TrayIcon trayIcon_;              // goes before the window it lives on
 };
 
 // The program's whole run over `power`: sets up the common controls, starts the application

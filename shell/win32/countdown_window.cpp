@@ -63,8 +63,7 @@ void CountdownWindow::ViewChanged() {
     if (text != shown) remaining_.SetCaption(text);
 }
 
-void CountdownWindow::Start(std::int32_t actionCode,
-                            std::function<void(CountdownOutcome)> onDone) {
+void CountdownWindow::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
     logic_.Start(actionCode, std::move(onDone));
 }
 

@@ -70,9 +70,9 @@ TEST(TaskChecksTest, ZeroDelayIsRejectedWithAWarningOwnedByTheMainWindow) {
     const MessageCatalogue catalogue;
     for (const Case& c : cases) {
         test::FakeCompanion companion;
-        MessageBoxUserPrompts prompts(companion, catalogue, [&] { return WindowHandle(&mainWindow); });
-        EXPECT_EQ(CheckDelayNotZero(c.hours, c.minutes, prompts, catalogue),
-                  c.accepted)
+        MessageBoxUserPrompts prompts(companion, catalogue,
+                                      [&] { return WindowHandle(&mainWindow); });
+        EXPECT_EQ(CheckDelayNotZero(c.hours, c.minutes, prompts, catalogue), c.accepted)
             << c.hours << L"|" << c.minutes;
         if (c.accepted) {
             EXPECT_TRUE(companion.boxes.empty());

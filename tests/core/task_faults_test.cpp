@@ -47,7 +47,9 @@ public:
         }
         return starts;
     }
-    std::wstring LastBox() const { return companion.boxes.empty() ? L"" : companion.boxes.back().text; }
+    std::wstring LastBox() const {
+        return companion.boxes.empty() ? L"" : companion.boxes.back().text;
+    }
 };
 
 TEST(TaskFaults, RegisteredMomentIsNeverBeforeTheMomentOfSaving) {
@@ -94,7 +96,7 @@ TEST(TaskFaults, RegisteredMomentIsNeverBeforeTheMomentOfSaving) {
 }
 
 TEST(TaskFaults, EveryDailyTimeGetsOneCountdownADay) {
-    const int times[][3] = {{0, 0, 0}, {0, 0, 1}, {0, 0, 30}, {0, 0, 59}, {0, 1, 0},
+    const int times[][3] = {{0, 0, 0},    {0, 0, 1},  {0, 0, 30}, {0, 0, 59}, {0, 1, 0},
                             {23, 59, 59}, {12, 0, 0}, {21, 5, 9}, {21, 5, 10}};
     for (const auto& t : times) {
         auto f = std::make_unique<Faults>();
@@ -103,14 +105,17 @@ TEST(TaskFaults, EveryDailyTimeGetsOneCountdownADay) {
             f->view.controls.dailyTimePicker.SetValue(At(2016, 12, 24, t[0], t[1], t[2]));
         });
         const auto starts = f->WatchUntil(At(2016, 12, 27, 12, 0, 0));
-        const std::string name = std::to_string(t[0]) + ":" + std::to_string(t[1]) + ":" +
-                                 std::to_string(t[2]);
-        // From Christmas Eve 21:05:09 to noon on the 27th: 2 or 3 moments, each counted down once, 30
-        // seconds before it.
+        const std::string name =
+            std::to_string(t[0]) + ":" + std::to_string(t[1]) + ":" + std::to_string(t[2]);
+        // From Christmas Eve 21:05:09 to noon on the 27th: 2 or 3 moments, each counted down once,
+        // 30 seconds before it.
         std::vector<DateTime> expected;
-        for (DateTime day = At(2016, 12, 24); day <= At(2016, 12, 28); day = day.Plus(DateTime::kMsPerDay)) {
-            const DateTime moment = day.Plus(((t[0] * 60 + t[1]) * 60 + t[2]) * DateTime::kMsPerSecond);
-            if (moment > At(2016, 12, 24, 21, 5, 39) && moment.Plus(-30000) < At(2016, 12, 27, 12, 0, 0)) {
+        for (DateTime day = At(2016, 12, 24); day <= At(2016, 12, 28);
+             day = day.Plus(DateTime::kMsPerDay)) {
+            const DateTime moment =
+                day.Plus(((t[0] * 60 + t[1]) * 60 + t[2]) * DateTime::kMsPerSecond);
+            if (moment > At(2016, 12, 24, 21, 5, 39) &&
+                moment.Plus(-30000) < At(2016, 12, 27, 12, 0, 0)) {
                 expected.push_back(moment.Plus(-30000));
             }
         }
@@ -146,7 +151,8 @@ TEST(TaskFaults, FailedDeleteKeepsTheTaskSetAndCancelCanBeTriedAgain) {
 
 TEST(TaskFaults, StaleJobNeverActsBesideALocalTask) {
     // A job of an earlier run is still registered while the scheduler is unavailable now.
-    const ScheduledTask stale{L"Shutdown", TriggerKind::Daily, At(2016, 12, 24, 22, 0, 0), L"", L""};
+    const ScheduledTask stale{L"Shutdown", TriggerKind::Daily, At(2016, 12, 24, 22, 0, 0), L"",
+                              L""};
     for (const bool deleteFails : {false, true}) {
         auto f = std::make_unique<Faults>();
         f->registration.registered = stale;

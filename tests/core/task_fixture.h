@@ -37,16 +37,16 @@ struct TaskFixture {
     RecordingPowerApi powerApi;
     PowerActionPerformer power{powerApi};
     int mainWindowHandle = 0;
-    MessageBoxUserPrompts prompts{companion, catalogue, [this] { return WindowHandle(&mainWindowHandle); }};
+    MessageBoxUserPrompts prompts{companion, catalogue,
+                                  [this] { return WindowHandle(&mainWindowHandle); }};
     TaskRecord task;
     RecordingActivityLog log;
     TaskStore taskStore{store, L"C:\\Program Files\\Dusk Relay\\"};
     TaskView view{task, catalogue, formats, clock};
-    TaskController controller{
-        task,
-        view,
-        {clock, formats, catalogue, taskStore, prompts, registration, countdown, mainWindow,
-         shortcut, power, log, L"windows10"}};
+    TaskController controller{task,
+                              view,
+                              {clock, formats, catalogue, taskStore, prompts, registration,
+                               countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
     // The task controls as "action x--- 1111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
     // checked (x) and enabled (1) flags in design order, then the shown task buttons.

@@ -13,7 +13,6 @@
 
 #include "core/task_controller.h"
 #include "core/trigger_arithmetic.h"
-#include "core/trigger_arithmetic.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
@@ -66,13 +65,14 @@ class Simulation {
 public:
     explicit Simulation(std::uint64_t seed) : random_(seed) {
         power_.clock = &clock_;
-        registration_.emplace(scheduler_, L"windows10", TaskOwner{L"C:\\D\\", L"me"},
-                              SchedulerPrompts{[this] { return AskToStart(); }, [] {}},
-                              [this](std::function<void()> onClosed) {
-                                  Prompt();
-                                  onClosed();
-                              },
-                              log_);
+        registration_.emplace(
+            scheduler_, L"windows10", TaskOwner{L"C:\\D\\", L"me"},
+            SchedulerPrompts{[this] { return AskToStart(); }, [] {}},
+            [this](std::function<void()> onClosed) {
+                Prompt();
+                onClosed();
+            },
+            log_);
     }
 
     void Run();
@@ -83,10 +83,10 @@ private:
     struct Process {
         Process(Simulation& s)
             : view(task, s.catalogue_, s.formats_, s.clock_),
-              controller(task, view,
-                         {s.clock_, s.formats_, s.catalogue_, s.taskStore_, s.prompts_,
-                          *s.registration_, countdown, s.mainWindow_, s.shortcut_, s.power_,
-                          s.log_, L"windows10"}) {}
+              controller(
+                  task, view,
+                  {s.clock_, s.formats_, s.catalogue_, s.taskStore_, s.prompts_, *s.registration_,
+                   countdown, s.mainWindow_, s.shortcut_, s.power_, s.log_, L"windows10"}) {}
         TaskRecord task;
         TaskView view;
         test::FakeCountdownRunner countdown;
@@ -287,8 +287,7 @@ void Simulation::AdvanceTo(DateTime until) {
                 Fail("a countdown ran out and nothing was performed");
             }
             IntendedTask* last = intended_.empty() ? nullptr : &intended_.back();
-            if (last && !last->daily && !last->endedAt &&
-                !IsTaskSet(process_->task.status)) {
+            if (last && !last->daily && !last->endedAt && !IsTaskSet(process_->task.status)) {
                 last->endedAt = Now();  // its one moment has come
             }
         } else if (jobRun && *jobRun == *next) {
@@ -310,8 +309,8 @@ void Simulation::AdvanceTo(DateTime until) {
 void Simulation::CheckViewIsTrue() {
     if (!process_) return;
     const Process& p = *process_;
-    if (IsTaskSet(p.task.status) && scheduler_.jobs.empty() &&
-        !p.controller.watchTimer.Enabled() && !p.countdown.Open()) {
+    if (IsTaskSet(p.task.status) && scheduler_.jobs.empty() && !p.controller.watchTimer.Enabled() &&
+        !p.countdown.Open()) {
         Fail("the view says set but nothing will fire the task");
     }
     if (!intended_.empty() && intended_.back().endedAt && IsTaskSet(p.task.status)) {

@@ -30,9 +30,7 @@ protected:
                 CheckBoxStatus::Checked);
         }
     }
-    std::wstring Summary() {
-        return BuildTaskSummary(controls, task, catalogue, formats, now);
-    }
+    std::wstring Summary() { return BuildTaskSummary(controls, task, catalogue, formats, now); }
 
     const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
     TaskControls controls;

@@ -43,7 +43,7 @@ TEST(TriggerArithmeticTest, DailyTaskIsDueOnlyInTheThirtySecondsBeforeItsTime) {
         {At(2016, 12, 24, 21, 59, 29, 999), false, 31},
         {At(2016, 12, 24, 21, 59, 0), false, 60},
         {At(2016, 12, 24, 22, 0, 1), false, 86399},  // just past: a day away
-        {At(2016, 12, 25, 21, 59, 45), true, 15},  // any day
+        {At(2016, 12, 25, 21, 59, 45), true, 15},    // any day
         {At(2016, 12, 24, 0, 0, 0), false, 79200},
     };
     for (const auto& region : FixedRegions()) {
@@ -64,8 +64,7 @@ TEST(TriggerArithmeticTest, DailyTimeJustAfterMidnightIsDueBeforeMidnight) {
         const TaskRecord task = Daily(formats, At(2016, 12, 24, 0, 0, 10));
         EXPECT_FALSE(IsTaskDue(task, At(2016, 12, 24, 23, 59, 39), formats)) << region.name;
         EXPECT_TRUE(IsTaskDue(task, At(2016, 12, 24, 23, 59, 40), formats)) << region.name;
-        EXPECT_EQ(DailySecondsAhead(task.dailyTimeText, At(2016, 12, 24, 23, 59, 50), formats),
-                  20)
+        EXPECT_EQ(DailySecondsAhead(task.dailyTimeText, At(2016, 12, 24, 23, 59, 50), formats), 20)
             << region.name;
         EXPECT_TRUE(IsTaskDue(task, At(2016, 12, 25, 0, 0, 9), formats)) << region.name;
         EXPECT_FALSE(IsTaskDue(task, At(2016, 12, 25, 0, 0, 10), formats)) << region.name;

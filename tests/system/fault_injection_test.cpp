@@ -10,7 +10,6 @@
 
 #include "core/stored_settings.h"
 #include "core/task_controller.h"
-#include "fakes/recording_activity_log.h"
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
@@ -19,6 +18,7 @@
 #include "fakes/fake_task_scheduler.h"
 #include "fakes/fixed_regions.h"
 #include "fakes/memory_settings_store.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "system/power_action_performer.h"
 #include "system/scheduler_registration.h"
@@ -146,13 +146,12 @@ struct World {
     FaultyScheduler scheduler{plan};
     MessageBoxUserPrompts prompts{companion, catalogue, nullptr};
     RecordingActivityLog log;
-    SchedulerTaskRegistration registration{
-        scheduler,
-        L"windows10",
-        {L"C:\\D\\", L"me"},
-        PromptsFor(prompts, catalogue),
-        [](std::function<void()> onClosed) { onClosed(); },
-        log};
+    SchedulerTaskRegistration registration{scheduler,
+                                           L"windows10",
+                                           {L"C:\\D\\", L"me"},
+                                           PromptsFor(prompts, catalogue),
+                                           [](std::function<void()> onClosed) { onClosed(); },
+                                           log};
     test::FakeCountdownRunner countdown;
     test::FakeMainWindow mainWindow;
     test::FakeStartupShortcut shortcut;
@@ -163,8 +162,8 @@ struct World {
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,
-                              {clock, formats, catalogue, taskStore, prompts, registration, countdown,
-                               mainWindow, shortcut, power, log, L"windows10"}};
+                              {clock, formats, catalogue, taskStore, prompts, registration,
+                               countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
     void StartFromNow(const wchar_t* hours, const wchar_t* minutes) {
         controller.OnActionClick(kActionLogOff);

@@ -168,14 +168,38 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         std::vector<std::wstring> logged;
     };
     const Case cases[] = {
-        {"registered", false, true, true, SaveOutcome::Saved, RegistrationResult::Registered, true,
+        {"registered",
+         false,
+         true,
+         true,
+         SaveOutcome::Saved,
+         RegistrationResult::Registered,
+         true,
          {}},
-        {"service not readable", true, true, true, SaveOutcome::Saved,
-         RegistrationResult::Unavailable, false, {L"scheduler not available"}},
-        {"user refuses the start", false, false, false, SaveOutcome::Saved,
-         RegistrationResult::Unavailable, false, {L"scheduler not available"}},
-        {"save fails", false, true, true, SaveOutcome::SaveFailed, RegistrationResult::Unavailable,
-         true, {L"job not saved, error 5"}},
+        {"service not readable",
+         true,
+         true,
+         true,
+         SaveOutcome::Saved,
+         RegistrationResult::Unavailable,
+         false,
+         {L"scheduler not available"}},
+        {"user refuses the start",
+         false,
+         false,
+         false,
+         SaveOutcome::Saved,
+         RegistrationResult::Unavailable,
+         false,
+         {L"scheduler not available"}},
+        {"save fails",
+         false,
+         true,
+         true,
+         SaveOutcome::SaveFailed,
+         RegistrationResult::Unavailable,
+         true,
+         {L"job not saved, error 5"}},
     };
     const ScheduledTask task{L"Logoff", TriggerKind::FromNow,
                              *DateTime::FromParts({2016, 11, 5, 12, 20, 40}), L"2", L"05"};
@@ -188,13 +212,13 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         prompts.answer = c.userAgrees;
         int notices = 0;
         RecordingActivityLog log;
-        SchedulerTaskRegistration registration(scheduler, L"windows10", {L"C:\\D\\", L"me"},
-                                               prompts.Prompts(),
-                                               [&notices](std::function<void()> onClosed) {
-                                                   ++notices;
-                                                   onClosed();
-                                               },
-                                               log);
+        SchedulerTaskRegistration registration(
+            scheduler, L"windows10", {L"C:\\D\\", L"me"}, prompts.Prompts(),
+            [&notices](std::function<void()> onClosed) {
+                ++notices;
+                onClosed();
+            },
+            log);
         bool prepared = false;
         registration.Prepare([&prepared](bool ready) { prepared = ready; });
         EXPECT_EQ(prepared ? registration.Register(task) : RegistrationResult::Unavailable,

@@ -15,8 +15,8 @@
 #include "fakes/fake_countdown_runner.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
-#include "fakes/recording_activity_log.h"
 #include "fakes/memory_settings_store.h"
+#include "fakes/recording_activity_log.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/background_notice.h"
@@ -89,10 +89,10 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     events.onFirstShow = [&] { controller->OnFirstShow(); };
     MainWindow main{*resources, view, events, skinCode, companion};
     ASSERT_TRUE(main.Create(owner));
-    controller.emplace(task, view,
-                       TaskControllerServices{clock, formats, resources->catalogue, taskStore,
-                                              prompts, registration, countdown, main, shortcut,
-                                              power, log, L"windows10"});
+    controller.emplace(
+        task, view,
+        TaskControllerServices{clock, formats, resources->catalogue, taskStore, prompts,
+                               registration, countdown, main, shortcut, power, log, L"windows10"});
 
     // The prefix's DPI reaches the program: it is aware of it, not stretched by the system.
     scale = ScaleOf(main.Handle());

@@ -21,8 +21,8 @@
 #include "fakes/fake_countdown_runner.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
-#include "fakes/recording_activity_log.h"
 #include "fakes/memory_settings_store.h"
+#include "fakes/recording_activity_log.h"
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/skin.h"
@@ -82,11 +82,10 @@ protected:
     void SetUp() override {
         OwnedWindowTest::SetUp();
         ASSERT_TRUE(window.Create(owner));
-        controller.emplace(
-            task, view,
-            TaskControllerServices{clock, formats, resources->catalogue, taskStore, prompts,
-                                   registration, countdown, window, shortcut, power, log,
-                                   L"windows10"});
+        controller.emplace(task, view,
+                           TaskControllerServices{clock, formats, resources->catalogue, taskStore,
+                                                  prompts, registration, countdown, window,
+                                                  shortcut, power, log, L"windows10"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
     }
 
