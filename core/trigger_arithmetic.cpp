@@ -90,7 +90,7 @@ std::optional<DateTime> TaskMomentNear(const TaskRecord& task, DateTime now,
 bool IsScheduledStartDue(const TaskRecord& task, DateTime now, const RegionalFormats& formats) {
     const auto moment = TaskMomentNear(task, now, formats);
     if (!moment) return false;
-    const std::int64_t late = MillisecondsBetween(*moment, now);
+    const std::int64_t late = MillisecondsBetween(now, *moment);
     return late >= -kScheduledStartEarlyMs && late <= kScheduledStartLateMs;
 }
 

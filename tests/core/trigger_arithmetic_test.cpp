@@ -71,6 +71,37 @@ TEST(TriggerArithmeticTest, DailyTimeJustAfterMidnightIsDueBeforeMidnight) {
     }
 }
 
+TEST(TriggerArithmeticTest, ScheduledStartActsFromAMinuteBeforeToFiveMinutesAfterTheMoment) {
+    const RegionalFormats formats(FixedRegions().front().settings);
+    const DateTime moment = At(2016, 12, 25, 0, 0, 30);
+    const TaskRecord tasks[] = {
+        Daily(formats, moment),
+        OneShot(TriggerKind::Specified, formats.FormatDateTime(moment)),
+    };
+    const struct {
+        std::int64_t offsetMs;  // of the start from the moment
+        bool due;
+    } cases[] = {
+        {-60'001, false},
+        {-60'000, true},
+        {0, true},
+        {300'000, true},
+        {300'001, false},
+        {-3'600'000, false},
+        {DateTime::kMsPerDay, false},
+    };
+    for (const TaskRecord& task : tasks) {
+        for (const auto& c : cases) {
+            const bool daily = task.trigger == TriggerKind::Daily;
+            // A day later is the next day's moment for a daily task.
+            const bool due = c.due || (daily && c.offsetMs == DateTime::kMsPerDay);
+            EXPECT_EQ(IsScheduledStartDue(task, moment.Plus(c.offsetMs), formats), due)
+                << daily << " " << c.offsetMs;
+        }
+    }
+    EXPECT_FALSE(IsScheduledStartDue(TaskRecord{}, moment, formats));  // no task set
+}
+
 TEST(TriggerArithmeticTest, OneShotTaskIsDueFromThirtySecondsBeforeOnHoweverLate) {
     const DateTime due = At(2016, 12, 31, 23, 59, 59);
     struct Case {

@@ -33,9 +33,12 @@ constexpr DWORD kStartTimeoutMs = 120000;     // Wine starts a process slowly
 constexpr DWORD kCountdownTimeoutMs = 90000;  // a countdown nobody cancels lasts 31 s
 constexpr DWORD kCloseTimeoutMs = 20000;      // well inside the countdown's 31 s
 constexpr DWORD kSettleMs = 3000;  // for a start-up to end, or an action that must not come
-// A job for half a minute from now: its minute has come, or comes within the minute, so a
-// scheduled start finds the task due now.
+// A one-shot job for half a minute from now: its minute has come, or comes within the minute,
+// so a scheduled start finds the task due now.
 constexpr std::int64_t kDueNowMs = 30 * DateTime::kMsPerSecond;
+// A daily job whose minute began half a minute or more ago: a scheduled start finds today's
+// moment due, and the system's scheduler has no run of its own to make until tomorrow.
+constexpr std::int64_t kJustDueMs = -30 * DateTime::kMsPerSecond;
 
 constexpr wchar_t kAppWindowClass[] = L"TolvaneDuskRelayApp";
 constexpr wchar_t kMainWindowClass[] = L"TfrmMain";
@@ -173,7 +176,7 @@ TEST_F(ProgramTest, SecondStartWithoutArgumentRestoresTheFirstInstance) {
 }
 
 TEST_F(ProgramTest, StartsWithArgumentCountDownOnceInTheFirstInstanceAndActOnce) {
-    RegisterJob(TriggerKind::Daily, L"Shutdown", kDueNowMs);
+    RegisterJob(TriggerKind::Daily, L"Shutdown", kJustDueMs);
     Process first = Start(L"");
     ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
     EXPECT_EQ(first.VisibleWindow(kCountdownWindowClass), nullptr);
@@ -391,7 +394,7 @@ int VisibleWindowCount(const wchar_t* className) {
 }
 
 TEST_F(ProgramTest, TenConcurrentStartsRunOneCountdownAndActOnce) {
-    RegisterJob(TriggerKind::Daily, L"Shutdown", kDueNowMs);
+    RegisterJob(TriggerKind::Daily, L"Shutdown", kJustDueMs);
     Process first = Start(L"");
     ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
 
