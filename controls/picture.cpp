@@ -10,8 +10,23 @@ Picture::Picture(int width, int height, bool withAlpha) {
     width_ = width;
     height_ = height;
     const std::size_t pixels = std::size_t(width) * std::size_t(height);
-    color_.assign(pixels * 3, 0);
-    if (withAlpha) alpha_.assign(pixels, 255);
+    pixels_ = std::make_shared<Pixels>();
+    pixels_->color.assign(pixels * 3, 0);
+    if (withAlpha) pixels_->alpha.assign(pixels, 255);
+}
+
+Picture::Pixels& Picture::Writable() {
+    if (pixels_.use_count() > 1) pixels_ = std::make_shared<Pixels>(*pixels_);
+    return *pixels_;
+}
+
+bool Picture::operator==(const Picture& other) const {
+    if (width_ != other.width_ || height_ != other.height_) return false;
+    if (pixels_ == other.pixels_) return true;
+    return ColorBytes().size() == other.ColorBytes().size() &&
+           std::equal(ColorBytes().begin(), ColorBytes().end(), other.ColorBytes().begin()) &&
+           AlphaBytes().size() == other.AlphaBytes().size() &&
+           std::equal(AlphaBytes().begin(), AlphaBytes().end(), other.AlphaBytes().begin());
 }
 
 Color Picture::ColorAt(int x, int y) const {

@@ -64,13 +64,14 @@ std::optional<Picture> Picture::FromPng(std::span<const std::uint8_t> bytes) {
 
         Picture picture(int(image.width), int(image.height), withAlpha);
         if (!withAlpha) {
-            picture.color_ = std::move(buffer);
+            picture.pixels_->color = std::move(buffer);
             return picture;
         }
+        Pixels& target = *picture.pixels_;
         const std::size_t pixels = std::size_t(image.width) * image.height;
         for (std::size_t i = 0; i < pixels; ++i) {
-            std::memcpy(&picture.color_[i * 3], &buffer[i * 4], 3);
-            picture.alpha_[i] = buffer[i * 4 + 3];
+            std::memcpy(&target.color[i * 3], &buffer[i * 4], 3);
+            target.alpha[i] = buffer[i * 4 + 3];
         }
         return picture;
     } catch (const std::bad_alloc&) {
