@@ -93,6 +93,24 @@ TEST(PictureTest, MalformedInputGivesNothing) {
     }
 }
 
+TEST(PictureTest, CopiesSharePixelsUntilOneIsWritten) {
+    Picture original(2, 1, true);
+    original.SetColorAt(0, 0, 0x123456);
+    Picture copy = original;
+    EXPECT_TRUE(copy.SharesPixelsWith(original));
+
+    copy.SetAlphaAt(1, 0, 7);
+    copy.Row(0)[3] = 9;
+    EXPECT_FALSE(copy.SharesPixelsWith(original));
+    EXPECT_EQ(original.AlphaAt(1, 0), 255);
+    EXPECT_EQ(original.Row(0)[3], 0);
+    EXPECT_EQ(copy.ColorAt(0, 0), Color(0x123456));
+    EXPECT_NE(copy, original);
+    copy.SetAlphaAt(1, 0, 255);
+    copy.Row(0)[3] = 0;
+    EXPECT_EQ(copy, original);  // equal by content, though no longer shared
+}
+
 TEST(PictureTest, ResizeKeepsTopLeftAndFillsOpaqueBlack) {
     Picture picture(2, 2, true);
     picture.SetColorAt(1, 1, 0x112233);
