@@ -50,13 +50,14 @@ void PaintBuffer::PrintClient(HWND window, HDC target, const std::function<void(
 
 void PaintBuffer::Paint(HWND window, HDC target, const RECT& client, const RECT& clip,
                         const std::function<void(Canvas&)>& paint) {
-    if (!surface_ || surface_->Width() != client.right || surface_->Height() != client.bottom) {
-        surface_.emplace(client.right, client.bottom);
-    }
-    if (!surface_->Valid()) return;
-    GdiCanvas canvas(surface_->Dc(), &fonts_);
-    canvas.SaveState();  // the clip must not outlive this paint on the kept surface
-    canvas.ClipTo({clip.left, clip.top, clip.right, clip.bottom});
+    RECT area{};
+    if (!::IntersectRect(&area, &client, &clip)) return;
+    // Only the area being painted, and only while painting: a window at rest holds no surface.
+    DibSurface surface(area.right - area.left, area.bottom - area.top);
+    if (!surface.Valid()) return;
+    ::SetViewportOrgEx(surface.Dc(), -area.left, -area.top, nullptr);
+    GdiCanvas canvas(surface.Dc(), &fonts_);
+    canvas.ClipTo({area.left, area.top, area.right, area.bottom});
     // The window lays itself out in design pixels; at another scale they are scaled here.
     const DisplayScale scale = ScaleOf(window);
     if (scale.IsDesign()) {
@@ -65,9 +66,9 @@ void PaintBuffer::Paint(HWND window, HDC target, const RECT& client, const RECT&
         ScaledCanvas scaled(canvas, scale, DetailedPicturesFor(scale));
         paint(scaled);
     }
-    canvas.RestoreState();
-    ::BitBlt(target, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top,
-             surface_->Dc(), clip.left, clip.top, SRCCOPY);
+    ::SetViewportOrgEx(surface.Dc(), 0, 0, nullptr);
+    ::BitBlt(target, area.left, area.top, surface.Width(), surface.Height(), surface.Dc(), 0, 0,
+             SRCCOPY);
 }
 
 void ShowCursorKind(CursorKind cursor) {

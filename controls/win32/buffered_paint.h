@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <functional>
-#include <optional>
 
 #include "controls/canvas.h"
 #include "controls/control_host.h"
@@ -20,10 +19,9 @@ void PaintBuffered(HDC target, int width, int height, const RECT& clip,
 void PaintWindowBuffered(HWND window, const std::function<void(Canvas&)>& paint);
 void PrintClientBuffered(HWND window, HDC target, const std::function<void(Canvas&)>& paint);
 
-// The double buffer of a window that paints often: one off-screen surface kept while the client
-// size stays the same and one GDI font per face and size for the window's whole life, so a
-// paint creates no GDI objects of its own. paint() draws in design pixels, scaled to the
-// window's display scale.
+// The double buffer of a window that paints often: an off-screen surface the size of the area
+// being painted, made for each paint, and one GDI font per face and size for the window's whole
+// life. paint() draws in design pixels, scaled to the window's display scale.
 class PaintBuffer {
 public:
     void PaintWindow(HWND window, const std::function<void(Canvas&)>& paint);
@@ -34,7 +32,6 @@ private:
     void Paint(HWND window, HDC target, const RECT& client, const RECT& clip,
                const std::function<void(Canvas&)>& paint);
 
-    std::optional<DibSurface> surface_;
     GdiFontCache fonts_;
 };
 
