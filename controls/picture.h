@@ -24,6 +24,14 @@ public:
     // input.
     static std::optional<Picture> FromPng(std::span<const std::uint8_t> bytes);
 
+    struct Shape {
+        int width;
+        int height;
+        bool hasAlpha;
+    };
+    // What FromPng would give, read from the header and chunk list without decoding the pixels.
+    static std::optional<Shape> ShapeOfPng(std::span<const std::uint8_t> bytes);
+
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool Empty() const { return width_ == 0; }
@@ -39,16 +47,22 @@ public:
     const std::uint8_t* AlphaRow(int y) const {
         return HasAlpha() ? pixels_->alpha.data() + AlphaOffset(y) : nullptr;
     }
-    std::span<std::uint8_t> ColorBytes() { return Empty() ? std::span<std::uint8_t>() : Writable().color; }
+    std::span<std::uint8_t> ColorBytes() {
+        return Empty() ? std::span<std::uint8_t>() : Writable().color;
+    }
     std::span<const std::uint8_t> ColorBytes() const {
         return Empty() ? std::span<const std::uint8_t>() : pixels_->color;
     }
-    std::span<std::uint8_t> AlphaBytes() { return Empty() ? std::span<std::uint8_t>() : Writable().alpha; }
+    std::span<std::uint8_t> AlphaBytes() {
+        return Empty() ? std::span<std::uint8_t>() : Writable().alpha;
+    }
     std::span<const std::uint8_t> AlphaBytes() const {
         return Empty() ? std::span<const std::uint8_t>() : pixels_->alpha;
     }
     // Whether this copy and `other` hold the very same pixels.
-    bool SharesPixelsWith(const Picture& other) const { return pixels_ && pixels_ == other.pixels_; }
+    bool SharesPixelsWith(const Picture& other) const {
+        return pixels_ && pixels_ == other.pixels_;
+    }
 
     // Pixel access for callers that need a few pixels; x and y must lie inside.
     Color ColorAt(int x, int y) const;

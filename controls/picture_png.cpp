@@ -41,20 +41,32 @@ bool ChunksFit(std::span<const std::uint8_t> bytes) {
     return false;
 }
 
+// Reads the header into `image`; false for anything FromPng refuses before decoding.
+bool BeginRead(png_image& image, std::span<const std::uint8_t> bytes) {
+    return ChunksFit(bytes) &&
+           png_image_begin_read_from_memory(&image, bytes.data(), bytes.size()) &&
+           image.width != 0 && image.height != 0 && image.width <= kMaxSide &&
+           image.height <= kMaxSide;
+}
+
 }  // namespace
 
+std::optional<Picture::Shape> Picture::ShapeOfPng(std::span<const std::uint8_t> bytes) {
+    try {
+        ImageGuard guard;
+        if (!BeginRead(guard.image, bytes)) return std::nullopt;
+        return Shape{int(guard.image.width), int(guard.image.height),
+                     (guard.image.format & PNG_FORMAT_FLAG_ALPHA) != 0};
+    } catch (const std::bad_alloc&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<Picture> Picture::FromPng(std::span<const std::uint8_t> bytes) {
-    if (!ChunksFit(bytes)) return std::nullopt;
     try {
         ImageGuard guard;
         png_image& image = guard.image;
-        if (!png_image_begin_read_from_memory(&image, bytes.data(), bytes.size())) {
-            return std::nullopt;
-        }
-        if (image.width == 0 || image.height == 0 || image.width > kMaxSide ||
-            image.height > kMaxSide) {
-            return std::nullopt;
-        }
+        if (!BeginRead(image, bytes)) return std::nullopt;
         const bool withAlpha = (image.format & PNG_FORMAT_FLAG_ALPHA) != 0;
         image.format = withAlpha ? PNG_FORMAT_BGRA : PNG_FORMAT_BGR;
         std::vector<std::uint8_t> buffer(PNG_IMAGE_SIZE(image));

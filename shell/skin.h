@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <utility>
 
 #include "base/geometry.h"
 #include "controls/image_button_pictures.h"
@@ -28,12 +29,19 @@ const Skin& SkinFor(std::uint8_t skinCode);
 void SetSystemColorsInForce(bool inForce);
 bool SystemColorsInForce();
 
-// One picture per skin, chosen by the skin's button colour.
+// One picture per skin, chosen by the skin's button colour. With a source, the picture of the
+// colour read last is held alone (slot 0 of each colour).
 struct SkinPictures {
-    std::array<Picture, 5> byColor;
+    mutable std::array<Picture, 5> byColor;
+    mutable ColorPictureSource source;
 
-    const Picture& For(ButtonColor color) const { return byColor[Index(color)]; }
-    Picture& For(ButtonColor color) { return byColor[Index(color)]; }
+    const Picture& For(ButtonColor color) const {
+        if (source) source.Hold(byColor, 1, ButtonColor(Index(color)));
+        return byColor[Index(color)];
+    }
+    Picture& For(ButtonColor color) {
+        return const_cast<Picture&>(std::as_const(*this).For(color));
+    }
     const Picture& For(std::uint8_t skinCode) const { return For(SkinFor(skinCode).button); }
 
 private:

@@ -43,15 +43,14 @@ void AddNumbered(PictureTable& table, const std::string& prefix, std::array<Pict
     }
 }
 
-void AddButtonList(PictureTable& table, const std::string& name, ImageButtonPictures& list) {
-    for (const auto& [colorName, color] : kColors) {
-        for (const auto& [stateName, state] : kButtonStates) {
-            table.emplace(name + "_" + colorName + "_" + stateName,
-                          [&list, color, state](const Picture& picture) {
-                              list.SetPic(color, state, picture);
-                          });
-        }
-    }
+std::string ColorName(ButtonColor color) { return kColors[std::size_t(color)].first; }
+
+void ConnectButtonList(ImageButtonPictures& list, const std::string& name,
+                       const PictureDecoder& decode) {
+    // A slot is a state, in the order of ButtonState.
+    list.SetSource(ColorPictureSource([name, decode](ButtonColor color, std::size_t slot) {
+        return decode(name + "_" + ColorName(color) + "_" + kButtonStates[slot].first);
+    }));
 }
 
 void AddCheckList(PictureTable& table, const std::string& name, CheckBoxPictures& list) {
@@ -71,18 +70,9 @@ PictureTable MakePictureTable(ResourceWindow& r) {
     PictureTable table;
     for (const auto& [colorName, color] : kColors) {
         AddPicture(table, std::string("imgBK") + colorName, r.frames.For(color));
-        AddPicture(table, std::string("imgBK") + colorName + "2", r.corners.For(color));
         AddPicture(table, std::string("btnSkin") + colorName,
                    r.main.skinButtons[std::size_t(color)]);
     }
-    AddButtonList(table, "imgListTab", r.tabButtons);
-    AddButtonList(table, "imgListClose", r.closeButtons);
-    AddButtonList(table, "imgListMin", r.minimizeButtons);
-    AddButtonList(table, "imgListMax", r.maximizeButtons);
-    AddButtonList(table, "imgListRestore", r.restoreButtons);
-    AddButtonList(table, "XImageButtonPicList1", r.taskButtons);
-    AddButtonList(table, "imgListOK", r.dialogButtons);
-    AddButtonList(table, "imgListLanguage", r.languageButtons);
     AddCheckList(table, "XCheckBoxPicList1", r.taskCheckBoxes);
     AddCheckList(table, "XCheckBoxPicList2", r.noticeCheckBoxes);
 
@@ -106,6 +96,20 @@ PictureTable MakePictureTable(ResourceWindow& r) {
     AddNumbered(table, "ImageList2_", r.trayIcons);
     AddNumbered(table, "LwVclPopupMenuPicList2_Pic", r.menuChecks, 1);
     return table;
+}
+
+void ConnectColorSources(ResourceWindow& r, const PictureDecoder& decode) {
+    ConnectButtonList(r.tabButtons, "imgListTab", decode);
+    ConnectButtonList(r.closeButtons, "imgListClose", decode);
+    ConnectButtonList(r.minimizeButtons, "imgListMin", decode);
+    ConnectButtonList(r.maximizeButtons, "imgListMax", decode);
+    ConnectButtonList(r.restoreButtons, "imgListRestore", decode);
+    ConnectButtonList(r.taskButtons, "XImageButtonPicList1", decode);
+    ConnectButtonList(r.dialogButtons, "imgListOK", decode);
+    ConnectButtonList(r.languageButtons, "imgListLanguage", decode);
+    r.corners.source = ColorPictureSource([decode](ButtonColor color, std::size_t) {
+        return decode("imgBK" + ColorName(color) + "2");
+    });
 }
 
 }  // namespace dusk::win32

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <iterator>
+#include <span>
 
 #include "controls/win32/window_scale.h"
 #include "resources/picture_names.h"
@@ -23,17 +24,51 @@ std::wstring ResourceName(std::string_view stem) {
     return name;
 }
 
-}  // namespace
-
-std::optional<Picture> LoadPictureResource(HMODULE module, std::string_view stem) {
+// The bytes of a picture embedded as RCDATA under its upper-case stem; empty when missing.
+std::span<const std::uint8_t> PictureBytes(HMODULE module, std::string_view stem) {
     const std::wstring name = ResourceName(stem);
     const HRSRC info = ::FindResourceW(module, name.c_str(), MAKEINTRESOURCEW(10));  // RT_RCDATA
-    if (info == nullptr) return std::nullopt;
+    if (info == nullptr) return {};
     const HGLOBAL loaded = ::LoadResource(module, info);
     const DWORD size = ::SizeofResource(module, info);
     const void* bytes = loaded != nullptr ? ::LockResource(loaded) : nullptr;
-    if (bytes == nullptr || size == 0) return std::nullopt;
-    return Picture::FromPng({static_cast<const std::uint8_t*>(bytes), std::size_t(size)});
+    if (bytes == nullptr) return {};
+    return {static_cast<const std::uint8_t*>(bytes), std::size_t(size)};
+}
+
+std::optional<Picture::Shape> PictureShapeResource(HMODULE module, std::string_view stem) {
+    const auto bytes = PictureBytes(module, stem);
+    if (bytes.empty()) return std::nullopt;
+    return Picture::ShapeOfPng(bytes);
+}
+
+// A picture of another size or kind would break the layouts and stretches built on it.
+bool FitsItsSlot(const std::optional<Picture::Shape>& shape, const PictureInfo& info) {
+    return shape && shape->width == info.width && shape->height == info.height &&
+           shape->hasAlpha == info.hasAlpha;
+}
+
+bool FitsItsSlot(const std::optional<Picture>& picture, const PictureInfo& info) {
+    return picture &&
+           FitsItsSlot(Picture::Shape{picture->Width(), picture->Height(), picture->HasAlpha()},
+                       info);
+}
+
+// The picture of a stem of the picture table; blank when it does not fit its slot.
+Picture LoadCheckedPicture(HMODULE module, const std::string& stem) {
+    const auto info = std::find_if(std::begin(kPictures), std::end(kPictures),
+                                   [&stem](const PictureInfo& i) { return i.stem == stem; });
+    std::optional<Picture> picture = LoadPictureResource(module, stem);
+    if (info == std::end(kPictures) || !FitsItsSlot(picture, *info)) return Picture();
+    return std::move(*picture);
+}
+
+}  // namespace
+
+std::optional<Picture> LoadPictureResource(HMODULE module, std::string_view stem) {
+    const auto bytes = PictureBytes(module, stem);
+    if (bytes.empty()) return std::nullopt;
+    return Picture::FromPng(bytes);
 }
 
 ResourceWindow::~ResourceWindow() {
@@ -46,18 +81,26 @@ void ResourceWindow::LoadPictures(HMODULE module) {
     detailed_.clear();
     SetDetailedPictureSource([this](DisplayScale scale) { return DetailedFor(scale); });
     failed_.clear();
+    // Every picture is checked here; those of the lists that hold one colour at a time are
+    // decoded when first read.
     const PictureTable table = MakePictureTable(*this);
     for (const PictureInfo& info : kPictures) {
         const auto target = table.find(info.stem);
-        std::optional<Picture> picture = LoadPictureResource(module, info.stem);
-        // A picture of another size would break the layouts and stretches built on it.
-        if (target == table.end() || !picture || picture->Width() != info.width ||
-            picture->Height() != info.height || picture->HasAlpha() != info.hasAlpha) {
+        if (target == table.end()) {
+            if (!FitsItsSlot(PictureShapeResource(module, info.stem), info)) {
+                failed_.push_back(Widen(info.stem));
+            }
+            continue;
+        }
+        const std::optional<Picture> picture = LoadPictureResource(module, info.stem);
+        if (!FitsItsSlot(picture, info)) {
             failed_.push_back(Widen(info.stem));
             continue;
         }
         target->second(*picture);
     }
+    ConnectColorSources(
+        *this, [module](const std::string& stem) { return LoadCheckedPicture(module, stem); });
 }
 
 const DetailedPictures* ResourceWindow::DetailedFor(DisplayScale scale) const {

@@ -54,9 +54,10 @@ public:
     ResourceWindow& operator=(const ResourceWindow&) = delete;
     ~ResourceWindow() override;
 
-    // Decodes every picture of the program's picture table from the module's resources. A
-    // picture that is missing, not a PNG, or not of its size and kind stays blank and is listed
-    // in FailedPictures.
+    // Checks every picture of the program's picture table in the module's resources and decodes
+    // them, except those of the lists that hold one colour at a time (the button lists and the
+    // corner pictures): those are decoded when first read. A picture that is missing, not a PNG,
+    // or not of its size and kind stays blank and is listed in FailedPictures.
     void LoadPictures(HMODULE module);
     // Hidden, owned by `owner`; loads the pictures from the program's own module unless they
     // were loaded before.

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "controls/picture_ops.h"
 #include "controls/test_pictures.h"
 #include "fakes/fake_canvas.h"
@@ -160,6 +163,36 @@ TEST_F(ColorButtonTest, AColourWithAnEmptyNormalPictureLeavesTheButtonBlank) {
     EXPECT_TRUE(button.PicNormal().Empty());
     EXPECT_TRUE(button.Picture().Empty());
     EXPECT_EQ(button.Width(), 91);
+}
+
+// A list with a source decodes a colour at its first read and holds that colour alone; the
+// buttons share the decoded pixels.
+TEST_F(ColorButtonTest, AListWithASourceHoldsTheColourReadLastDecodedOnce) {
+    std::vector<std::pair<ButtonColor, std::size_t>> decoded;
+    list.SetSource(ColorPictureSource([&decoded](ButtonColor color, std::size_t slot) {
+        decoded.emplace_back(color, slot);
+        return Columns(91, 33, int(color) * 20 + int(slot) * 5);
+    }));
+    EXPECT_TRUE(decoded.empty());
+    button.SetBounds(0, 0, 91, 33);
+    button.SetPicImageList(&list);
+    button.SetColor(ButtonColor::Red);
+    button.SetColor(ButtonColor::Red);
+    const std::vector<std::pair<ButtonColor, std::size_t>> blueThenRed = {
+        {ButtonColor::Blue, 0}, {ButtonColor::Blue, 1}, {ButtonColor::Blue, 2},
+        {ButtonColor::Blue, 3}, {ButtonColor::Red, 0},  {ButtonColor::Red, 1},
+        {ButtonColor::Red, 2},  {ButtonColor::Red, 3}};
+    EXPECT_EQ(decoded, blueThenRed);
+    for (ButtonState state : kStates) {
+        EXPECT_EQ(StatePicture(state), Columns(91, 33, 80 + int(state) * 5)) << int(state);
+    }
+    EXPECT_TRUE(
+        button.PicNormal().SharesPixelsWith(list.Pic(ButtonColor::Red, ButtonState::Normal)));
+    EXPECT_EQ(decoded.size(), 8u);
+    // Blue was let go: reading it decodes it again; a colour outside the five reads blue.
+    EXPECT_EQ(list.Pic(ButtonColor(9), ButtonState::MouseOn), Columns(91, 33, 5));
+    EXPECT_EQ(decoded.size(), 12u);
+    EXPECT_EQ(StatePicture(ButtonState::Normal), Columns(91, 33, 80));  // the button keeps its own
 }
 
 }  // namespace

@@ -93,6 +93,27 @@ TEST(PictureTest, MalformedInputGivesNothing) {
     }
 }
 
+// The shape read from the header alone is the decoded picture's; a header FromPng refuses gives
+// none.
+TEST(PictureTest, ShapeOfPngMatchesTheDecodedPicture) {
+    const std::vector<std::uint8_t> inputs[] = {
+        EncodePng(3, 2, PNG_FORMAT_RGB, std::vector<std::uint8_t>(18, 1)),
+        EncodePng(1, 4, PNG_FORMAT_RGBA, std::vector<std::uint8_t>(16, 2)),
+        EncodePng(2, 1, PNG_FORMAT_GRAY, {0, 77}),
+        EncodePng(2, 1, PNG_FORMAT_RGBA_COLORMAP, {1, 0}, {255, 0, 0, 255, 0, 0, 255, 128}),
+        EncodePng(2, 1, PNG_FORMAT_RGB_COLORMAP, {1, 0}, {255, 0, 0, 0, 0, 255})};
+    for (const auto& input : inputs) {
+        const auto shape = Picture::ShapeOfPng(input);
+        const auto picture = Picture::FromPng(input);
+        ASSERT_TRUE(shape && picture);
+        EXPECT_EQ(shape->width, picture->Width());
+        EXPECT_EQ(shape->height, picture->Height());
+        EXPECT_EQ(shape->hasAlpha, picture->HasAlpha());
+    }
+    EXPECT_FALSE(Picture::ShapeOfPng({}));
+    EXPECT_FALSE(Picture::ShapeOfPng(std::vector<std::uint8_t>(100, 0)));
+}
+
 TEST(PictureTest, CopiesSharePixelsUntilOneIsWritten) {
     Picture original(2, 1, true);
     original.SetColorAt(0, 0, 0x123456);
