@@ -203,7 +203,18 @@ void MainWindow::Resized(Size client) {
 void MainWindow::FormShow() {
     firstShowDone_ = true;
     SelectTab(kTaskTab);
+    // The task part reads the Task Scheduler: the window shows and paints first.
+    ::PostMessageW(Handle(), kFirstShowTaskMessage, 0, 0);
+}
+
+void MainWindow::FirstShowTask() {
+    ::RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (events_.onFirstShow) events_.onFirstShow();
+    taskPartDone_ = true;
+    // The program's own first activation sends a window with a set task back to the
+    // notification area, as soon as the task is known.
+    if (activatedBeforeTask_ && events_.taskSet && events_.taskSet()) Hide();
+    activatedBeforeTask_ = false;
 }
 
 void MainWindow::Activated(HWND previous) {
@@ -213,6 +224,7 @@ void MainWindow::Activated(HWND previous) {
     const bool fromModalWindow =
         disabledMeanwhile_ && (previous == nullptr || ::GetWindow(previous, GW_OWNER) != Handle());
     const bool programActivation = firstActivation_ || fromModalWindow;
+    if (firstActivation_ && !taskPartDone_) activatedBeforeTask_ = true;
     firstActivation_ = false;
     disabledMeanwhile_ = false;
     if (programActivation && events_.taskSet && events_.taskSet()) Hide();
@@ -282,6 +294,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                                RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
             }
             break;
+        case kFirstShowTaskMessage:
+            FirstShowTask();
+            return 0;
         case kRefreshMessage:
             if (events_.onRefresh) events_.onRefresh();
             return 0;

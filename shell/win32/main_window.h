@@ -25,6 +25,8 @@ namespace dusk::win32 {
 class MainWindow : public SkinnedForm, public MainWindowHost {
 public:
     static constexpr UINT kRefreshMessage = WM_USER + 3721;  // 0x1289
+    // Posted by the first showing: its task part, once the window has painted.
+    static constexpr UINT kFirstShowTaskMessage = WM_APP + 1;
     static constexpr UINT_PTR kWatchTimerId = 1;
     static constexpr UINT_PTR kClockTimerId = 2;
     static constexpr int kTaskTab = 0, kOurProductsTab = 1, kVimblyTab = 2;
@@ -67,6 +69,7 @@ protected:
 
 private:
     void FormShow();
+    void FirstShowTask();
     void Activated(HWND previous);
     bool LinkMessage(UINT message, LPARAM lParam);
     void PlaceEdges(Size client);
@@ -84,7 +87,9 @@ private:
     int activeTab_ = kTaskTab;
     bool firstShowDone_ = false;
     bool firstActivation_ = true;
-    bool disabledMeanwhile_ = false;  // by a modal window since the last activation
+    bool taskPartDone_ = false;         // the first showing's task part has run
+    bool activatedBeforeTask_ = false;  // the first activation came before it
+    bool disabledMeanwhile_ = false;    // by a modal window since the last activation
 
     Picture edgeBottom_, edgeRight_;  // stretched for the current size
     Size client_;
