@@ -208,9 +208,10 @@ void MainWindow::FormShow() {
 }
 
 void MainWindow::FirstShowTask() {
+    if (taskPartDone_) return;
+    taskPartDone_ = true;
     ::RedrawWindow(Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (events_.onFirstShow) events_.onFirstShow();
-    taskPartDone_ = true;
     // The program's own first activation sends a window with a set task back to the
     // notification area, as soon as the task is known.
     if (activatedBeforeTask_ && events_.taskSet && events_.taskSet()) Hide();
@@ -301,6 +302,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (events_.onRefresh) events_.onRefresh();
             return 0;
         case kScheduledStartMessage:
+            // A start handed over before the first showing's task part waits for the task.
+            if (firstShowDone_) FirstShowTask();
             if (events_.onScheduledStart) events_.onScheduledStart();
             return 0;
         default:
