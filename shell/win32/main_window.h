@@ -87,7 +87,7 @@ private:
     int activeTab_ = kTaskTab;
     bool firstShowDone_ = false;
     bool firstActivation_ = true;
-    bool taskPartDone_ = false;         // the first showing's task part has run
+    bool taskPartDone_ = false;         // the first showing's task part has begun
     bool activatedBeforeTask_ = false;  // the first activation came before it
     bool disabledMeanwhile_ = false;    // by a modal window since the last activation
 
