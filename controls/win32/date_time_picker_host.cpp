@@ -2,13 +2,27 @@
 
 // clang-format off
 #include <commctrl.h>
-#include <uxtheme.h>
 // clang-format on
 
+#include "base/win32/system_library.h"
 #include "controls/win32/gdi_canvas.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
+
+namespace {
+
+// The calendar takes the colours it is given only without the visual style. The theme library
+// is loaded from the system folder when needed, not linked: a copy beside the program is never
+// loaded.
+void DropVisualStyle(HWND window) {
+    using SetWindowThemeFn = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    const UniqueModule theme = LoadSystemLibrary(L"uxtheme.dll");
+    if (const auto setTheme = ExportedFunction<SetWindowThemeFn>(theme.Get(), "SetWindowTheme"))
+        setTheme(window, L"", L"");
+}
+
+}  // namespace
 
 SYSTEMTIME ToSystemTime(DateTime value) {
     const DateTimeParts parts = value.Parts();
@@ -57,7 +71,7 @@ bool DateTimePickerHost::Notify(const NMHDR& header) {
     if (header.code == DTN_DROPDOWN) {
         const auto calendar =
             reinterpret_cast<HWND>(::SendMessageW(control_, DTM_GETMONTHCAL, 0, 0));
-        if (calendar != nullptr) ::SetWindowTheme(calendar, L"", L"");
+        if (calendar != nullptr) DropVisualStyle(calendar);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # DuskRelay.exe must be a 32-bit GUI program for Intel 80386 that asks for administrator rights
-# and is aware of each monitor's DPI, needs only system DLLs and Vimbly.dll, and Vimbly.dll must export the ten calls undecorated.
+# and is aware of each monitor's DPI, needs only known system DLLs and Vimbly.dll, and Vimbly.dll
+# must export the ten calls undecorated.
 set -u
 bin="$1"
 exe="$bin/DuskRelay.exe"
@@ -20,15 +21,22 @@ grep -q 'Microsoft.Windows.Common-Controls' "$exe" || fail "manifest does not as
 grep -q 'PerMonitorV2' "$exe" && grep -q 'true/pm' "$exe" ||
     fail "manifest does not declare per-monitor DPI awareness with its fallback"
 
-imports=$($objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u)
-for dllname in $imports; do
-    case "$dllname" in
-        vimbly.dll|kernel32.dll|user32.dll|gdi32.dll|advapi32.dll|shell32.dll|ole32.dll|oleaut32.dll|\
-        comctl32.dll|msimg32.dll|msvcrt.dll|ntdll.dll|uxtheme.dll|comdlg32.dll|version.dll|shlwapi.dll|\
-        oleacc.dll) ;;
-        *) fail "DuskRelay.exe needs $dllname" ;;
-    esac
-done
+# Load-time imports resolve before the program can limit the DLL search: beside Vimbly.dll they
+# may only name the system's known DLLs (always taken from the system folder); the common
+# controls, allowed through the manifest, are loaded later too, since their start-up loads the
+# theme library. Vimbly.dll itself needs only known DLLs.
+known_dlls="advapi32.dll comdlg32.dll gdi32.dll imm32.dll kernel32.dll msvcrt.dll ntdll.dll ole32.dll
+oleaut32.dll psapi.dll rpcrt4.dll setupapi.dll shell32.dll shlwapi.dll user32.dll ws2_32.dll"
+load_time_imports() { $objdump -p "$1" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z' | sort -u; }
+check_imports() {  # file, allowed names beyond the known DLLs
+    local file="$1" allowed=" $(echo $known_dlls) $2 "
+    for dllname in $(load_time_imports "$file"); do
+        [[ "$allowed" == *" $dllname "* ]] || fail "$(basename "$file") needs $dllname at load time"
+    done
+}
+check_imports "$exe" "vimbly.dll"
+check_imports "$dll" ""
+imports=$(load_time_imports "$exe")
 echo "$imports" | grep -qx vimbly.dll || fail "DuskRelay.exe does not import Vimbly.dll at load time"
 
 exports=$($objdump -p "$dll" | sed -n 's/^\s*\[ *[0-9]*\] \(g_VimblyDLL_[A-Za-z@0-9_]*\)$/\1/p' | sort)

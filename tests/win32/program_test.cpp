@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <iterator>
 #include <initializer_list>
 #include <optional>
 #include <string>
@@ -229,6 +230,39 @@ TEST_F(ProgramTest, CloseFromOutsideDuringTheCountdownEndsWithoutAction) {
     EXPECT_EQ(program.ExitCode(), 0u);
     EXPECT_TRUE(RecordedCalls().empty());
     EXPECT_TRUE(JobRegistered()) << "an interrupted countdown leaves the task for its time";
+}
+
+std::string ReadWholeFile(const std::wstring& path) {
+    std::ifstream file(path.c_str());
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+// A portable copy in a folder the user can write, such as Downloads, with an updater and a
+// theme library someone put beside it: the elevated program neither starts nor loads them.
+TEST_F(ProgramTest, FilesPlantedBesideTheProgramAreNeitherStartedNorLoaded) {
+    const std::wstring folder = ThisFolder() + L"planted\\";
+    const std::wstring record = folder + L"planted_runs.txt";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    const std::pair<const wchar_t*, const wchar_t*> copies[] = {
+        {L"DuskRelayRecording.exe", L"DuskRelayRecording.exe"},
+        {L"Vimbly.dll", L"Vimbly.dll"},
+        {L"planted_program.exe", L"Nuvelift.exe"},
+        {L"planted_library.dll", L"uxtheme.dll"}};
+    for (const auto& [from, to] : copies)
+        ASSERT_TRUE(::CopyFileW((ThisFolder() + from).c_str(), (folder + to).c_str(), FALSE)) << to;
+    ::DeleteFileW(record.c_str());
+
+    {
+        Process program = test::StartProcess(folder + L"DuskRelayRecording.exe");
+        ASSERT_NE(WaitForFirstInstance(program), nullptr) << "the program did not start";
+        ::PostMessageW(program.Window(kAppWindowClass), WM_CLOSE, 0, 0);
+        ASSERT_TRUE(program.WaitForEnd(kCloseTimeoutMs));
+    }
+    EXPECT_EQ(ReadWholeFile(record), "");
+
+    // The stand-ins leave their trace when run and loaded as an unguarded program would.
+    ASSERT_TRUE(test::StartProcess(folder + L"Nuvelift.exe", L"load").WaitForEnd(kStartTimeoutMs));
+    EXPECT_EQ(ReadWholeFile(record), "program\nlibrary\n");
 }
 
 // A value as it may lie in the registry, of any type and size.

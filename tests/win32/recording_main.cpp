@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/win32/unique_handle.h"
+#include "base/win32/system_library.h"
 #include "shell/win32/application.h"
 
 namespace dusk::win32 {
@@ -73,6 +74,7 @@ public:
 }  // namespace dusk::win32
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    dusk::win32::RestrictDllSearchToSystemFolder();
     dusk::win32::RecordingPowerApi power;
     return dusk::win32::RunApplication(power);
 }
