@@ -37,6 +37,9 @@ constexpr const wchar_t* kDefaultTexts[kCatalogueEntryCount] = {
     L"Error: Failed to start Windows Task Scheduler!",
     L"Error: The task could not be canceled. Please try again.",
     L"Error: The task could not be saved. Please try again.",
+    L"Users without administrator rights can change %s, so Windows will not start the task "
+    L"with administrator rights. The task runs only while the program runs. Install the "
+    L"program with its setup to have Windows start it.",
 };
 
 }  // namespace

@@ -35,9 +35,10 @@ enum class CatalogueEntry {
     // The program's own, beyond the translatable labels.
     CancelFailed,
     SaveFailed,
+    ProgramFolderUnprotected,
 };
 
-constexpr int kCatalogueEntryCount = 27;
+constexpr int kCatalogueEntryCount = 28;
 
 // The texts can be replaced while the program runs (the companion library may translate the
 // labels), so users read an entry at each use and never keep a copy.

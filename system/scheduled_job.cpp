@@ -1,5 +1,7 @@
 #include "system/scheduled_job.h"
 
+#include "base/text_case.h"
+
 namespace dusk {
 
 namespace {
@@ -34,6 +36,22 @@ bool Contains(std::wstring_view text, std::wstring_view part) {
     return text.find(part) != std::wstring_view::npos;
 }
 
+std::wstring_view Unquoted(std::wstring_view path) {
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"')
+        return path.substr(1, path.size() - 2);
+    return path;
+}
+
+bool IsOwnersAccount(std::wstring_view account, const TaskOwner& owner) {
+    if (account.empty()) return false;  // an empty account runs as the system itself
+    const std::wstring_view qualified = owner.user.qualifiedName;
+    // The whole name when it has no domain part (npos + 1 is 0).
+    const std::wstring_view bare = qualified.substr(qualified.find(L'\\') + 1);
+    return EqualsIgnoringCase(account, qualified) || EqualsIgnoringCase(account, bare) ||
+           EqualsIgnoringCase(account, owner.user.sid) ||
+           (qualified.empty() && EqualsIgnoringCase(account, owner.taskNameSuffix));
+}
+
 }  // namespace
 
 std::wstring ScheduledJobName(std::wstring_view taskNameSuffix) {
@@ -46,7 +64,7 @@ ScheduledJob MakeScheduledJob(const ScheduledTask& task, const TaskOwner& owner)
     job.application = owner.programFolder + std::wstring(kProgramFileName);
     job.parameters = ParameterText(task);
     job.workingDirectory = owner.programFolder;
-    job.account = owner.taskNameSuffix;
+    job.account = owner.user.qualifiedName.empty() ? owner.taskNameSuffix : owner.user.qualifiedName;
     job.comment = kTaskComment;
     const DateTimeParts start = task.start.Parts();
     job.beginYear = static_cast<std::uint16_t>(start.year);
@@ -58,6 +76,12 @@ ScheduledJob MakeScheduledJob(const ScheduledTask& task, const TaskOwner& owner)
     job.triggerKind = KindWord(task.trigger);
     job.daysInterval = kDaysInterval;
     return job;
+}
+
+bool IsOwnJob(const ScheduledJob& job, const TaskOwner& owner) {
+    const std::wstring program = owner.programFolder + std::wstring(kProgramFileName);
+    return EqualsIgnoringCase(Unquoted(job.application), program) &&
+           (!job.accountKept || IsOwnersAccount(job.account, owner));
 }
 
 ScheduledTask TaskOfJob(const ScheduledJob& job) {

@@ -40,15 +40,21 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
 
 SchedulerTaskRegistration::SchedulerTaskRegistration(
     TaskScheduler& scheduler, std::wstring osFamily, TaskOwner owner, SchedulerPrompts prompts,
-    std::function<void(std::function<void()>)> showNoticeIfWanted, ActivityLog& log)
+    std::function<void(std::function<void()>)> showNoticeIfWanted, ActivityLog& log,
+    ElevatedStartGuard* guard)
     : scheduler_(scheduler),
       osFamily_(std::move(osFamily)),
       owner_(std::move(owner)),
       prompts_(std::move(prompts)),
       showNoticeIfWanted_(std::move(showNoticeIfWanted)),
-      log_(log) {}
+      log_(log),
+      guard_(guard) {}
 
 void SchedulerTaskRegistration::Prepare(std::function<void(bool)> onPrepared) {
+    if (guard_ != nullptr && !guard_->AllowsElevatedStart()) {
+        onPrepared(false);
+        return;
+    }
     if (!PrepareScheduler(scheduler_, osFamily_, prompts_)) {
         log_.Record(L"scheduler not available");
         onPrepared(false);
@@ -76,7 +82,9 @@ RegistrationResult SchedulerTaskRegistration::Register(const ScheduledTask& task
 
 std::optional<ScheduledTask> SchedulerTaskRegistration::ReadRegistered() {
     ScheduledJob job;
-    if (!scheduler_.ReadTask(ScheduledJobName(owner_.taskNameSuffix), job)) return std::nullopt;
+    if (!scheduler_.ReadTask(ScheduledJobName(owner_.taskNameSuffix), job) ||
+        !IsOwnJob(job, owner_))
+        return std::nullopt;
     return TaskOfJob(job);
 }
 

@@ -8,6 +8,7 @@
 #include "core/message_catalogue.h"
 #include "core/task_registration.h"
 #include "core/user_prompts.h"
+#include "system/program_protection.h"
 #include "system/scheduled_job.h"
 #include "system/task_scheduler.h"
 
@@ -31,15 +32,18 @@ bool PrepareScheduler(TaskScheduler& scheduler, std::wstring_view osFamily,
 // The program's one job in the system scheduler, named after the task name suffix.
 class SchedulerTaskRegistration : public TaskRegistration {
 public:
+    // With a guard, no job is registered unless the guard allows the elevated start.
     SchedulerTaskRegistration(TaskScheduler& scheduler, std::wstring osFamily, TaskOwner owner,
                               SchedulerPrompts prompts,
                               std::function<void(std::function<void()>)> showNoticeIfWanted,
-                              ActivityLog& log);
+                              ActivityLog& log, ElevatedStartGuard* guard = nullptr);
 
+    // Not prepared when the guard refuses the elevated start or the scheduler cannot be used.
     void Prepare(std::function<void(bool)> onPrepared) override;
     // Unavailable when the job was not saved; the log tells why.
     RegistrationResult Register(const ScheduledTask& task) override;
     std::wstring Method() const override { return method_; }
+    // Also nothing for a job of the program's name that is not its own (IsOwnJob).
     std::optional<ScheduledTask> ReadRegistered() override;
     // A job that the scheduler would not delete but that no longer reads back counts as gone.
     bool DeleteRegistered() override;
@@ -52,6 +56,7 @@ private:
     std::function<void(std::function<void()>)> showNoticeIfWanted_;  // its argument: on closed
     ActivityLog& log_;
     std::wstring method_;
+    ElevatedStartGuard* guard_;
 };
 
 }  // namespace dusk

@@ -131,6 +131,8 @@ bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledJob& task) 
     task.parameters = view.arguments;
     task.workingDirectory = view.workingDirectory;
     task.comment = view.description;
+    task.account = view.userId;
+    task.accountKept = true;  // a 2.0 job always has a principal, if only a group
     task.flags = 0;  // 2.0 jobs have no work item flags
     task.beginYear = static_cast<std::uint16_t>(start->year);
     task.beginMonth = static_cast<std::uint16_t>(start->month);

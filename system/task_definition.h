@@ -9,6 +9,10 @@ namespace dusk {
 // The Task Scheduler 2.0 form of a job: the XML task definition registered under the job's
 // name, and what the scheduler answers when the job is read back.
 
+// Who may read, change or run the program's jobs: Administrators and the system alone, so that
+// no unelevated process, the user's own included, can make the elevated job start something else.
+constexpr std::wstring_view kJobSecurityDescriptor = L"D:P(A;;FA;;;BA)(A;;FA;;;SY)";
+
 // "2016-11-05T07:30:00": the trigger's begin date and start time, local time.
 std::wstring StartBoundary(const ScheduledJob& task);
 
@@ -30,14 +34,16 @@ struct RegisteredTaskView {
     RegisteredTrigger trigger = RegisteredTrigger::None;  // the first trigger
     std::wstring startBoundary;
     int daysInterval = 0;  // daily triggers only
+    std::wstring userId{};  // of the principal
 };
 
 // True when the job reads back with the program, parameters and the one trigger it was
 // registered with.
 bool ReadsBackAsRegistered(const ScheduledJob& task, const RegisteredTaskView& view);
 
-// Fills the record as a 1.0 read would (program, parameters, working directory, comment, flags
-// 0, and begin date and start time of the first trigger); false, with the record untouched,
+// Fills the record as a 1.0 read would (program, parameters, working directory, comment, the
+// principal's user as account, flags 0, and begin date and start time of the first trigger);
+// false, with the record untouched,
 // when the job has no program or no trigger with a readable start boundary.
 bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledJob& task);
 

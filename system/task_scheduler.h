@@ -29,6 +29,8 @@ struct ScheduledJob {
     std::wstring parameters;   // "-Day -Shutdown", "-From -Logoff -time:2|05" ...
     std::wstring workingDirectory;
     std::wstring account;  // run as this user, without a password
+    // Read back: false when the scheduler keeps no account for the job (Wine's 1.0 keeps none).
+    bool accountKept = true;
     std::wstring comment;
     std::uint16_t beginYear = 0;
     std::uint16_t beginMonth = 0;
@@ -63,8 +65,8 @@ public:
     // Replaces any job of the same name.
     virtual SaveOutcome SaveTask(const ScheduledJob& task) = 0;
     // On success sets task.taskName and fills application, parameters, working directory,
-    // comment, flags (0 for a Task Scheduler 2.0 job), and the begin date and start time of
-    // the first trigger. On failure clears task.taskName.
+    // comment, account, flags (0 for a Task Scheduler 2.0 job), and the begin date and start
+    // time of the first trigger. On failure clears task.taskName.
     virtual bool ReadTask(std::wstring_view taskName, ScheduledJob& task) = 0;
     // True when the scheduler reports the job deleted; false also when there was none.
     virtual bool DeleteTask(std::wstring_view taskName) = 0;

@@ -50,6 +50,12 @@ void ReadDescription(ITaskDefinition& definition, RegisteredTaskView& view) {
         ReadBstr([&](BSTR* text) { return info->get_Description(text); }, view.description);
 }
 
+void ReadPrincipal(ITaskDefinition& definition, RegisteredTaskView& view) {
+    ComPtr<IPrincipal> principal;
+    if (SUCCEEDED(definition.get_Principal(principal.Put())))
+        ReadBstr([&](BSTR* text) { return principal->get_UserId(text); }, view.userId);
+}
+
 void ReadFirstTrigger(ITaskDefinition& definition, RegisteredTaskView& view) {
     ComPtr<ITriggerCollection> triggers;
     LONG count = 0;
@@ -82,6 +88,7 @@ std::optional<RegisteredTaskView> ReadTask(ITaskFolder& folder, std::wstring_vie
     RegisteredTaskView view;
     ReadFirstAction(*definition.Get(), view);
     ReadDescription(*definition.Get(), view);
+    ReadPrincipal(*definition.Get(), view);
     ReadFirstTrigger(*definition.Get(), view);
     return view;
 }
@@ -90,11 +97,19 @@ std::optional<RegisteredTaskView> ReadTask(ITaskFolder& folder, std::wstring_vie
 
 bool RegisterTask(const ScheduledJob& task) {
     const ComPtr<ITaskFolder> folder = OpenRootFolder();
+    if (!folder) return false;
+    // A job of the name is deleted and a new one created, never updated: an update would keep
+    // the security of a job someone else made.
+    folder->DeleteTask(MakeBstr(task.taskName).Get(), 0);
     ComPtr<IRegisteredTask> registered;
-    if (!folder || FAILED(folder->RegisterTask(
-                       MakeBstr(task.taskName).Get(), MakeBstr(TaskDefinitionXml(task)).Get(),
-                       TASK_CREATE_OR_UPDATE, EmptyVariant(), EmptyVariant(),
-                       TASK_LOGON_INTERACTIVE_TOKEN, EmptyVariant(), registered.Put())))
+    const UniqueBstr security = MakeBstr(kJobSecurityDescriptor);
+    VARIANT securityValue = EmptyVariant();
+    securityValue.vt = VT_BSTR;
+    securityValue.bstrVal = security.Get();
+    if (FAILED(folder->RegisterTask(MakeBstr(task.taskName).Get(),
+                                    MakeBstr(TaskDefinitionXml(task)).Get(), TASK_CREATE,
+                                    EmptyVariant(), EmptyVariant(), TASK_LOGON_INTERACTIVE_TOKEN,
+                                    securityValue, registered.Put())))
         return false;
     const std::optional<RegisteredTaskView> view = ReadTask(*folder.Get(), task.taskName);
     return view && ReadsBackAsRegistered(task, *view);

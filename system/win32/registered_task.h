@@ -10,8 +10,8 @@ namespace dusk::win32 {
 // Jobs of Task Scheduler 2.0 (ITaskService) in the root folder. COM must be initialised on the
 // calling thread.
 
-// Registers the job's task definition, replacing any job of the name, and reads it back: true
-// only when the scheduler holds the job as written. A job that reads back otherwise is left
+// Registers the job's task definition for Administrators and the system only, after deleting any
+// job of the name, and reads it back: true only when the scheduler holds the job as written. A job that reads back otherwise is left
 // registered; the caller deletes it.
 bool RegisterTask(const ScheduledJob& task);
 // Nothing when the job cannot be found or its definition not read.

@@ -66,6 +66,19 @@ bool ReadFields(ITask& item, ScheduledJob& task) {
         ReadTaskMemText([&](LPWSTR* text) { return item.GetComment(text); }, task.comment);
     if (!texts || FAILED(item.GetFlags(&flags))) return false;
     task.flags = flags;
+    // A job kept without an account (XP before one is set; Wine keeps none in its job files) reads
+    // as such; any other failure leaves the job unread.
+    UniqueTaskMemText account;
+    const HRESULT accountRead = item.GetAccountInformation(account.Put());
+    task.accountKept = SUCCEEDED(accountRead);
+    if (task.accountKept) {
+        task.account = account ? account.Get() : L"";
+    } else if (accountRead == SCHED_E_ACCOUNT_INFORMATION_NOT_SET ||
+               accountRead == HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)) {
+        task.account.clear();
+    } else {
+        return false;
+    }
     ComPtr<ITaskTrigger> trigger;
     if (FAILED(item.GetTrigger(0, trigger.Put()))) return false;
     TASK_TRIGGER record{};

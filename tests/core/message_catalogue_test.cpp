@@ -46,6 +46,10 @@ const EntryText kExpected[] = {
     {SchedulerStartFailed, L"Error: Failed to start Windows Task Scheduler!"},
     {CancelFailed, L"Error: The task could not be canceled. Please try again."},
     {SaveFailed, L"Error: The task could not be saved. Please try again."},
+    {ProgramFolderUnprotected,
+     L"Users without administrator rights can change %s, so Windows will not start the task with "
+     L"administrator rights. The task runs only while the program runs. Install the program with "
+     L"its setup to have Windows start it."},
 };
 
 TEST(MessageCatalogueTest, EveryEntryHoldsItsText) {

@@ -12,6 +12,7 @@ DateTime At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0) {
 }
 
 const TaskOwner kOwner{L"C:\\Program Files\\Dusk Relay\\", L"tester"};
+const ScheduledTask kDailyTask{L"Shutdown", TriggerKind::Daily, At(2016, 11, 5), L"", L""};
 
 TEST(ScheduledJob, MakesTheJobOfEachTrigger) {
     struct Case {
@@ -61,6 +62,55 @@ TEST(ScheduledJob, MakesTheJobOfEachTrigger) {
                   c.task.start.Milliseconds() / DateTime::kMsPerMinute)
             << job.parameters;
     }
+}
+
+TEST(ScheduledJob, WritesTheQualifiedUserAsTheAccount) {
+    const TaskOwner owner{kOwner.programFolder, L"tester", {L"OFFICE\\tester", L"S-1-5-21-7-1001"}};
+    EXPECT_EQ(MakeScheduledJob(kDailyTask, owner).account,
+              L"OFFICE\\tester");
+}
+
+// Read back, a job of the program's name is trusted only when it starts this program for this
+// user: anyone may make a job of that name, and the program acts on what it reads.
+TEST(ScheduledJob, TrustsOnlyAJobOfThisProgramForThisUser) {
+    const TaskOwner owner{L"C:\\Program Files\\Dusk Relay\\", L"tester",
+                          {L"OFFICE\\tester", L"S-1-5-21-7-1001"}};
+    const std::wstring program = L"C:\\Program Files\\Dusk Relay\\DuskRelay.exe";
+    struct Case {
+        const char* what;
+        std::wstring application;
+        std::wstring account;
+        bool accountKept;
+        bool trusted;
+    };
+    const Case cases[] = {
+        {"as written", program, L"OFFICE\\tester", true, true},
+        {"letter case of path and name", L"c:\\program files\\dusk relay\\duskrelay.EXE",
+         L"office\\TESTER", true, true},
+        {"quoted path, bare user name", L"\"" + program + L"\"", L"tester", true, true},
+        {"user as SID", program, L"S-1-5-21-7-1001", true, true},
+        {"no account kept by the scheduler", program, L"", false, true},
+        {"another program", L"C:\\Users\\Public\\DuskRelay.exe", L"OFFICE\\tester", true, false},
+        {"the program's name in another folder", L"C:\\Program Files\\DuskRelay.exe",
+         L"tester", true, false},
+        {"no program", L"", L"tester", true, false},
+        {"another user", program, L"OFFICE\\guest", true, false},
+        {"a name that begins like the user's", program, L"OFFICE\\tester2", true, false},
+        {"run as the system (empty account)", program, L"", true, false},
+        {"another SID", program, L"S-1-5-18", true, false},
+    };
+    for (const Case& c : cases) {
+        ScheduledJob job = MakeScheduledJob(kDailyTask, owner);
+        job.application = c.application;
+        job.account = c.account;
+        job.accountKept = c.accountKept;
+        EXPECT_EQ(IsOwnJob(job, owner), c.trusted) << c.what;
+    }
+    // Without a qualified name, the account the job was written with.
+    ScheduledJob job = MakeScheduledJob(kDailyTask, kOwner);
+    EXPECT_TRUE(IsOwnJob(job, kOwner));
+    job.account = L"someone";
+    EXPECT_FALSE(IsOwnJob(job, kOwner));
 }
 
 TEST(ScheduledJob, ReadsTheParameterTextCaseSensitively) {

@@ -232,6 +232,10 @@ TEST(SchedulerTaskRegistration, RegistersReadsBackAndDeletesTheProgramsJob) {
         EXPECT_EQ(scheduler.jobs.begin()->first, L"TolvaneDuskRelayme");
         EXPECT_EQ(back->delayHoursText, L"2");
         EXPECT_EQ(back->delayMinutesText, L"05");
+        // A job of the same name made to start another program is not the program's task.
+        scheduler.jobs.begin()->second.application = L"C:\\Users\\Public\\DuskRelay.exe";
+        EXPECT_FALSE(registration.ReadRegistered().has_value()) << c.name;
+        scheduler.jobs.begin()->second.application = L"C:\\D\\DuskRelay.exe";
         EXPECT_EQ(registration.Method(), L"scheduler 1.0");  // the fake keeps 1.0's flags
 
         // A job the scheduler will not delete is still there; one it deletes is gone.

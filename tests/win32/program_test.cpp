@@ -20,6 +20,7 @@
 #include "core/win32/instance_block.h"
 #include "core/win32/regional_settings_reader.h"
 #include "system/scheduled_job.h"
+#include "system/win32/current_user.h"
 #include "system/win32/system_task_scheduler.h"
 #include "test_process.h"
 
@@ -123,7 +124,7 @@ protected:
         task.trigger = trigger;
         task.start = SystemClock().Now().Plus(fromNowMs);
         const ScheduledJob job =
-            MakeScheduledJob(task, TaskOwner{ThisFolder(), os_.taskNameSuffix});
+            MakeScheduledJob(task, TaskOwner{ThisFolder(), os_.taskNameSuffix, CurrentUserAccount()});
         EXPECT_EQ(scheduler_->SaveTask(job), SaveOutcome::Saved);
         return job.parameters;
     }
