@@ -37,6 +37,13 @@ RequestExecutionLevel admin
 !define SKIN_KEY "Software\Tolvane\Vimbly"
 !define SKIN_VALUE "Skin"
 !define JOB_NAME_PREFIX "TolvaneDuskRelay"
+; The install folder gets Program Files' protection: owned by Administrators, nothing inherited
+; from above, the system and Administrators in full control, Users read and execute; what it
+; holds inherits that.
+!define FOLDER_SECURITY "O:BAD:PAI(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;0x1200a9;;;BU)"
+!define ADMINISTRATORS_SID "S-1-5-32-544"
+!define LOCAL_SYSTEM_SID "S-1-5-18"
+!define TRUSTED_INSTALLER_SID "S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464"
 
 !include MUI2.nsh
 !include LogicLib.nsh
@@ -74,10 +81,35 @@ VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (C) ${PUBLISHE
 ; Files are replaced or deleted only while the program is not running. Its hidden application
 ; window ends the program on WM_CLOSE; a program that does not end in time is left alone and the
 ; setup or uninstall stops before it has changed anything (a silent run ends with exit code 2).
+; A window of the program's class counts only when its process runs the program of this folder:
+; any process can make such a window.
 !macro DEFINE_CLOSE_RUNNING_PROGRAM prefix
+; $0 := the program's application window, 0 when the program of this folder is not running.
+Function ${prefix}FindRunningProgram
+    StrCpy $5 0
+    ${Do}
+        System::Call "user32::FindWindowExW(p 0, p r5, w '${APP_WINDOW_CLASS}', p 0) p .r5"
+        ${IfThen} $5 P= 0 ${|} ${Break} ${|}
+        System::Call "user32::GetWindowThreadProcessId(p r5, *i .r1) i"
+        StrCpy $3 ""
+        ; PROCESS_QUERY_LIMITED_INFORMATION, enough for the image path
+        System::Call "kernel32::OpenProcess(i 0x1000, i 0, i r1) p .r2"
+        ${If} $2 P<> 0
+            StrCpy $4 ${NSIS_MAX_STRLEN}
+            System::Call "kernel32::QueryFullProcessImageNameW(p r2, i 0, w .r3, *i r4) i"
+            System::Call "kernel32::CloseHandle(p r2)"
+        ${EndIf}
+        ${If} $3 == "$INSTDIR\${PROGRAM}"
+            StrCpy $0 $5
+            Return
+        ${EndIf}
+    ${Loop}
+    StrCpy $0 0
+FunctionEnd
+
 Function ${prefix}CloseRunningProgram
     ${Do}
-        FindWindow $0 "${APP_WINDOW_CLASS}"
+        Call ${prefix}FindRunningProgram
         ${IfThen} $0 = 0 ${|} Return ${|}
         DetailPrint "Closing the running ${PRODUCT}"
         System::Call "user32::GetWindowThreadProcessId(p r0, *i .r1) i"
@@ -113,8 +145,78 @@ Function .onInit
     SetShellVarContext all
 FunctionEnd
 
+; $0 := 1 when $R0 is owned by Administrators, the system or the installer service, else 0.
+Function IsOwnedByAdministrators
+    StrCpy $0 0
+    ; SE_FILE_OBJECT, OWNER_SECURITY_INFORMATION
+    System::Call "advapi32::GetNamedSecurityInfoW(w R0, i 1, i 1, *p .r1, p 0, p 0, p 0, *p .r2) i .r3"
+    ${IfThen} $3 <> 0 ${|} Return ${|}
+    StrCpy $4 ""
+    System::Call "advapi32::ConvertSidToStringSidW(p r1, *p .r5) i .r6"
+    ${If} $6 <> 0
+        System::Call "kernel32::lstrcpynW(w .r4, p r5, i ${NSIS_MAX_STRLEN}) p"
+        System::Call "kernel32::LocalFree(p r5) p"
+    ${EndIf}
+    System::Call "kernel32::LocalFree(p r2) p"
+    ${If} $4 == "${ADMINISTRATORS_SID}"
+    ${OrIf} $4 == "${LOCAL_SYSTEM_SID}"
+    ${OrIf} $4 == "${TRUSTED_INSTALLER_SID}"
+        StrCpy $0 1
+    ${EndIf}
+FunctionEnd
+
+; A folder that exists already is taken only when it holds nothing but the program's files and
+; an administrator owns it: anything else there, or an owner who could change its permissions,
+; would run with the program's rights.
+Function CheckExistingFolder
+    ${IfNot} ${FileExists} "$INSTDIR\*.*"
+        Return
+    ${EndIf}
+    FindFirst $0 $1 "$INSTDIR\*.*"
+    ${DoWhile} $1 != ""
+        ${IfNot} $1 == "."
+        ${AndIfNot} $1 == ".."
+        ${AndIfNot} $1 == "${PROGRAM}"
+        ${AndIfNot} $1 == "${COMPANION}"
+        ${AndIfNot} $1 == "${UNINSTALLER}"
+            FindClose $0
+            MessageBox MB_ICONSTOP "$INSTDIR already holds other files. Choose a new or empty folder." /SD IDOK
+            Abort "$INSTDIR already holds other files."
+        ${EndIf}
+        FindNext $0 $1
+    ${Loop}
+    FindClose $0
+    StrCpy $R0 "$INSTDIR"
+    Call IsOwnedByAdministrators
+    ${If} $0 <> 1
+        MessageBox MB_ICONSTOP "$INSTDIR belongs to a user, who could change it. Choose a new folder." /SD IDOK
+        Abort "$INSTDIR is not owned by Administrators."
+    ${EndIf}
+FunctionEnd
+
+Function ProtectInstallFolder
+    StrCpy $R0 "$INSTDIR"
+    StrCpy $0 1
+    ; SDDL_REVISION_1
+    System::Call "advapi32::ConvertStringSecurityDescriptorToSecurityDescriptorW(w '${FOLDER_SECURITY}', i 1, *p .r1, p 0) i .r2"
+    ${If} $2 <> 0
+        System::Call "advapi32::GetSecurityDescriptorOwner(p r1, *p .r3, *i .r5) i"
+        System::Call "advapi32::GetSecurityDescriptorDacl(p r1, *i .r5, *p .r4, *i .r5) i"
+        ; SE_FILE_OBJECT; OWNER, DACL and PROTECTED_DACL_SECURITY_INFORMATION
+        System::Call "advapi32::SetNamedSecurityInfoW(w R0, i 1, i 0x80000005, p r3, p 0, p r4, p 0) i .r0"
+        System::Call "kernel32::LocalFree(p r1) p"
+    ${EndIf}
+    ${If} $0 <> 0
+        MessageBox MB_ICONSTOP "The permissions of $INSTDIR could not be set." /SD IDOK
+        Abort "The permissions of $INSTDIR could not be set (error $0)."
+    ${EndIf}
+FunctionEnd
+
 Section "Install"
     Call CloseRunningProgram
+    Call CheckExistingFolder
+    CreateDirectory "$INSTDIR"
+    Call ProtectInstallFolder
     SetOutPath "$INSTDIR"
     File "${BIN_DIR}\${PROGRAM}"
     File "${BIN_DIR}\${COMPANION}"
@@ -138,56 +240,35 @@ Function un.onInit
     SetShellVarContext all
 FunctionEnd
 
-; $0 := the scheduler job's name: the prefix and the user name, each character below U+0020 or
-; one of <>:"/\|?* replaced by "_" (the companion library's task name suffix).
-Function un.ScheduledJobName
-    StrCpy $0 ""
-    System::Call "advapi32::GetUserNameW(w .r1, *i ${NSIS_MAX_STRLEN} r2) i .r3"
-    ${If} $3 = 0
-        StrCpy $1 ""
-    ${EndIf}
-    StrCpy $4 '<>:"/\|?*'
-    ${For} $5 1 31
-        IntFmt $6 "%c" $5
-        StrCpy $4 "$4$6"
-    ${Next}
-    StrLen $2 $1
-    IntOp $2 $2 - 1
-    ${For} $5 0 $2
-        StrCpy $6 $1 1 $5
-        StrCpy $7 0
-        ${Do}
-            StrCpy $8 $4 1 $7
-            ${IfThen} $8 == "" ${|} ${Break} ${|}
-            ${If} $8 S== $6
-                StrCpy $6 "_"
-                ${Break}
-            ${EndIf}
-            IntOp $7 $7 + 1
-        ${Loop}
-        StrCpy $0 "$0$6"
-    ${Next}
-    StrCpy $0 "${JOB_NAME_PREFIX}$0"
-FunctionEnd
-
-; Task Scheduler 2.0 through schtasks; a 1.0 job is a file in the Tasks folder, and a 2.0 job
-; that schtasks could not delete is at least kept from running by removing its file.
-Function un.DeleteScheduledJob
-    Call un.ScheduledJobName
-    DetailPrint "Deleting the scheduled task $0"
-    ${If} ${FileExists} "$SYSDIR\schtasks.exe"
-        nsExec::Exec '"$SYSDIR\schtasks.exe" /Delete /TN "$0" /F'
-        Pop $1
-    ${EndIf}
-    Delete "$WINDIR\Tasks\$0.job"
+; Every job of the program, whichever user's: Task Scheduler 2.0 jobs through schtasks (their
+; files in the root task folder name them), 1.0 jobs as files in the Tasks folder. A 2.0 job that
+; schtasks could not delete is at least kept from running by removing its file.
+Function un.DeleteScheduledJobs
     ${DisableX64FSRedirection}
-    Delete "$WINDIR\System32\Tasks\$0"
+    FindFirst $0 $1 "$WINDIR\System32\Tasks\${JOB_NAME_PREFIX}*"
+    ${DoWhile} $1 != ""
+        DetailPrint "Deleting the scheduled task $1"
+        ${If} ${FileExists} "$WINDIR\System32\schtasks.exe"
+            nsExec::Exec '"$WINDIR\System32\schtasks.exe" /Delete /TN "$1" /F'
+            Pop $2
+        ${EndIf}
+        Delete "$WINDIR\System32\Tasks\$1"
+        FindNext $0 $1
+    ${Loop}
+    FindClose $0
     ${EnableX64FSRedirection}
+    FindFirst $0 $1 "$WINDIR\Tasks\${JOB_NAME_PREFIX}*.job"
+    ${DoWhile} $1 != ""
+        DetailPrint "Deleting the scheduled task $1"
+        Delete "$WINDIR\Tasks\$1"
+        FindNext $0 $1
+    ${Loop}
+    FindClose $0
 FunctionEnd
 
 Section "Uninstall"
     Call un.CloseRunningProgram
-    Call un.DeleteScheduledJob
+    Call un.DeleteScheduledJobs
 
     DeleteRegKey HKLM "${SETTINGS_KEY}"
     DeleteRegKey /ifempty HKLM "${MAKER_KEY}"

@@ -26,6 +26,24 @@ std::optional<std::wstring> FirstUnprotected(const std::vector<FileSecurity>& fi
 
 }  // namespace
 
+Trustee TrusteeOfSid(std::wstring_view sid) {
+    constexpr std::pair<std::wstring_view, Trustee> kKnown[] = {
+        {L"S-1-5-32-544", Trustee::Administrators},
+        {L"S-1-5-18", Trustee::System},
+        {L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464",
+         Trustee::TrustedInstaller},
+        {L"S-1-3-0", Trustee::CreatorOwner},
+        {L"S-1-1-0", Trustee::Everyone},
+        {L"S-1-5-32-545", Trustee::Users},
+        {L"S-1-5-11", Trustee::AuthenticatedUsers},
+        {L"S-1-5-4", Trustee::Interactive},
+    };
+    for (const auto& [text, trustee] : kKnown) {
+        if (sid == text) return trustee;
+    }
+    return Trustee::Other;
+}
+
 bool OnlyAdministratorsCanChange(const FileSecurity& file) {
     if (!file.read || !file.hasAccessList || !IsAdministrative(file.owner)) return false;
     // Entries are checked in order: a right denied to every user before it is granted stays

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/activity_log.h"
@@ -21,6 +22,9 @@ enum class Trustee {
     Interactive,
     Other,  // any other user or group
 };
+
+// The trustee a SID in its text form ("S-1-5-32-544") names.
+Trustee TrusteeOfSid(std::wstring_view sid);
 
 struct AccessEntry {
     bool allows = true;  // else it denies

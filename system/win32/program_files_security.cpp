@@ -14,26 +14,10 @@ namespace {
 using UniqueSecurityDescriptor = UniqueResource<HandleTraits<PSECURITY_DESCRIPTOR, ::LocalFree>>;
 using UniqueLocalText = UniqueResource<HandleTraits<LPWSTR, ::LocalFree>>;
 
-constexpr wchar_t kTrustedInstallerSid[] =
-    L"S-1-5-80-956008885-3418522649-1831038044-1853292631-2271478464";
-
 Trustee TrusteeOf(PSID sid) {
-    const std::pair<WELL_KNOWN_SID_TYPE, Trustee> known[] = {
-        {WinBuiltinAdministratorsSid, Trustee::Administrators},
-        {WinLocalSystemSid, Trustee::System},
-        {WinCreatorOwnerSid, Trustee::CreatorOwner},
-        {WinWorldSid, Trustee::Everyone},
-        {WinBuiltinUsersSid, Trustee::Users},
-        {WinAuthenticatedUserSid, Trustee::AuthenticatedUsers},
-        {WinInteractiveSid, Trustee::Interactive},
-    };
-    for (const auto& [type, trustee] : known) {
-        if (::IsWellKnownSid(sid, type)) return trustee;
-    }
     UniqueLocalText text;
-    if (::ConvertSidToStringSidW(sid, text.Put()) && std::wstring(text.Get()) == kTrustedInstallerSid)
-        return Trustee::TrustedInstaller;
-    return Trustee::Other;
+    if (!::ConvertSidToStringSidW(sid, text.Put())) return Trustee::Other;
+    return TrusteeOfSid(text.Get());
 }
 
 // Allow and deny entries; audit and object entries do not apply to files.
@@ -58,21 +42,29 @@ std::vector<AccessEntry> EntriesOf(PACL list) {
 
 }  // namespace
 
-FileSecurity ReadFileSecurity(const std::wstring& path) {
+FileSecurity SecurityOf(void* descriptor, const std::wstring& path) {
     FileSecurity file;
     file.path = path;
     PSID owner = nullptr;
     PACL list = nullptr;
+    BOOL defaulted = FALSE, present = FALSE;
+    if (descriptor == nullptr || !::GetSecurityDescriptorOwner(descriptor, &owner, &defaulted) ||
+        !::GetSecurityDescriptorDacl(descriptor, &present, &list, &defaulted) || owner == nullptr)
+        return file;
+    file.read = true;
+    file.owner = TrusteeOf(owner);
+    file.hasAccessList = present && list != nullptr;
+    if (file.hasAccessList) file.entries = EntriesOf(list);
+    return file;
+}
+
+FileSecurity ReadFileSecurity(const std::wstring& path) {
     UniqueSecurityDescriptor descriptor;
     if (::GetNamedSecurityInfoW(path.c_str(), SE_FILE_OBJECT,
-                                OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner,
-                                nullptr, &list, nullptr, descriptor.Put()) != ERROR_SUCCESS)
-        return file;
-    file.read = owner != nullptr;
-    if (owner != nullptr) file.owner = TrusteeOf(owner);
-    file.hasAccessList = list != nullptr;
-    if (list != nullptr) file.entries = EntriesOf(list);
-    return file;
+                                OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr,
+                                nullptr, nullptr, nullptr, descriptor.Put()) != ERROR_SUCCESS)
+        return SecurityOf(nullptr, path);
+    return SecurityOf(descriptor.Get(), path);
 }
 
 SystemProgramFilesSecurity::SystemProgramFilesSecurity(std::wstring programFolder)

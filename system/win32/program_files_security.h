@@ -6,6 +6,9 @@
 
 namespace dusk::win32 {
 
+// What a security descriptor says of the file or folder at `path`.
+FileSecurity SecurityOf(void* descriptor, const std::wstring& path);
+
 // The security of one file or folder: owner and access list through GetNamedSecurityInfoW.
 FileSecurity ReadFileSecurity(const std::wstring& path);
 

@@ -4,15 +4,23 @@
 #include <objbase.h>
 #include <shlobj.h>
 #include <windows.h>
+// windows.h first: the security headers build on it.
+#include <sddl.h>
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "base/win32/registry_settings_store.h"
 #include "companion/win32/vimbly_companion.h"
 #include "resources/version.h"
 #include "system/scheduled_job.h"
+#include "system/program_protection.h"
+#include "system/win32/program_files_security.h"
 #include "system/win32/registered_task.h"
 #include "system/win32/system_task_scheduler.h"
 #include "system/win32/work_item.h"
@@ -112,6 +120,80 @@ ScheduledJob LeaveProgramTraces(const std::wstring& folder) {
     return job;
 }
 
+// Wine maps a folder's access list to Unix permissions and keeps no more, so the descriptor the
+// setup gives the install folder is checked as written in its script: converted by the system,
+// it must be what the program demands before it lets the system start it elevated.
+TEST(InstallFolderSecurity, IsProgramFilesProtection) {
+    std::ifstream script(DUSK_INSTALLER_SCRIPT);
+    const std::string text{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
+    const std::string define = "!define FOLDER_SECURITY \"";
+    const std::size_t start = text.find(define);
+    ASSERT_NE(start, std::string::npos);
+    const std::size_t end = text.find('"', start + define.size());
+    const std::string sddl = text.substr(start + define.size(), end - start - define.size());
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    ASSERT_TRUE(::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        std::wstring(sddl.begin(), sddl.end()).c_str(), SDDL_REVISION_1, &descriptor, nullptr));
+    SECURITY_DESCRIPTOR_CONTROL control = 0;
+    DWORD revision = 0;
+    ASSERT_TRUE(::GetSecurityDescriptorControl(descriptor, &control, &revision));
+    EXPECT_TRUE(control & SE_DACL_PROTECTED) << "nothing inherited from the drive root";
+
+    const FileSecurity security = win32::SecurityOf(descriptor, L"install folder");
+    ::LocalFree(descriptor);
+    EXPECT_EQ(security.owner, Trustee::Administrators);
+    std::vector<std::pair<Trustee, std::uint32_t>> granted;
+    for (const AccessEntry& entry : security.entries) {
+        EXPECT_TRUE(entry.allows);
+        EXPECT_FALSE(entry.inheritOnly) << "the folder itself is protected too";
+        granted.emplace_back(entry.trustee, entry.rights);
+    }
+    const std::vector<std::pair<Trustee, std::uint32_t>> expected = {
+        {Trustee::System, 0x1F01FF}, {Trustee::Administrators, 0x1F01FF}, {Trustee::Users, 0x1200A9}};
+    EXPECT_EQ(granted, expected);
+    EXPECT_TRUE(OnlyAdministratorsCanChange(security));
+}
+
+// A window of the program's class that answers WM_CLOSE with nothing, made by a process that is
+// not the program.
+class ImpostorWindow {
+public:
+    ImpostorWindow() {
+        WNDCLASSW windowClass{};
+        windowClass.lpfnWndProc = IgnoreClose;
+        windowClass.hInstance = ::GetModuleHandleW(nullptr);
+        windowClass.lpszClassName = kAppWindowClass;
+        ::RegisterClassW(&windowClass);
+        window_ = ::CreateWindowExW(0, kAppWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
+                                    nullptr, windowClass.hInstance, nullptr);
+    }
+    ~ImpostorWindow() {
+        ::DestroyWindow(window_);
+        ::UnregisterClassW(kAppWindowClass, ::GetModuleHandleW(nullptr));
+    }
+    HWND Handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK IgnoreClose(HWND window, UINT message, WPARAM w, LPARAM l) {
+        return message == WM_CLOSE ? 0 : ::DefWindowProcW(window, message, w, l);
+    }
+    HWND window_ = nullptr;
+};
+
+// Runs a command while this thread answers the messages sent to its windows.
+DWORD RunToEndAnswering(const std::wstring& commandLine) {
+    const TestProcess run = StartCommandLine(commandLine);
+    if (!run.handle) return ~0u;
+    const HANDLE process = run.handle.Get();
+    for (DWORD waited = 0; waited < kUninstallTimeoutMs; waited += 100) {
+        if (::MsgWaitForMultipleObjects(1, &process, FALSE, 100, QS_ALLINPUT) == WAIT_OBJECT_0)
+            break;
+        MSG message;
+        while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
+    }
+    return run.ExitCode();
+}
+
 class InstallerTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -165,6 +247,12 @@ TEST_F(InstallerTest, InstallsRunsAndUninstallsWithoutATrace) {
     ASSERT_NE(running.WaitForWindow(kAppWindowClass, kStartTimeoutMs), nullptr);
     const ScheduledJob job = LeaveProgramTraces(folder);
 
+    // Another user's job of the program goes too.
+    ScheduledJob othersJob = job;
+    othersJob.taskName = L"TolvaneDuskRelayAnotherUser";
+    EXPECT_EQ(win32::SaveWorkItem(othersJob, true), SaveOutcome::Saved);
+    win32::RegisterTask(othersJob);
+
     ASSERT_TRUE(UninstallSilently());
     ASSERT_FALSE(running.Running());
     EXPECT_EQ(running.ExitCode(), 0u);
@@ -177,6 +265,8 @@ TEST_F(InstallerTest, InstallsRunsAndUninstallsWithoutATrace) {
     ScheduledJob read;
     EXPECT_FALSE(win32::ReadWorkItem(job.taskName, read, true));
     EXPECT_FALSE(win32::ReadRegisteredTask(job.taskName).has_value());
+    EXPECT_FALSE(win32::ReadWorkItem(othersJob.taskName, read, true));
+    EXPECT_FALSE(win32::ReadRegisteredTask(othersJob.taskName).has_value());
     ::RemoveDirectoryW(L"C:\\Dusk Relay Test");
 }
 
@@ -195,6 +285,33 @@ TEST_F(InstallerTest, InstallsUnderProgramFilesAndKeepsWhatTheUserMade) {
     ::DeleteFileW(notes.c_str());
     ::RemoveDirectoryW(folder.c_str());
     ::RemoveDirectoryW((ShellFolder(CSIDL_PROGRAM_FILES) + L"\\Tolvane").c_str());
+}
+
+// A window of the program's class in another process neither blocks the setup nor is closed by
+// it; a folder that holds other files is refused and left as it is.
+TEST_F(InstallerTest, IgnoresAnImpostorWindowAndRefusesAFolderWithOtherFiles) {
+    const std::wstring folder = L"C:\\Dusk Relay Test\\Shared Tools";
+    ::CreateDirectoryW(L"C:\\Dusk Relay Test", nullptr);
+    ASSERT_TRUE(::CreateDirectoryW(folder.c_str(), nullptr));
+    const std::wstring tool = folder + L"\\tool.exe";
+    ASSERT_TRUE(win32::UniqueFile(::CreateFileW(tool.c_str(), GENERIC_WRITE, 0, nullptr,
+                                                CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr)));
+    const ImpostorWindow impostor;
+    ASSERT_NE(impostor.Handle(), nullptr);
+
+    EXPECT_EQ(RunToEndAnswering(L"\"" + SetupProgram() + L"\" /S /D=" + folder), 2u);
+    EXPECT_FALSE(Exists(folder + L"\\DuskRelay.exe"));
+    EXPECT_TRUE(Exists(tool));
+
+    const std::wstring fresh = L"C:\\Dusk Relay Test\\Fresh";
+    EXPECT_EQ(RunToEndAnswering(L"\"" + SetupProgram() + L"\" /S /D=" + fresh), 0u);
+    EXPECT_TRUE(Exists(fresh + L"\\DuskRelay.exe"));
+    EXPECT_TRUE(::IsWindow(impostor.Handle()));
+
+    ASSERT_TRUE(UninstallSilently());
+    ::DeleteFileW(tool.c_str());
+    ::RemoveDirectoryW(folder.c_str());
+    ::RemoveDirectoryW(L"C:\\Dusk Relay Test");
 }
 
 }  // namespace
