@@ -4,7 +4,6 @@
 // clang-format off
 #include <windows.h>
 // clang-format on
-#include <shellapi.h>
 
 #include <string>
 #include <utility>
@@ -12,6 +11,7 @@
 
 #include "companion/dll/os_info_source.h"
 #include "companion/dll/skin_memory.h"
+#include "companion/dll/unelevated_shell.h"
 #include "companion/dll/windows_styling.h"
 #include "companion/vimbly_abi.h"
 
@@ -113,8 +113,9 @@ VIMBLY_API void __stdcall g_VimblyDLL_SetSkin(std::uint8_t buttonColor) {
     dusk::vimbly::RememberSkin(buttonColor);
 }
 
+// Never from this elevated process itself: the browser would run elevated.
 VIMBLY_API void __stdcall g_VimblyDLL_VisitHomePage(void) {
-    ::ShellExecuteW(BoxOwner(nullptr), L"open", kHomePage, nullptr, nullptr, SW_SHOWNORMAL);
+    dusk::vimbly::OpenUnelevated(kHomePage);
 }
 
 VIMBLY_API std::int32_t __stdcall g_VimblyDLL_MessageBox(HWND owner, const wchar_t* text,
