@@ -2,13 +2,18 @@
 
 namespace dusk {
 
-bool EnablePrivilege(PowerApi& api, std::wstring_view privilegeName) {
-    const auto token = api.OpenOwnToken(kTokenAdjustPrivileges);
-    if (!token) return false;
-    PrivilegeRequest request;
-    if (!api.FindPrivilege(privilegeName, request.id)) return false;
-    token->AdjustPrivileges(request);
-    return true;
+ScopedPrivilege::ScopedPrivilege(PowerApi& api, std::wstring_view privilegeName)
+    : token_(api.OpenOwnToken(kTokenAdjustPrivileges)) {
+    if (!token_ || !api.FindPrivilege(privilegeName, request_.id)) return;
+    token_->AdjustPrivileges(request_);
+    requested_ = true;
+}
+
+ScopedPrivilege::~ScopedPrivilege() {
+    if (!requested_) return;
+    PrivilegeRequest disable = request_;
+    disable.attributes = 0;
+    token_->AdjustPrivileges(disable);
 }
 
 }  // namespace dusk

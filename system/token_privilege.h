@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string_view>
 
 #include "system/power_api.h"
@@ -7,9 +8,23 @@ namespace dusk {
 
 constexpr std::uint32_t kTokenAdjustPrivileges = 0x20;  // TOKEN_ADJUST_PRIVILEGES
 
-// Asks for the named privilege in the process token. True once the request was made, whether
-// or not the account holds the privilege; false when the token does not open or the privilege
-// is unknown on this system.
-bool EnablePrivilege(PowerApi& api, std::wstring_view privilegeName);
+// A privilege asked for in the process token for the calls made while the object lives, and
+// disabled again when it goes, so the process does not keep it for the rest of its run.
+class ScopedPrivilege {
+public:
+    ScopedPrivilege(PowerApi& api, std::wstring_view privilegeName);
+    ~ScopedPrivilege();
+    ScopedPrivilege(const ScopedPrivilege&) = delete;
+    ScopedPrivilege& operator=(const ScopedPrivilege&) = delete;
+
+    // True once the request was made, whether or not the account holds the privilege; false
+    // when the token does not open or the privilege is unknown on this system.
+    bool Requested() const { return requested_; }
+
+private:
+    std::unique_ptr<AccessToken> token_;
+    PrivilegeRequest request_;
+    bool requested_ = false;
+};
 
 }  // namespace dusk

@@ -19,8 +19,6 @@ using UniqueServiceLock = UniqueResource<HandleTraits<SC_LOCK, ::UnlockServiceDa
 // SERVICE_QUERY_CONFIG | SERVICE_QUERY_STATUS | SERVICE_START | SERVICE_PAUSE_CONTINUE
 constexpr DWORD kScheduleServiceAccess = 0x55;
 constexpr int kWindowLookups = 3;
-constexpr int kWindowStartTries = 21;
-constexpr DWORD kWindowStartPauseMs = 200;
 constexpr int kServicePolls = 2001;
 constexpr DWORD kServicePollPauseMs = 10;
 
@@ -84,15 +82,9 @@ bool StartScheduleService() {
     return false;
 }
 
-bool StartSchedulerWindow() {
-    for (int attempt = 0; attempt < kWindowStartTries; ++attempt) {
-        if (SchedulerWindowExists()) return true;
-        ::WinExec("mstask", SW_HIDE);
-        ProcessPendingMessages();
-        ::Sleep(kWindowStartPauseMs);
-    }
-    return false;
-}
+// Nothing is started by name: a relative program name would be searched for in the current
+// folder and the PATH. The families with a scheduler window cannot run this program anyway.
+bool StartSchedulerWindow() { return SchedulerWindowExists(); }
 
 }  // namespace
 

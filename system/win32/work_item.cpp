@@ -5,6 +5,7 @@
 #include <mstask.h>
 #include <objidl.h>
 
+#include <optional>
 #include <string>
 
 #include "base/win32/unique_handle.h"
@@ -20,23 +21,23 @@ static_assert(sizeof(TASK_TRIGGER) == 48);
 
 namespace {
 
-// The scheduler object, with the security privilege enabled on the NT family.
+// The scheduler object, with the security privilege enabled on the NT family while it lives.
 struct Scheduler {
+    SystemPowerApi api;
+    std::optional<ScopedPrivilege> privilege;
     ComPtr<ITaskScheduler> object;
     SaveOutcome failure = SaveOutcome::Saved;
 };
 
-Scheduler OpenScheduler(bool ntFamily) {
-    Scheduler scheduler;
+// In place: the privilege it holds is given back where it was asked for.
+void OpenScheduler(Scheduler& scheduler, bool ntFamily) {
     if (FAILED(::CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
                                   IID_ITaskScheduler, scheduler.object.PutVoid()))) {
         scheduler.failure = SaveOutcome::NoScheduler;
     } else if (ntFamily) {
-        SystemPowerApi api;
-        if (!EnablePrivilege(api, kSecurityPrivilegeName))
-            scheduler.failure = SaveOutcome::NoPrivilege;
+        scheduler.privilege.emplace(scheduler.api, kSecurityPrivilegeName);
+        if (!scheduler.privilege->Requested()) scheduler.failure = SaveOutcome::NoPrivilege;
     }
-    return scheduler;
 }
 
 TASK_TRIGGER TriggerRecord(const ScheduledJob& task) {
@@ -95,7 +96,8 @@ bool ReadFields(ITask& item, ScheduledJob& task) {
 }  // namespace
 
 SaveOutcome SaveWorkItem(const ScheduledJob& task, bool ntFamily) {
-    const Scheduler scheduler = OpenScheduler(ntFamily);
+    Scheduler scheduler;
+    OpenScheduler(scheduler, ntFamily);
     if (scheduler.failure != SaveOutcome::Saved) return scheduler.failure;
     scheduler.object->Delete(task.taskName.c_str());
 
@@ -123,7 +125,8 @@ SaveOutcome SaveWorkItem(const ScheduledJob& task, bool ntFamily) {
 
 bool ReadWorkItem(std::wstring_view taskName, ScheduledJob& task, bool ntFamily) {
     const std::wstring name(taskName);
-    const Scheduler scheduler = OpenScheduler(ntFamily);
+    Scheduler scheduler;
+    OpenScheduler(scheduler, ntFamily);
     ComPtr<ITask> item;
     if (scheduler.failure == SaveOutcome::Saved &&
         SUCCEEDED(scheduler.object->Activate(name.c_str(), IID_ITask,
@@ -137,7 +140,8 @@ bool ReadWorkItem(std::wstring_view taskName, ScheduledJob& task, bool ntFamily)
 }
 
 bool DeleteWorkItem(std::wstring_view taskName, bool ntFamily) {
-    const Scheduler scheduler = OpenScheduler(ntFamily);
+    Scheduler scheduler;
+    OpenScheduler(scheduler, ntFamily);
     return scheduler.failure == SaveOutcome::Saved &&
            SUCCEEDED(scheduler.object->Delete(std::wstring(taskName).c_str()));
 }

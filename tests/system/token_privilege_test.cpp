@@ -2,29 +2,42 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "fakes/recording_power_api.h"
 
 namespace dusk {
 namespace {
 
-TEST(EnablePrivilege, TrueOnceAskedForWhetherOrNotTheAccountHoldsIt) {
+// Asked for while the scope lasts and disabled again at its end, whether or not the account
+// holds it; nothing to disable when it could not be asked for.
+TEST(ScopedPrivilege, IsDisabledAgainWhenTheScopeEnds) {
+    const std::string open = "OpenProcessToken 0x20";
+    const std::string lookup = "LookupPrivilegeValue SeSecurityPrivilege";
+    const std::string enable = "AdjustTokenPrivileges count=1 luid=0x13:0 attributes=2";
+    const std::string disable = "AdjustTokenPrivileges count=1 luid=0x13:0 attributes=0";
     struct Case {
-        bool tokenOpens, privilegeFound, adjustSucceeds, expected;
-        std::size_t calls;
+        bool tokenOpens, privilegeFound, adjustSucceeds, requested;
+        std::vector<std::string> calls;
     };
-    for (const Case& c : {Case{true, true, true, true, 4}, Case{true, true, false, true, 4},
-                          Case{false, true, true, false, 1}, Case{true, false, true, false, 3}}) {
+    const Case cases[] = {
+        {true, true, true, true, {open, lookup, enable, "in scope", disable, "CloseHandle"}},
+        {true, true, false, true, {open, lookup, enable, "in scope", disable, "CloseHandle"}},
+        {false, true, true, false, {open, "in scope"}},
+        {true, false, true, false, {open, lookup, "in scope", "CloseHandle"}},
+    };
+    for (const Case& c : cases) {
         test::RecordingPowerApi api;
         api.tokenOpens = c.tokenOpens;
         api.privilegeFound = c.privilegeFound;
         api.adjustSucceeds = c.adjustSucceeds;
-        EXPECT_EQ(EnablePrivilege(api, L"SeSecurityPrivilege"), c.expected);
-        ASSERT_EQ(api.calls.size(), c.calls);
-        EXPECT_EQ(api.calls[0], "OpenProcessToken 0x20");
-        if (c.calls == 4) {
-            EXPECT_EQ(api.calls[1], "LookupPrivilegeValue SeSecurityPrivilege");
-            EXPECT_EQ(api.calls[2], "AdjustTokenPrivileges count=1 luid=0x13:0 attributes=2");
+        {
+            const ScopedPrivilege privilege(api, L"SeSecurityPrivilege");
+            EXPECT_EQ(privilege.Requested(), c.requested);
+            api.calls.push_back("in scope");
         }
+        EXPECT_EQ(api.calls, c.calls);
     }
 }
 
