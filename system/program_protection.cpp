@@ -68,6 +68,8 @@ ElevatedStartGuard::ElevatedStartGuard(ProgramFilesSecurity& files,
                                        ActivityLog* log)
     : files_(files), reportRefusal_(std::move(reportRefusal)), log_(log) {}
 
+bool ElevatedStartGuard::ProgramProtected() { return !FirstUnprotected(files_.Read()); }
+
 bool ElevatedStartGuard::AllowsElevatedStart() {
     const std::optional<std::wstring> unprotected = FirstUnprotected(files_.Read());
     if (!unprotected) return true;

@@ -71,6 +71,8 @@ public:
     // False, after the refusal was reported and logged, when any of the program's files or its
     // folder can be changed by others than administrators, or their security cannot be read.
     bool AllowsElevatedStart();
+    // The same decision, neither reported nor logged.
+    bool ProgramProtected();
 
 private:
     ProgramFilesSecurity& files_;

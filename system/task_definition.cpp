@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/date_time.h"
+#include "base/text_case.h"
 #include "system/scheduled_trigger.h"
 
 namespace dusk {
@@ -89,28 +90,61 @@ std::wstring StartBoundary(const ScheduledJob& task) {
     return text;
 }
 
-std::wstring TaskDefinitionXml(const ScheduledJob& task) {
+namespace {
+
+struct DefinitionParts {
+    std::wstring_view triggerXml;
+    std::wstring_view description, account, application, parameters, workingDirectory;
+};
+
+std::wstring DefinitionXml(const DefinitionParts& parts) {
     const std::wstring registration =
-        Element(L"RegistrationInfo", Element(L"Description", EscapeXml(task.comment)));
+        Element(L"RegistrationInfo", Element(L"Description", EscapeXml(parts.description)));
     const std::wstring principal =
-        L"<Principals><Principal id=\"Author\">" + Element(L"UserId", EscapeXml(task.account)) +
+        L"<Principals><Principal id=\"Author\">" + Element(L"UserId", EscapeXml(parts.account)) +
         Element(L"LogonType", L"InteractiveToken") + Element(L"RunLevel", L"HighestAvailable") +
         L"</Principal></Principals>";
     const std::wstring settings = Element(
         L"Settings", Element(L"DisallowStartIfOnBatteries", L"false") +
                          Element(L"StopIfGoingOnBatteries", L"false") +
                          Element(L"ExecutionTimeLimit", L"PT0S") + Element(L"Enabled", L"true"));
+    const std::wstring arguments =
+        parts.parameters.empty() ? std::wstring() : Element(L"Arguments", EscapeXml(parts.parameters));
     const std::wstring actions =
         L"<Actions Context=\"Author\">" +
-        Element(L"Exec", Element(L"Command", EscapeXml(task.application)) +
-                             Element(L"Arguments", EscapeXml(task.parameters)) +
-                             Element(L"WorkingDirectory", EscapeXml(task.workingDirectory))) +
+        Element(L"Exec", Element(L"Command", EscapeXml(parts.application)) + arguments +
+                             Element(L"WorkingDirectory", EscapeXml(parts.workingDirectory))) +
         L"</Actions>";
     return L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
            L"<Task version=\"1.2\" "
            L"xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">" +
-           registration + Element(L"Triggers", TriggerXml(task)) + principal + settings + actions +
+           registration + Element(L"Triggers", parts.triggerXml) + principal + settings + actions +
            L"</Task>";
+}
+
+}  // namespace
+
+std::wstring TaskDefinitionXml(const ScheduledJob& task) {
+    return DefinitionXml({TriggerXml(task), task.comment, task.account, task.application,
+                          task.parameters, task.workingDirectory});
+}
+
+LogonTask MakeLogonTask(const TaskOwner& owner) {
+    const ScheduledJob job = MakeScheduledJob({}, owner);
+    return {job.taskName + L"Logon", job.application, job.workingDirectory, job.account};
+}
+
+std::wstring LogonTaskDefinitionXml(const LogonTask& task) {
+    const std::wstring trigger = Element(
+        L"LogonTrigger", Element(L"Enabled", L"true") + Element(L"UserId", EscapeXml(task.account)));
+    return DefinitionXml(
+        {trigger, kTaskComment, task.account, task.application, L"", task.workingDirectory});
+}
+
+bool ReadsBackAsRegistered(const LogonTask& task, const RegisteredTaskView& view) {
+    return view.triggerCount == 1 && view.trigger == RegisteredTrigger::Logon &&
+           view.program == task.application && view.arguments.empty() &&
+           EqualsIgnoringCase(view.userId, task.account) && view.highestRunLevel;
 }
 
 bool ReadsBackAsRegistered(const ScheduledJob& task, const RegisteredTaskView& view) {

@@ -52,8 +52,11 @@ void ReadDescription(ITaskDefinition& definition, RegisteredTaskView& view) {
 
 void ReadPrincipal(ITaskDefinition& definition, RegisteredTaskView& view) {
     ComPtr<IPrincipal> principal;
-    if (SUCCEEDED(definition.get_Principal(principal.Put())))
-        ReadBstr([&](BSTR* text) { return principal->get_UserId(text); }, view.userId);
+    if (FAILED(definition.get_Principal(principal.Put()))) return;
+    ReadBstr([&](BSTR* text) { return principal->get_UserId(text); }, view.userId);
+    TASK_RUNLEVEL_TYPE level = TASK_RUNLEVEL_LUA;
+    view.highestRunLevel =
+        SUCCEEDED(principal->get_RunLevel(&level)) && level == TASK_RUNLEVEL_HIGHEST;
 }
 
 void ReadFirstTrigger(ITaskDefinition& definition, RegisteredTaskView& view) {
@@ -70,6 +73,7 @@ void ReadFirstTrigger(ITaskDefinition& definition, RegisteredTaskView& view) {
     ReadBstr([&](BSTR* text) { return trigger->get_StartBoundary(text); }, view.startBoundary);
     view.trigger = type == TASK_TRIGGER_TIME    ? RegisteredTrigger::Once
                    : type == TASK_TRIGGER_DAILY ? RegisteredTrigger::Daily
+                   : type == TASK_TRIGGER_LOGON ? RegisteredTrigger::Logon
                                                 : RegisteredTrigger::Other;
     ComPtr<IDailyTrigger> daily;
     short interval = 0;
@@ -95,23 +99,40 @@ std::optional<RegisteredTaskView> ReadTask(ITaskFolder& folder, std::wstring_vie
 
 }  // namespace
 
-bool RegisterTask(const ScheduledJob& task) {
+namespace {
+
+// Registers a task definition for Administrators and the system only, after deleting any task of
+// the name (an update would keep the security of a task someone else made); answers what the
+// scheduler then holds.
+std::optional<RegisteredTaskView> RegisterDefinition(std::wstring_view taskName,
+                                                     const std::wstring& definition) {
     const ComPtr<ITaskFolder> folder = OpenRootFolder();
-    if (!folder) return false;
-    // A job of the name is deleted and a new one created, never updated: an update would keep
-    // the security of a job someone else made.
-    folder->DeleteTask(MakeBstr(task.taskName).Get(), 0);
+    if (!folder) return std::nullopt;
+    folder->DeleteTask(MakeBstr(taskName).Get(), 0);
     ComPtr<IRegisteredTask> registered;
     const UniqueBstr security = MakeBstr(kJobSecurityDescriptor);
     VARIANT securityValue = EmptyVariant();
     securityValue.vt = VT_BSTR;
     securityValue.bstrVal = security.Get();
-    if (FAILED(folder->RegisterTask(MakeBstr(task.taskName).Get(),
-                                    MakeBstr(TaskDefinitionXml(task)).Get(), TASK_CREATE,
-                                    EmptyVariant(), EmptyVariant(), TASK_LOGON_INTERACTIVE_TOKEN,
-                                    securityValue, registered.Put())))
-        return false;
-    const std::optional<RegisteredTaskView> view = ReadTask(*folder.Get(), task.taskName);
+    if (FAILED(folder->RegisterTask(MakeBstr(taskName).Get(), MakeBstr(definition).Get(),
+                                    TASK_CREATE, EmptyVariant(), EmptyVariant(),
+                                    TASK_LOGON_INTERACTIVE_TOKEN, securityValue,
+                                    registered.Put())))
+        return std::nullopt;
+    return ReadTask(*folder.Get(), taskName);
+}
+
+}  // namespace
+
+bool RegisterTask(const ScheduledJob& task) {
+    const std::optional<RegisteredTaskView> view =
+        RegisterDefinition(task.taskName, TaskDefinitionXml(task));
+    return view && ReadsBackAsRegistered(task, *view);
+}
+
+bool RegisterLogonTask(const LogonTask& task) {
+    const std::optional<RegisteredTaskView> view =
+        RegisterDefinition(task.taskName, LogonTaskDefinitionXml(task));
     return view && ReadsBackAsRegistered(task, *view);
 }
 

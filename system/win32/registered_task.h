@@ -14,6 +14,8 @@ namespace dusk::win32 {
 // job of the name, and reads it back: true only when the scheduler holds the job as written. A job that reads back otherwise is left
 // registered; the caller deletes it.
 bool RegisterTask(const ScheduledJob& task);
+// The same for the program's log-on task.
+bool RegisterLogonTask(const LogonTask& task);
 // Nothing when the job cannot be found or its definition not read.
 std::optional<RegisteredTaskView> ReadRegisteredTask(std::wstring_view taskName);
 bool DeleteRegisteredTask(std::wstring_view taskName);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <utility>
+#include <vector>
 
 namespace dusk {
 namespace {
@@ -106,6 +108,53 @@ TEST(ReadsBackAsRegistered, EveryDifferenceCounts) {
             task, task.triggerKind == L"Day" ? RegisteredTrigger::Daily : RegisteredTrigger::Once);
         c.change(view);
         EXPECT_EQ(ReadsBackAsRegistered(task, view), c.expected) << c.name;
+    }
+}
+
+TEST(LogonTaskDefinitionXml, StartsTheProgramElevatedAtTheUsersLogOn) {
+    const LogonTask task = MakeLogonTask(
+        {L"C:\\Program Files\\Tolvane\\Dusk Relay\\", L"tester", {L"OFFICE\\tester", L"S-1-5-21-7"}});
+    EXPECT_EQ(task.taskName, L"TolvaneDuskRelaytesterLogon");
+    EXPECT_EQ(
+        LogonTaskDefinitionXml(task),
+        L"<?xml version=\"1.0\" encoding=\"UTF-16\"?>"
+        L"<Task version=\"1.2\" xmlns=\"http://schemas.microsoft.com/windows/2004/02/mit/task\">"
+        L"<RegistrationInfo><Description>Tolvane Dusk Relay</Description></RegistrationInfo>"
+        L"<Triggers><LogonTrigger><Enabled>true</Enabled><UserId>OFFICE\\tester</UserId>"
+        L"</LogonTrigger></Triggers>"
+        L"<Principals><Principal id=\"Author\"><UserId>OFFICE\\tester</UserId>"
+        L"<LogonType>InteractiveToken</LogonType><RunLevel>HighestAvailable</RunLevel>"
+        L"</Principal></Principals>"
+        L"<Settings><DisallowStartIfOnBatteries>false</DisallowStartIfOnBatteries>"
+        L"<StopIfGoingOnBatteries>false</StopIfGoingOnBatteries>"
+        L"<ExecutionTimeLimit>PT0S</ExecutionTimeLimit><Enabled>true</Enabled></Settings>"
+        L"<Actions Context=\"Author\"><Exec>"
+        L"<Command>C:\\Program Files\\Tolvane\\Dusk Relay\\DuskRelay.exe</Command>"
+        L"<WorkingDirectory>C:\\Program Files\\Tolvane\\Dusk Relay\\</WorkingDirectory>"
+        L"</Exec></Actions></Task>");
+}
+
+TEST(ReadsBackAsRegistered, LogonTaskOnlyAsWritten) {
+    const LogonTask task{L"TolvaneDuskRelaytesterLogon", L"C:\\D\\DuskRelay.exe", L"C:\\D\\",
+                         L"OFFICE\\tester"};
+    const RegisteredTaskView written{task.application, L"", task.workingDirectory, L"",
+                                     1, RegisteredTrigger::Logon, L"", 0,
+                                     L"office\\TESTER", true};
+    EXPECT_TRUE(ReadsBackAsRegistered(task, written));
+    const std::vector<std::pair<const char*, std::function<void(RegisteredTaskView&)>>> changes = {
+        {"another program", [](RegisteredTaskView& v) { v.program = L"C:\\E\\DuskRelay.exe"; }},
+        {"arguments", [](RegisteredTaskView& v) { v.arguments = L"-Day -Shutdown"; }},
+        {"no trigger (Wine's read-back)", [](RegisteredTaskView& v) { v.triggerCount = 0; }},
+        {"two triggers", [](RegisteredTaskView& v) { v.triggerCount = 2; }},
+        {"a time trigger", [](RegisteredTaskView& v) { v.trigger = RegisteredTrigger::Once; }},
+        {"another user", [](RegisteredTaskView& v) { v.userId = L"OFFICE\\guest"; }},
+        {"no principal", [](RegisteredTaskView& v) { v.userId.clear(); }},
+        {"limited run level", [](RegisteredTaskView& v) { v.highestRunLevel = false; }},
+    };
+    for (const auto& [what, change] : changes) {
+        RegisteredTaskView view = written;
+        change(view);
+        EXPECT_FALSE(ReadsBackAsRegistered(task, view)) << what;
     }
 }
 

@@ -4,8 +4,13 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
+#include "system/program_protection.h"
+#include "system/win32/current_user.h"
 #include "system/win32/registered_task.h"
+#include "system/win32/system_logon_start.h"
 #include "system/win32/system_task_scheduler.h"
 #include "system/win32/work_item.h"
 
@@ -121,6 +126,45 @@ TEST_F(TaskSchedulerTest, VistaAndLaterKeepOnlyAJobThatRunsAsWritten) {
     ExpectReadsBack(scheduler, job);
     EXPECT_TRUE(scheduler.DeleteTask(kTaskName));
     ExpectGone(scheduler);
+}
+
+struct FixedProgramFiles : ProgramFilesSecurity {
+    bool isProtected = true;
+    std::vector<FileSecurity> Read() override {
+        FileSecurity folder{L"C:\\D", true, Trustee::Administrators, true, {}};
+        if (!isProtected) folder.owner = Trustee::Other;
+        return {folder};
+    }
+};
+
+// Where 2.0 keeps the log-on task as written it stays; otherwise (Wine reads tasks back without
+// their triggers) nothing of it is left, and the answer says so. Before Vista there is none, and
+// an unprotected program asks for none.
+TEST_F(TaskSchedulerTest, LogonStartIsKeptOnlyAsWritten) {
+    FixedProgramFiles files;
+    ElevatedStartGuard guard(files, [](const std::wstring&) {}, nullptr);
+    const TaskOwner owner{L"C:\\Program Files\\Dusk Relay\\", L"tester", CurrentUserAccount()};
+    const std::wstring name = MakeLogonTask(owner).taskName;
+    ASSERT_EQ(name, L"TolvaneDuskRelaytesterLogon");
+
+    SystemLogonStart start(L"windows7", owner, guard);
+    const LogonStartOutcome outcome = start.Register();
+    const std::optional<RegisteredTaskView> kept = ReadRegisteredTask(name);
+    RecordProperty("log-on task", outcome == LogonStartOutcome::Registered ? "kept" : "not kept");
+    if (outcome == LogonStartOutcome::Registered) {
+        ASSERT_TRUE(kept.has_value());
+        EXPECT_EQ(kept->trigger, RegisteredTrigger::Logon);
+    } else {
+        EXPECT_EQ(outcome, LogonStartOutcome::NotKept);
+        EXPECT_FALSE(kept.has_value()) << "a log-on task that does not run as written was left";
+    }
+    start.Remove();
+    EXPECT_FALSE(ReadRegisteredTask(name).has_value());
+
+    EXPECT_EQ(SystemLogonStart(L"xp", owner, guard).Register(), LogonStartOutcome::NotAvailable);
+    files.isProtected = false;
+    EXPECT_EQ(start.Register(), LogonStartOutcome::Refused);
+    EXPECT_FALSE(ReadRegisteredTask(name).has_value());
 }
 
 }  // namespace
