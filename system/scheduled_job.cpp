@@ -64,7 +64,8 @@ ScheduledJob MakeScheduledJob(const ScheduledTask& task, const TaskOwner& owner)
     job.application = owner.programFolder + std::wstring(kProgramFileName);
     job.parameters = ParameterText(task);
     job.workingDirectory = owner.programFolder;
-    job.account = owner.user.qualifiedName.empty() ? owner.taskNameSuffix : owner.user.qualifiedName;
+    job.account =
+        owner.user.qualifiedName.empty() ? owner.taskNameSuffix : owner.user.qualifiedName;
     job.comment = kTaskComment;
     const DateTimeParts start = task.start.Parts();
     job.beginYear = static_cast<std::uint16_t>(start.year);

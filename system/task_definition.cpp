@@ -108,8 +108,9 @@ std::wstring DefinitionXml(const DefinitionParts& parts) {
         L"Settings", Element(L"DisallowStartIfOnBatteries", L"false") +
                          Element(L"StopIfGoingOnBatteries", L"false") +
                          Element(L"ExecutionTimeLimit", L"PT0S") + Element(L"Enabled", L"true"));
-    const std::wstring arguments =
-        parts.parameters.empty() ? std::wstring() : Element(L"Arguments", EscapeXml(parts.parameters));
+    const std::wstring arguments = parts.parameters.empty()
+                                       ? std::wstring()
+                                       : Element(L"Arguments", EscapeXml(parts.parameters));
     const std::wstring actions =
         L"<Actions Context=\"Author\">" +
         Element(L"Exec", Element(L"Command", EscapeXml(parts.application)) + arguments +
@@ -135,8 +136,9 @@ LogonTask MakeLogonTask(const TaskOwner& owner) {
 }
 
 std::wstring LogonTaskDefinitionXml(const LogonTask& task) {
-    const std::wstring trigger = Element(
-        L"LogonTrigger", Element(L"Enabled", L"true") + Element(L"UserId", EscapeXml(task.account)));
+    const std::wstring trigger =
+        Element(L"LogonTrigger",
+                Element(L"Enabled", L"true") + Element(L"UserId", EscapeXml(task.account)));
     return DefinitionXml(
         {trigger, kTaskComment, task.account, task.application, L"", task.workingDirectory});
 }
@@ -167,7 +169,7 @@ bool FillFromRegisteredTask(const RegisteredTaskView& view, ScheduledJob& task) 
     task.comment = view.description;
     task.account = view.userId;
     task.accountKept = true;  // a 2.0 job always has a principal, if only a group
-    task.flags = 0;  // 2.0 jobs have no work item flags
+    task.flags = 0;           // 2.0 jobs have no work item flags
     task.beginYear = static_cast<std::uint16_t>(start->year);
     task.beginMonth = static_cast<std::uint16_t>(start->month);
     task.beginDay = static_cast<std::uint16_t>(start->day);

@@ -49,7 +49,7 @@ struct RegisteredTaskView {
     int triggerCount = 0;
     RegisteredTrigger trigger = RegisteredTrigger::None;  // the first trigger
     std::wstring startBoundary;
-    int daysInterval = 0;  // daily triggers only
+    int daysInterval = 0;   // daily triggers only
     std::wstring userId{};  // of the principal
     bool highestRunLevel = false;
 };

@@ -44,8 +44,8 @@ ComPtr<IShellDispatch2> DesktopShell() {
         windows->FindWindowSW(&none, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
                               desktop.Put()) != S_OK ||
         !desktop || FAILED(desktop.As(IID_IServiceProvider, services)) ||
-        FAILED(services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser,
-                                      browser.PutVoid())) ||
+        FAILED(
+            services->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, browser.PutVoid())) ||
         FAILED(browser->QueryActiveShellView(view.Put())) ||
         FAILED(view->GetItemObject(SVGIO_BACKGROUND, IID_IDispatch, background.PutVoid())) ||
         FAILED(background.As(IID_IShellFolderViewDual, folderView)) ||

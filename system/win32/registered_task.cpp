@@ -116,8 +116,7 @@ std::optional<RegisteredTaskView> RegisterDefinition(std::wstring_view taskName,
     securityValue.bstrVal = security.Get();
     if (FAILED(folder->RegisterTask(MakeBstr(taskName).Get(), MakeBstr(definition).Get(),
                                     TASK_CREATE, EmptyVariant(), EmptyVariant(),
-                                    TASK_LOGON_INTERACTIVE_TOKEN, securityValue,
-                                    registered.Put())))
+                                    TASK_LOGON_INTERACTIVE_TOKEN, securityValue, registered.Put())))
         return std::nullopt;
     return ReadTask(*folder.Get(), taskName);
 }

@@ -11,8 +11,8 @@ namespace dusk::win32 {
 // calling thread.
 
 // Registers the job's task definition for Administrators and the system only, after deleting any
-// job of the name, and reads it back: true only when the scheduler holds the job as written. A job that reads back otherwise is left
-// registered; the caller deletes it.
+// job of the name, and reads it back: true only when the scheduler holds the job as written. A job
+// that reads back otherwise is left registered; the caller deletes it.
 bool RegisterTask(const ScheduledJob& task);
 // The same for the program's log-on task.
 bool RegisterLogonTask(const LogonTask& task);

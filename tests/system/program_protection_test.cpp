@@ -50,8 +50,8 @@ TEST(ProgramProtection, OnlyAdministratorsMayChangeTheProgramsFiles) {
         {"generic write for users", with({Allow(Trustee::Users, 0x40000000)}), false},
         {"one user may take it over (write owner)", with({Allow(Trustee::Other, 0x80000)}), false},
         {"interactive users may delete", with({Allow(Trustee::Interactive, 0x10000)}), false},
-        {"a change right only passed on to new files",
-         with({Allow(Trustee::Users, kModify, true)}), true},
+        {"a change right only passed on to new files", with({Allow(Trustee::Users, kModify, true)}),
+         true},
         {"creator owner, which grants nothing here", with({Allow(Trustee::CreatorOwner, kModify)}),
          true},
         {"denied to everyone before it is granted",
@@ -65,7 +65,8 @@ TEST(ProgramProtection, OnlyAdministratorsMayChangeTheProgramsFiles) {
         {"no access list at all", {L"C:\\D", true, Trustee::Administrators, false, {}}, false},
         {"security not readable", {L"C:\\D", false, Trustee::Administrators, true, {}}, false},
     };
-    for (const Case& c : cases) EXPECT_EQ(OnlyAdministratorsCanChange(c.file), c.isProtected) << c.what;
+    for (const Case& c : cases)
+        EXPECT_EQ(OnlyAdministratorsCanChange(c.file), c.isProtected) << c.what;
 }
 
 struct FakeProgramFiles : ProgramFilesSecurity {
@@ -89,7 +90,9 @@ TEST(ProgramProtection, RegistrationRefusesTheJobOfAnUnprotectedProgram) {
     };
     const Case cases[] = {
         {"protected", {folder, program}, RegistrationResult::Registered, {}},
-        {"a writable program file", {folder, writableProgram}, RegistrationResult::Unavailable,
+        {"a writable program file",
+         {folder, writableProgram},
+         RegistrationResult::Unavailable,
          {L"C:\\D\\DuskRelay.exe"}},
         {"nothing could be read", {}, RegistrationResult::Unavailable, {L""}},
     };
@@ -100,8 +103,8 @@ TEST(ProgramProtection, RegistrationRefusesTheJobOfAnUnprotectedProgram) {
         files.files = c.files;
         std::vector<std::wstring> reported;
         RecordingActivityLog log;
-        ElevatedStartGuard guard(files, [&](const std::wstring& path) { reported.push_back(path); },
-                                 &log);
+        ElevatedStartGuard guard(
+            files, [&](const std::wstring& path) { reported.push_back(path); }, &log);
         test::FakeTaskScheduler scheduler;
         SchedulerTaskRegistration registration(
             scheduler, L"windows10", {L"C:\\D\\", L"me"}, {[] { return true; }, [] {}}, [] {},

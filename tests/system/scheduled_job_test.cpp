@@ -66,15 +66,14 @@ TEST(ScheduledJob, MakesTheJobOfEachTrigger) {
 
 TEST(ScheduledJob, WritesTheQualifiedUserAsTheAccount) {
     const TaskOwner owner{kOwner.programFolder, L"tester", {L"OFFICE\\tester", L"S-1-5-21-7-1001"}};
-    EXPECT_EQ(MakeScheduledJob(kDailyTask, owner).account,
-              L"OFFICE\\tester");
+    EXPECT_EQ(MakeScheduledJob(kDailyTask, owner).account, L"OFFICE\\tester");
 }
 
 // Read back, a job of the program's name is trusted only when it starts this program for this
 // user: anyone may make a job of that name, and the program acts on what it reads.
 TEST(ScheduledJob, TrustsOnlyAJobOfThisProgramForThisUser) {
-    const TaskOwner owner{L"C:\\Program Files\\Dusk Relay\\", L"tester",
-                          {L"OFFICE\\tester", L"S-1-5-21-7-1001"}};
+    const TaskOwner owner{
+        L"C:\\Program Files\\Dusk Relay\\", L"tester", {L"OFFICE\\tester", L"S-1-5-21-7-1001"}};
     const std::wstring program = L"C:\\Program Files\\Dusk Relay\\DuskRelay.exe";
     struct Case {
         const char* what;
@@ -91,8 +90,8 @@ TEST(ScheduledJob, TrustsOnlyAJobOfThisProgramForThisUser) {
         {"user as SID", program, L"S-1-5-21-7-1001", true, true},
         {"no account kept by the scheduler", program, L"", false, true},
         {"another program", L"C:\\Users\\Public\\DuskRelay.exe", L"OFFICE\\tester", true, false},
-        {"the program's name in another folder", L"C:\\Program Files\\DuskRelay.exe",
-         L"tester", true, false},
+        {"the program's name in another folder", L"C:\\Program Files\\DuskRelay.exe", L"tester",
+         true, false},
         {"no program", L"", L"tester", true, false},
         {"another user", program, L"OFFICE\\guest", true, false},
         {"a name that begins like the user's", program, L"OFFICE\\tester2", true, false},

@@ -112,8 +112,9 @@ TEST(ReadsBackAsRegistered, EveryDifferenceCounts) {
 }
 
 TEST(LogonTaskDefinitionXml, StartsTheProgramElevatedAtTheUsersLogOn) {
-    const LogonTask task = MakeLogonTask(
-        {L"C:\\Program Files\\Tolvane\\Dusk Relay\\", L"tester", {L"OFFICE\\tester", L"S-1-5-21-7"}});
+    const LogonTask task = MakeLogonTask({L"C:\\Program Files\\Tolvane\\Dusk Relay\\",
+                                          L"tester",
+                                          {L"OFFICE\\tester", L"S-1-5-21-7"}});
     EXPECT_EQ(task.taskName, L"TolvaneDuskRelaytesterLogon");
     EXPECT_EQ(
         LogonTaskDefinitionXml(task),
@@ -137,9 +138,9 @@ TEST(LogonTaskDefinitionXml, StartsTheProgramElevatedAtTheUsersLogOn) {
 TEST(ReadsBackAsRegistered, LogonTaskOnlyAsWritten) {
     const LogonTask task{L"TolvaneDuskRelaytesterLogon", L"C:\\D\\DuskRelay.exe", L"C:\\D\\",
                          L"OFFICE\\tester"};
-    const RegisteredTaskView written{task.application, L"", task.workingDirectory, L"",
-                                     1, RegisteredTrigger::Logon, L"", 0,
-                                     L"office\\TESTER", true};
+    const RegisteredTaskView written{
+        task.application,  L"", task.workingDirectory, L"", 1, RegisteredTrigger::Logon, L"", 0,
+        L"office\\TESTER", true};
     EXPECT_TRUE(ReadsBackAsRegistered(task, written));
     const std::vector<std::pair<const char*, std::function<void(RegisteredTaskView&)>>> changes = {
         {"another program", [](RegisteredTaskView& v) { v.program = L"C:\\E\\DuskRelay.exe"; }},

@@ -18,8 +18,8 @@
 #include "base/win32/registry_settings_store.h"
 #include "companion/win32/vimbly_companion.h"
 #include "resources/version.h"
-#include "system/scheduled_job.h"
 #include "system/program_protection.h"
+#include "system/scheduled_job.h"
 #include "system/win32/program_files_security.h"
 #include "system/win32/registered_task.h"
 #include "system/win32/system_task_scheduler.h"
@@ -125,7 +125,8 @@ ScheduledJob LeaveProgramTraces(const std::wstring& folder) {
 // it must be what the program demands before it lets the system start it elevated.
 TEST(InstallFolderSecurity, IsProgramFilesProtection) {
     std::ifstream script(DUSK_INSTALLER_SCRIPT);
-    const std::string text{std::istreambuf_iterator<char>(script), std::istreambuf_iterator<char>()};
+    const std::string text{std::istreambuf_iterator<char>(script),
+                           std::istreambuf_iterator<char>()};
     const std::string define = "!define FOLDER_SECURITY \"";
     const std::size_t start = text.find(define);
     ASSERT_NE(start, std::string::npos);
@@ -149,7 +150,9 @@ TEST(InstallFolderSecurity, IsProgramFilesProtection) {
         granted.emplace_back(entry.trustee, entry.rights);
     }
     const std::vector<std::pair<Trustee, std::uint32_t>> expected = {
-        {Trustee::System, 0x1F01FF}, {Trustee::Administrators, 0x1F01FF}, {Trustee::Users, 0x1200A9}};
+        {Trustee::System, 0x1F01FF},
+        {Trustee::Administrators, 0x1F01FF},
+        {Trustee::Users, 0x1200A9}};
     EXPECT_EQ(granted, expected);
     EXPECT_TRUE(OnlyAdministratorsCanChange(security));
 }
@@ -164,8 +167,8 @@ public:
         windowClass.hInstance = ::GetModuleHandleW(nullptr);
         windowClass.lpszClassName = kAppWindowClass;
         ::RegisterClassW(&windowClass);
-        window_ = ::CreateWindowExW(0, kAppWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr,
-                                    nullptr, windowClass.hInstance, nullptr);
+        window_ = ::CreateWindowExW(0, kAppWindowClass, L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
+                                    windowClass.hInstance, nullptr);
     }
     ~ImpostorWindow() {
         ::DestroyWindow(window_);

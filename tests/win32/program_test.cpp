@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <iterator>
 #include <initializer_list>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -123,8 +123,8 @@ protected:
         task.actionKeyword = actionKeyword;
         task.trigger = trigger;
         task.start = SystemClock().Now().Plus(fromNowMs);
-        const ScheduledJob job =
-            MakeScheduledJob(task, TaskOwner{ThisFolder(), os_.taskNameSuffix, CurrentUserAccount()});
+        const ScheduledJob job = MakeScheduledJob(
+            task, TaskOwner{ThisFolder(), os_.taskNameSuffix, CurrentUserAccount()});
         EXPECT_EQ(scheduler_->SaveTask(job), SaveOutcome::Saved);
         return job.parameters;
     }

@@ -6,8 +6,8 @@
 #include <memory>
 #include <string>
 
-#include "base/win32/unique_handle.h"
 #include "base/win32/system_library.h"
+#include "base/win32/unique_handle.h"
 #include "shell/win32/application.h"
 
 namespace dusk::win32 {

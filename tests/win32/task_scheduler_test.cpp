@@ -142,7 +142,8 @@ struct FixedProgramFiles : ProgramFilesSecurity {
 // an unprotected program asks for none.
 TEST_F(TaskSchedulerTest, LogonStartIsKeptOnlyAsWritten) {
     FixedProgramFiles files;
-    ElevatedStartGuard guard(files, [](const std::wstring&) {}, nullptr);
+    ElevatedStartGuard guard(
+        files, [](const std::wstring&) {}, nullptr);
     const TaskOwner owner{L"C:\\Program Files\\Dusk Relay\\", L"tester", CurrentUserAccount()};
     const std::wstring name = MakeLogonTask(owner).taskName;
     ASSERT_EQ(name, L"TolvaneDuskRelaytesterLogon");
