@@ -2,6 +2,7 @@
 
 #include "core/message_catalogue.h"
 #include "core/task_model.h"
+#include "system/token_privilege.h"
 
 namespace dusk {
 
@@ -48,10 +49,13 @@ void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
             // effect once control is back in the message loop, after the suspend call.
             if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();
             api.SetPowerState(kSystemTrue, kSystemTrue);
+            // The process goes on after the computer wakes: it does not keep the privilege.
+            DisablePrivilege(api, kShutdownPrivilegeName);
             break;
         case kActionHibernate:
             EnableShutdownPrivilege(api);
             api.SetPowerState(kSystemFalse, kSystemTrue);
+            DisablePrivilege(api, kShutdownPrivilegeName);
             break;
         default:
             break;

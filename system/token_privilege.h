@@ -8,6 +8,10 @@ namespace dusk {
 
 constexpr std::uint32_t kTokenAdjustPrivileges = 0x20;  // TOKEN_ADJUST_PRIVILEGES
 
+// Disables the named privilege in the process token; nothing when the token does not open or the
+// privilege is unknown.
+void DisablePrivilege(PowerApi& api, std::wstring_view privilegeName);
+
 // A privilege asked for in the process token for the calls made while the object lives, and
 // disabled again when it goes, so the process does not keep it for the rest of its run.
 class ScopedPrivilege {
@@ -22,8 +26,8 @@ public:
     bool Requested() const { return requested_; }
 
 private:
-    std::unique_ptr<AccessToken> token_;
-    PrivilegeRequest request_;
+    PowerApi& api_;
+    std::wstring_view privilegeName_;
     bool requested_ = false;
 };
 

@@ -97,30 +97,47 @@ std::string ActionCaseName(const ::testing::TestParamInfo<ActionCase>& info) {
            kNames[static_cast<int>(info.param.privilege)];
 }
 
+// After a sleep or hibernation the process goes on, and gives the privilege back.
+Calls ThenDisabled(Calls calls, Privilege privilege) {
+    switch (privilege) {
+        case Privilege::TokenFails:
+            return Join(calls, {"OpenProcessToken 0x20"});
+        case Privilege::LookupFails:
+            return Join(calls, {"OpenProcessToken 0x20", "LookupPrivilegeValue SeShutdownPrivilege",
+                                "CloseHandle"});
+        default:
+            return Join(calls,
+                        {"OpenProcessToken 0x20", "LookupPrivilegeValue SeShutdownPrivilege",
+                         "AdjustTokenPrivileges count=1 luid=0x13:0 attributes=0", "CloseHandle"});
+    }
+}
+
 const Calls kShutdown = {"ExitWindowsEx 0x0D 0"};
 const Calls kLogoff = {"ExitWindowsEx 0x04 0"};
-const Calls kSuspend = {"SetSystemPowerState -1 -1"};
+const Calls kSuspend = ThenDisabled({"SetSystemPowerState -1 -1"}, Privilege::Granted);
 const Calls kQuitThenSuspend = {"PostQuitMessage", "SetSystemPowerState -1 -1"};
-const Calls kHibernate = {"SetSystemPowerState 0 -1"};
+const Calls kHibernate = ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::Granted);
 
-INSTANTIATE_TEST_SUITE_P(Codes, PerformPowerActionTest,
-                         ::testing::Values(ActionCase{0, Privilege::Granted, kShutdown},
-                                           ActionCase{0, Privilege::NotHeld, kShutdown},
-                                           ActionCase{0, Privilege::TokenFails, kShutdown},
-                                           ActionCase{1, Privilege::Granted, kLogoff},
-                                           ActionCase{1, Privilege::NotHeld, kLogoff},
-                                           ActionCase{1, Privilege::LookupFails, kLogoff},
-                                           ActionCase{2, Privilege::Granted, kSuspend},
-                                           ActionCase{2, Privilege::NotHeld, kQuitThenSuspend},
-                                           ActionCase{2, Privilege::TokenFails, kQuitThenSuspend},
-                                           ActionCase{2, Privilege::LookupFails, kQuitThenSuspend},
-                                           ActionCase{3, Privilege::Granted, kHibernate},
-                                           ActionCase{3, Privilege::NotHeld, kHibernate},
-                                           ActionCase{3, Privilege::TokenFails, kHibernate},
-                                           ActionCase{4, Privilege::Granted, kSuspend},
-                                           ActionCase{4, Privilege::NotHeld, kQuitThenSuspend},
-                                           ActionCase{4, Privilege::TokenFails, kQuitThenSuspend}),
-                         ActionCaseName);
+INSTANTIATE_TEST_SUITE_P(
+    Codes, PerformPowerActionTest,
+    ::testing::Values(
+        ActionCase{0, Privilege::Granted, kShutdown}, ActionCase{0, Privilege::NotHeld, kShutdown},
+        ActionCase{0, Privilege::TokenFails, kShutdown}, ActionCase{1, Privilege::Granted, kLogoff},
+        ActionCase{1, Privilege::NotHeld, kLogoff}, ActionCase{1, Privilege::LookupFails, kLogoff},
+        ActionCase{2, Privilege::Granted, kSuspend},
+        ActionCase{2, Privilege::NotHeld, ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
+        ActionCase{2, Privilege::TokenFails, ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)},
+        ActionCase{2, Privilege::LookupFails,
+                   ThenDisabled(kQuitThenSuspend, Privilege::LookupFails)},
+        ActionCase{3, Privilege::Granted, kHibernate},
+        ActionCase{3, Privilege::NotHeld, kHibernate},
+        ActionCase{3, Privilege::TokenFails,
+                   ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::TokenFails)},
+        ActionCase{4, Privilege::Granted, kSuspend},
+        ActionCase{4, Privilege::NotHeld, ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
+        ActionCase{4, Privilege::TokenFails,
+                   ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)}),
+    ActionCaseName);
 
 TEST(PerformPowerAction, UnknownCodesMakeNoCallAtAll) {
     for (std::int32_t code : {5, -1, 100, INT_MIN, INT_MAX}) {

@@ -21,11 +21,20 @@ TEST(ScopedPrivilege, IsDisabledAgainWhenTheScopeEnds) {
         bool tokenOpens, privilegeFound, adjustSucceeds, requested;
         std::vector<std::string> calls;
     };
+    const std::string close = "CloseHandle";
     const Case cases[] = {
-        {true, true, true, true, {open, lookup, enable, "in scope", disable, "CloseHandle"}},
-        {true, true, false, true, {open, lookup, enable, "in scope", disable, "CloseHandle"}},
+        {true,
+         true,
+         true,
+         true,
+         {open, lookup, enable, close, "in scope", open, lookup, disable, close}},
+        {true,
+         true,
+         false,
+         true,
+         {open, lookup, enable, close, "in scope", open, lookup, disable, close}},
         {false, true, true, false, {open, "in scope"}},
-        {true, false, true, false, {open, lookup, "in scope", "CloseHandle"}},
+        {true, false, true, false, {open, lookup, close, "in scope"}},
     };
     for (const Case& c : cases) {
         test::RecordingPowerApi api;
