@@ -67,6 +67,9 @@ using UniqueMenu = UniqueResource<HandleTraits<HMENU, ::DestroyMenu>>;
 using UniqueDC = UniqueResource<HandleTraits<HDC, ::DeleteDC>>;  // created DCs only
 using UniqueWindow = UniqueResource<HandleTraits<HWND, ::DestroyWindow>>;
 using UniqueMappedView = UniqueResource<HandleTraits<void*, ::UnmapViewOfFile>>;
+// Memory the system hands over to be freed with LocalFree (SID texts, security descriptors).
+template <typename Pointer>
+using UniqueLocalMemory = UniqueResource<HandleTraits<Pointer, ::LocalFree>>;
 
 template <typename GdiObject>
 using UniqueGdi = UniqueResource<HandleTraits<GdiObject, ::DeleteObject>>;

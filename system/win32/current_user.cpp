@@ -12,7 +12,7 @@ namespace dusk::win32 {
 
 namespace {
 
-using UniqueLocalText = UniqueResource<HandleTraits<LPWSTR, ::LocalFree>>;
+using UniqueLocalText = UniqueLocalMemory<LPWSTR>;
 
 std::wstring QualifiedName(PSID sid) {
     wchar_t name[256] = {}, domain[256] = {};

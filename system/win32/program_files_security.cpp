@@ -11,8 +11,8 @@ namespace dusk::win32 {
 
 namespace {
 
-using UniqueSecurityDescriptor = UniqueResource<HandleTraits<PSECURITY_DESCRIPTOR, ::LocalFree>>;
-using UniqueLocalText = UniqueResource<HandleTraits<LPWSTR, ::LocalFree>>;
+using UniqueSecurityDescriptor = UniqueLocalMemory<PSECURITY_DESCRIPTOR>;
+using UniqueLocalText = UniqueLocalMemory<LPWSTR>;
 
 Trustee TrusteeOf(PSID sid) {
     UniqueLocalText text;

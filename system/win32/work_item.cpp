@@ -2,14 +2,17 @@
 
 #include <windows.h>
 // windows.h first: the scheduler headers build on it.
+#include <aclapi.h>
 #include <mstask.h>
 #include <objidl.h>
+#include <sddl.h>
 
 #include <optional>
 #include <string>
 
 #include "base/win32/unique_handle.h"
 #include "system/scheduled_trigger.h"
+#include "system/task_definition.h"
 #include "system/token_privilege.h"
 #include "system/win32/com_text.h"
 #include "system/win32/system_power_api.h"
@@ -38,6 +41,27 @@ void OpenScheduler(Scheduler& scheduler, bool ntFamily) {
         scheduler.privilege.emplace(scheduler.api, kSecurityPrivilegeName);
         if (!scheduler.privilege->Requested()) scheduler.failure = SaveOutcome::NoPrivilege;
     }
+}
+
+// A 1.0 job is a file in the Tasks folder, where every user may create files: its own file is
+// given the job's Administrators-only security, so no one else can change what it starts.
+// Systems that keep 1.0 jobs as 2.0 tasks have no such file.
+bool ProtectJobFile(const std::wstring& taskName) {
+    wchar_t windows[MAX_PATH] = {};
+    const UINT length = ::GetWindowsDirectoryW(windows, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return false;
+    const std::wstring path = std::wstring(windows) + L"\\Tasks\\" + taskName + L".job";
+    if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return true;
+    UniqueLocalMemory<PSECURITY_DESCRIPTOR> descriptor;
+    PACL list = nullptr;
+    BOOL present = FALSE, defaulted = FALSE;
+    return ::ConvertStringSecurityDescriptorToSecurityDescriptorW(
+               std::wstring(kJobSecurityDescriptor).c_str(), SDDL_REVISION_1, descriptor.Put(),
+               nullptr) &&
+           ::GetSecurityDescriptorDacl(descriptor.Get(), &present, &list, &defaulted) &&
+           ::SetNamedSecurityInfoW(const_cast<LPWSTR>(path.c_str()), SE_FILE_OBJECT,
+                                   DACL_SECURITY_INFORMATION | PROTECTED_DACL_SECURITY_INFORMATION,
+                                   nullptr, nullptr, list, nullptr) == ERROR_SUCCESS;
 }
 
 TASK_TRIGGER TriggerRecord(const ScheduledJob& task) {
@@ -120,7 +144,10 @@ SaveOutcome SaveWorkItem(const ScheduledJob& task, bool ntFamily) {
 
     ComPtr<IPersistFile> file;
     if (FAILED(item.As(IID_IPersistFile, file))) return SaveOutcome::NoPersistence;
-    return SUCCEEDED(file->Save(nullptr, TRUE)) ? SaveOutcome::Saved : SaveOutcome::SaveFailed;
+    if (FAILED(file->Save(nullptr, TRUE))) return SaveOutcome::SaveFailed;
+    if (ProtectJobFile(task.taskName)) return SaveOutcome::Saved;
+    scheduler.object->Delete(task.taskName.c_str());
+    return SaveOutcome::SaveFailed;
 }
 
 bool ReadWorkItem(std::wstring_view taskName, ScheduledJob& task, bool ntFamily) {
