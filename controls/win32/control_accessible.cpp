@@ -4,6 +4,8 @@
 
 #include <utility>
 
+#include "base/win32/system_library.h"
+
 namespace dusk::win32 {
 
 struct AccessibleHost::Shared {
@@ -13,6 +15,14 @@ struct AccessibleHost::Shared {
 };
 
 namespace {
+
+// Not a known DLL, so never a load-time import (a copy beside the program would be taken before
+// the DLL search is limited): loaded from the system folder when first asked for.
+template <typename Function>
+Function AccessibilityFunction(const char* name) {
+    static const UniqueModule library = LoadSystemLibrary(L"oleacc.dll");
+    return ExportedFunction<Function>(library.Get(), name);
+}
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -68,8 +78,12 @@ public:
 
     HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
-        return ::CreateStdAccessibleObject(shared_->window, OBJID_WINDOW, IID_IDispatch,
-                                           reinterpret_cast<void**>(parent));
+        using CreateStdAccessibleObjectFn = HRESULT(WINAPI*)(HWND, LONG, REFIID, void**);
+        const auto create =
+            AccessibilityFunction<CreateStdAccessibleObjectFn>("CreateStdAccessibleObject");
+        if (create == nullptr) return E_FAIL;
+        return create(shared_->window, OBJID_WINDOW, IID_IDispatch,
+                      reinterpret_cast<void**>(parent));
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
         if (count == nullptr) return E_POINTER;
@@ -189,9 +203,11 @@ AccessibleHost::AccessibleHost(HWND window, AccessibleControl control)
 AccessibleHost::~AccessibleHost() { shared_->connected = false; }
 
 bool AccessibleHost::Answer(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (static_cast<LONG>(lParam) != OBJID_CLIENT) return false;
+    using LresultFromObjectFn = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
+    const auto answer = AccessibilityFunction<LresultFromObjectFn>("LresultFromObject");
+    if (static_cast<LONG>(lParam) != OBJID_CLIENT || answer == nullptr) return false;
     auto* object = new ControlAccessible(shared_);
-    result = ::LresultFromObject(IID_IAccessible, wParam, object);
+    result = answer(IID_IAccessible, wParam, object);
     object->Release();  // the result holds its own reference
     return true;
 }
