@@ -8,15 +8,16 @@
 #include <string>
 #include <vector>
 
+#include "base/win32/system_library.h"
 #include "controls/win32/keyboard_navigation.h"
+#include "core/placeholder_text.h"
 #include "core/win32/regional_settings_reader.h"
 #include "resources/version.h"
+#include "system/win32/current_user.h"
 
 namespace dusk::win32 {
 
 namespace {
-
-constexpr wchar_t kUpdaterFile[] = L"Nuvelift.exe";
 
 // The command line after the program's own name.
 std::vector<std::wstring> ProgramArguments() {
@@ -57,6 +58,9 @@ Application::Application(PowerApi& power)
       countdownWindow_(resources_, skinCode_, companion_),
       noticeWindow_(resources_, notice_, skinCode_, companion_),
       powerApi_(power),
+      elevatedStartGuard_(
+          programFiles_, [this](const std::wstring& path) { ReportUnprotectedProgram(path); },
+          &activityLog_),
       trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
       skins_(skinCode_, companion_, SkinTargetsFor()),
       prompts_(companion_, resources_.catalogue,
@@ -66,7 +70,6 @@ Application::Application(PowerApi& power)
 MainWindowEvents Application::MainWindowEventsFor() {
     MainWindowEvents events;
     events.onFirstShow = [this] {
-        ::SetTimer(Handle(), kUpdaterTimerId, 500, nullptr);
         controller_->OnFirstShow();
         if (startRequest_.IsScheduled()) controller_->OnScheduledStart(nullptr);
     };
@@ -132,10 +135,11 @@ Application::StartResult Application::Start() {
 void Application::ConnectServices(const OsInfo& os) {
     scheduler_.emplace(os.osFamily);
     registration_.emplace(
-        *scheduler_, os.osFamily, TaskOwner{programFolder_, os.taskNameSuffix},
+        *scheduler_, os.osFamily,
+        TaskOwner{programFolder_, os.taskNameSuffix, CurrentUserAccount()},
         PromptsFor(prompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) { notice_.ShowNoticeIfWanted(std::move(onClosed)); },
-        activityLog_);
+        activityLog_, &elevatedStartGuard_);
     controller_.emplace(
         task_, taskView_,
         TaskControllerServices{clock_, formats_, resources_.catalogue, taskStore_, prompts_,
@@ -171,11 +175,9 @@ void Application::WaitForScheduledStart() {
     }
 }
 
-void Application::LaunchUpdater() {
-    // Once per process; a missing updater is not reported.
-    const std::wstring& folder = programFolder_;
-    ::ShellExecuteW(mainWindow_.Handle(), L"open", (folder + kUpdaterFile).c_str(), L"-exe",
-                    folder.c_str(), SW_SHOWNORMAL);
+void Application::ReportUnprotectedProgram(const std::wstring& path) {
+    prompts_.Warn(SubstitutePlaceholders(
+        resources_.catalogue.Text(CatalogueEntry::ProgramFolderUnprotected), {{L"%s", path}}));
 }
 
 int Application::Run() {
@@ -185,9 +187,17 @@ int Application::Run() {
 }
 
 int RunApplication(PowerApi& power) {
+    // Neither is a load-time import: both come from the system after the DLL search was limited,
+    // and stay for the run, so that a later load of the theme library by name (a system library's
+    // delayed import too) finds the system's copy already there.
+    const UniqueModule theme = LoadSystemLibrary(L"uxtheme.dll");
+    const UniqueModule commonControls = LoadCommonControls();
+    using InitCommonControlsFn = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_UPDOWN_CLASS};
-    ::InitCommonControlsEx(&controls);
+    if (const auto init =
+            ExportedFunction<InitCommonControlsFn>(commonControls.Get(), "InitCommonControlsEx"))
+        init(&controls);
 
     Application application(power);
     switch (application.Start()) {
@@ -204,12 +214,6 @@ int RunApplication(PowerApi& power) {
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (trayIcon_.HandleMessage(message, wParam, lParam)) return 0;
     switch (message) {
-        case WM_TIMER:
-            if (wParam == kUpdaterTimerId) {
-                ::KillTimer(Handle(), kUpdaterTimerId);
-                LaunchUpdater();
-            }
-            return 0;
         case WM_SYSCOMMAND:
             // A later process restores the first instance: its main window comes back.
             if ((wParam & 0xFFF0) == SC_RESTORE) {

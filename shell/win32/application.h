@@ -30,6 +30,7 @@
 #include "shell/win32/tray_popup_menu.h"
 #include "system/power_action_performer.h"
 #include "system/scheduler_registration.h"
+#include "system/win32/program_files_security.h"
 #include "system/win32/system_task_scheduler.h"
 
 namespace dusk::win32 {
@@ -54,12 +55,10 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static constexpr UINT_PTR kUpdaterTimerId = 1;
-
     MainWindowEvents MainWindowEventsFor();
     SkinTargets SkinTargetsFor();
     void ConnectServices(const OsInfo& os);
-    void LaunchUpdater();
+    void ReportUnprotectedProgram(const std::wstring& path);
     void WaitForScheduledStart();
 
     const std::wstring programFolder_;  // with its trailing separator
@@ -92,6 +91,8 @@ private:
     struct NoActivityLog : ActivityLog {
         void Record(std::wstring_view) override {}
     } activityLog_;
+    SystemProgramFilesSecurity programFiles_{programFolder_};
+    ElevatedStartGuard elevatedStartGuard_;
     std::optional<SchedulerTaskRegistration> registration_;
     std::optional<TaskController> controller_;
 

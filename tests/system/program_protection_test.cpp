@@ -107,9 +107,13 @@ TEST(ProgramProtection, RegistrationRefusesTheJobOfAnUnprotectedProgram) {
             files, [&](const std::wstring& path) { reported.push_back(path); }, &log);
         test::FakeTaskScheduler scheduler;
         SchedulerTaskRegistration registration(
-            scheduler, L"windows10", {L"C:\\D\\", L"me"}, {[] { return true; }, [] {}}, [] {},
-            &guard);
-        EXPECT_EQ(registration.Register(task), c.expected) << c.what;
+            scheduler, L"windows10", {L"C:\\D\\", L"me"}, {[] { return true; }, [] {}},
+            [](std::function<void()> onClosed) { onClosed(); }, log, &guard);
+        RegistrationResult result = RegistrationResult::Unavailable;
+        registration.Prepare([&](bool prepared) {
+            if (prepared) result = registration.Register(task);
+        });
+        EXPECT_EQ(result, c.expected) << c.what;
         EXPECT_EQ(reported, c.reported) << c.what;
         EXPECT_EQ(log.lines.size(), c.reported.size()) << c.what;
         EXPECT_EQ(scheduler.jobs.empty(), c.expected != RegistrationResult::Registered) << c.what;
