@@ -78,6 +78,12 @@ void Countdown::onCancelClick() {
     }
 }
 
+void Countdown::onPostpone(int minutes) {
+    if (!Running()) return;
+    postponedMinutes_ = minutes;
+    Finish(CountdownOutcome::Postponed);
+}
+
 void Countdown::Interrupt() {
     if (Running()) Finish(CountdownOutcome::Interrupted);
 }

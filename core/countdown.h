@@ -46,6 +46,9 @@ public:
     void onTick();
     void onBlinkTick();
     void onCancelClick();
+    // A choice from the Postpone menu: the countdown ends as postponed, nothing is performed.
+    void onPostpone(int minutes);
+    int PostponedMinutes() const { return postponedMinutes_; }
     // The window went away without an answer: nothing may be performed.
     void Interrupt();
     // The window never blocks a log-off or shut-down.
@@ -61,6 +64,7 @@ private:
     std::function<void(CountdownOutcome)> onDone_;  // set while running
 
     std::int32_t seconds_ = 0;
+    int postponedMinutes_ = 0;
     bool blinkPhase_ = false;
     int tensDigit_ = 3;
     int unitsDigit_ = 0;

@@ -61,6 +61,8 @@ public:
     void OnStartTaskClick() { starter_.OnStartTaskClick(); }
     void OnCancelTaskClick() { starter_.OnCancelTaskClick(); }
     void OnClockTick();
+    // Postpone from the main window (after the early warning): the set task moves by minutes.
+    bool OnPostpone(int minutes) { return watch_.Postpone(minutes); }
     // The task part of the main window's showing; later showings change nothing.
     void OnFirstShow();
     // The system scheduler started the program (this process or another): the countdown for the

@@ -20,13 +20,21 @@ TaskWatch::TaskWatch(TaskRecord& task, TaskView& view, TaskWatchServices service
 
 void TaskWatch::Watch(TriggerKind trigger) {
     lastDailyMoment_.reset();
+    movedDailyMoment_.reset();
+    watchesOwnMoment_ = true;
     watchTimer.SetInterval(trigger == TriggerKind::Daily ? kWatchIntervalNearMs
                                                          : kWatchIntervalAtLoadMs);
     watchTimer.SetEnabled(true);
 }
 
 void TaskWatch::OnWatchTimerTick() {
-    if (task_.trigger == TriggerKind::Daily) {
+    if (movedDailyMoment_ && MillisecondsBetween(*movedDailyMoment_, Now()) <= kDueWindowMs) {
+        movedDailyMoment_.reset();
+        // A registered daily task's own moments are the scheduler's to start.
+        if (!watchesOwnMoment_) StopWatching();
+    } else if (!watchesOwnMoment_) {
+        return;
+    } else if (task_.trigger == TriggerKind::Daily) {
         const int ahead = DailySecondsAhead(task_.dailyTimeText, Now(), services_.formats);
         watchTimer.SetInterval(ahead > kNearDailySeconds ? kWatchIntervalFarMs
                                                          : kWatchIntervalNearMs);
@@ -97,7 +105,49 @@ void TaskWatch::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
         case CountdownOutcome::Interrupted:
             services_.log.Record(L"countdown interrupted: nothing performed");
             break;
+        case CountdownOutcome::Postponed:
+            if (!Postpone(services_.countdown.PostponedMinutes()) && oneShot) {
+                // The moment has passed and could not be moved: nothing is left to act on.
+                EndOneShotTask();
+                task_.status = TaskStatus::Ended;
+            }
+            services_.mainWindow.Restore();
+            break;
     }
+}
+
+bool TaskWatch::Postpone(int minutes) {
+    const auto plan = PlanPostponement(task_, Now(), minutes, services_.formats);
+    if (!plan || !IsTaskSet(task_.status)) return false;
+    const std::wstring keyword(ActionKeyword(task_.actionCode));
+    if (plan->trigger == TriggerKind::Daily) {
+        movedDailyMoment_ = plan->due;
+        watchTimer.SetInterval(kWatchIntervalNearMs);
+        watchTimer.SetEnabled(true);
+        services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due) +
+                             L"; the daily time stays");
+        return true;
+    }
+    // Held where it was held before: a registered task is registered again.
+    if (services_.registration.ReadRegistered()) {
+        if (services_.registration.Register(plan->job) != RegistrationResult::Registered) {
+            services_.log.Record(L"postpone failed: the task could not be registered again");
+            return false;
+        }
+        task_.fromNowDueText = plan->trigger == TriggerKind::FromNow ? plan->dueText : L"";
+    } else {
+        if (!services_.taskStore.Save(plan->stored)) {
+            services_.log.Record(L"postpone failed: the task could not be saved");
+            return false;
+        }
+        task_.fromNowDueText.clear();
+        watchTimer.SetInterval(kWatchIntervalAtLoadMs);
+        watchTimer.SetEnabled(true);
+    }
+    task_.dueText = plan->dueText;
+    view_.UpdateTaskSummary();
+    services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due));
+    return true;
 }
 
 void TaskWatch::EndOneShotTask() {

@@ -9,6 +9,7 @@
 #include "core/activity_log.h"
 #include "core/countdown_runner.h"
 #include "core/main_window_host.h"
+#include "core/postponement.h"
 #include "core/power_action.h"
 #include "core/regional_formats.h"
 #include "core/task_model.h"
@@ -45,13 +46,23 @@ public:
 
     // Starts watching the task's moment; the pace follows the trigger.
     void Watch(TriggerKind trigger);
-    void StopWatching() { watchTimer.SetEnabled(false); }
+    void StopWatching() {
+        watchTimer.SetEnabled(false);
+        movedDailyMoment_.reset();
+        watchesOwnMoment_ = false;
+    }
 
     void OnWatchTimerTick();
     // The system scheduler started the program: the countdown for the set task when it is due
     // now. onDone runs once, after the countdown and any action, or at once when no set task is
     // due now.
     void OnScheduledStart(std::function<void()> onDone);
+    // Moves the set task by minutes from now without performing it: a one-shot task is set
+    // again like a new one, a daily task's current occurrence only is moved. False when the
+    // task could not be held at its new moment (it stays as it was).
+    bool Postpone(int minutes);
+    // A daily occurrence moved by a postponement, counted down by the watch.
+    std::optional<DateTime> MovedDailyMoment() const { return movedDailyMoment_; }
 
 private:
     DateTime Now() const { return services_.clock.Now(); }
@@ -67,6 +78,9 @@ private:
     std::vector<std::function<void()>> countdownWaiters_;  // until the countdown has ended
     // The daily moment counted down last, so that no moment is counted down twice.
     std::optional<DateTime> lastDailyMoment_;
+    std::optional<DateTime> movedDailyMoment_;
+    // The task is kept inside the program, so the watch counts its own moments down too.
+    bool watchesOwnMoment_ = false;
 };
 
 }  // namespace dusk

@@ -28,6 +28,8 @@ public:
     // it reached zero, Interrupted when the window was hidden otherwise.
     void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override;
 
+    int PostponedMinutes() const override { return logic_.PostponedMinutes(); }
+
     Countdown& Logic() { return logic_; }
 
 protected:

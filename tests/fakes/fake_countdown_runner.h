@@ -16,6 +16,9 @@ public:
     std::deque<CountdownOutcome> outcomes;
     std::vector<std::int32_t> runs;  // the action code of each countdown
     std::function<void()> whileRunning;
+    int postponedMinutes = 10;  // told when an outcome is Postponed
+
+    int PostponedMinutes() const override { return postponedMinutes; }
 
     void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override {
         if (open_) {

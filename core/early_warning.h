@@ -1,0 +1,46 @@
+#pragma once
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+#include "base/date_time.h"
+#include "base/settings_store.h"
+#include "core/regional_formats.h"
+#include "core/task_model.h"
+
+namespace dusk {
+
+// The lead times the main window offers, in minutes; 0 is Off.
+constexpr std::array<std::int32_t, 5> kWarnMinutesChoices = {0, 1, 5, 10, 15};
+constexpr std::int32_t kDefaultWarnMinutes = 5;
+inline constexpr std::wstring_view kWarnMinutesValue = L"WarnMinutes";
+
+// The stored lead time; the default when missing or not one of the choices.
+std::int32_t ReadWarnMinutes(SettingsStore& store);
+bool WriteWarnMinutes(SettingsStore& store, std::int32_t minutes);
+
+struct WarningDue {
+    DateTime due;         // the task's moment warned of
+    int minutesLeft = 0;  // whole minutes until it, rounded up
+};
+
+// Decides when the balloon shows: once per moment, from the lead time before it until the
+// countdown's own window begins (30 seconds before). A program started within the lead time
+// warns at once with the minutes that are left.
+class EarlyWarning {
+public:
+    // The warning to show now, if any; each moment is warned of once.
+    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes,
+                                    const RegionalFormats& formats);
+    // Another moment (a postponed occurrence) is watched for besides the task's own.
+    void SetExtraMoment(std::optional<DateTime> moment) { extraMoment_ = moment; }
+
+private:
+    std::optional<WarningDue> CheckMoment(DateTime due, DateTime now, std::int32_t leadMinutes);
+
+    std::optional<DateTime> warned_;
+    std::optional<DateTime> extraMoment_;
+};
+
+}  // namespace dusk

@@ -1,0 +1,189 @@
+#include "core/postponement.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "core/early_warning.h"
+#include "core/stored_settings.h"
+#include "task_fixture.h"
+
+namespace dusk {
+namespace {
+
+using test::At;
+
+TaskRecord SetTask(TriggerKind trigger, std::wstring text) {
+    TaskRecord task;
+    task.trigger = trigger;
+    task.status = TaskStatus::Set;
+    (trigger == TriggerKind::Daily ? task.dailyTimeText : task.dueText) = std::move(text);
+    return task;
+}
+
+TEST(PostponementTest, OneShotTasksMoveFromNowAndDailyTasksKeepTheirTime) {
+    const test::TaskFixture f;
+    const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
+    struct Case {
+        TriggerKind trigger;
+        int minutes;
+        DateTime due;
+        std::wstring storedDelay;
+    };
+    const Case cases[] = {
+        {TriggerKind::Specified, 10, At(2016, 12, 24, 21, 15, 9), L""},
+        {TriggerKind::FromNow, 30, At(2016, 12, 24, 21, 35, 9, 300), L"0|30"},
+        {TriggerKind::FromNow, 60, At(2016, 12, 24, 22, 5, 9, 300), L"0|60"},
+        {TriggerKind::Daily, 60, At(2016, 12, 24, 22, 5, 9, 300), L""},
+    };
+    for (const Case& c : cases) {
+        const auto plan =
+            PlanPostponement(SetTask(c.trigger, L"9:05:00 PM"), now, c.minutes, f.formats);
+        ASSERT_TRUE(plan) << c.minutes;
+        EXPECT_EQ(plan->due, c.due) << c.minutes;
+        if (c.trigger == TriggerKind::Daily) continue;
+        EXPECT_EQ(plan->job.trigger, c.trigger);
+        EXPECT_EQ(plan->job.start, c.due);
+        EXPECT_EQ(plan->stored.delayText, c.storedDelay);
+        EXPECT_EQ(f.formats.ParseDateTime(plan->dueText),
+                  DateTime::FromMilliseconds(c.due.Milliseconds() / 1000 * 1000));
+    }
+    EXPECT_FALSE(PlanPostponement(SetTask(TriggerKind::FromNow, L""), now, 15, f.formats));
+    EXPECT_FALSE(PlanPostponement(TaskRecord{}, now, 10, f.formats));
+}
+
+// A task kept inside the program, run by its watch on the simulated clock.
+class WatchedTask : public test::TaskFixture {
+public:
+    WatchedTask() { controller.OnFirstShow(); }
+
+    void Start(TriggerKind trigger) {
+        companion.answers = {kAnswerYes};
+        registration.answer = RegistrationResult::Unavailable;
+        controller.OnActionClick(kActionShutDown);
+        if (trigger == TriggerKind::Daily) {
+            controller.OnDailyClick();
+            view.controls.dailyTimePicker.SetValue(At(2016, 12, 24, 21, 10, 0));
+        } else {
+            controller.OnFromNowClick();
+            view.controls.delayHoursField.SetText(L"0");
+            view.controls.delayMinutesField.SetText(L"5");
+        }
+        controller.OnStartTaskClick();
+        ASSERT_EQ(task.status, TaskStatus::Set);
+    }
+    // Runs the watch until `until`; each countdown is noted and takes 31 seconds unless postponed.
+    void RunWatch(DateTime until) {
+        countdown.whileRunning = [this] {
+            starts.push_back(clock.Now());
+            const bool postponed = !countdown.outcomes.empty() &&
+                                   countdown.outcomes.front() == CountdownOutcome::Postponed;
+            clock.Advance(postponed ? 2000 : 31000);
+        };
+        while (controller.watchTimer.Enabled() && clock.Now() < until) {
+            clock.Advance(controller.watchTimer.Interval());
+            controller.watchTimer.Tick();
+        }
+    }
+    bool Logged(const std::wstring& start) const {
+        for (const auto& line : log.lines)
+            if (line.rfind(start, 0) == 0) return true;
+        return false;
+    }
+    std::vector<DateTime> starts;
+};
+
+TEST(PostponementTest, APostponedOneShotTaskIsKeptAgainAndActsOnlyAtItsNewMoment) {
+    WatchedTask t;
+    t.Start(TriggerKind::FromNow);  // due 21:10:09
+    t.countdown.outcomes = {CountdownOutcome::Postponed, CountdownOutcome::RanOut};
+    t.countdown.postponedMinutes = 30;
+    t.RunWatch(At(2016, 12, 24, 23, 0, 0));
+    ASSERT_EQ(t.starts.size(), 2u);
+    EXPECT_LT(MillisecondsBetween(At(2016, 12, 24, 21, 10, 9), t.starts[0]), 31000);
+    // Postponed two seconds into the countdown: due 30 minutes after that.
+    const std::int64_t late = MillisecondsBetween(t.starts[1], t.starts[0]);
+    EXPECT_GE(late, 30 * 60000 - 30000 + 2000 - 60000);
+    EXPECT_LE(late, 30 * 60000 + 2000);
+    EXPECT_TRUE(t.Logged(L"task postponed, Shutdown due 2016-12-24"));
+    EXPECT_EQ(t.PowerCalls().size(), 1u);  // once, at the end of the second countdown
+    EXPECT_EQ(t.task.status, TaskStatus::Ended);
+}
+
+TEST(PostponementTest, APostponedDailyOccurrenceComesBackOnceAndTheNextDayKeepsItsTime) {
+    WatchedTask t;
+    t.Start(TriggerKind::Daily);  // 21:10:00
+    t.countdown.outcomes = {CountdownOutcome::Postponed, CountdownOutcome::RanOut,
+                            CountdownOutcome::RanOut};
+    t.countdown.postponedMinutes = 10;
+    t.RunWatch(At(2016, 12, 25, 21, 11, 0));
+    ASSERT_EQ(t.starts.size(), 3u);
+    EXPECT_EQ(t.starts[1].TimeOfDayMs() / 60000, (21 * 60 + 19));  // 21:20 less the window
+    EXPECT_EQ(t.starts[2].Date(), At(2016, 12, 25));
+    EXPECT_EQ(t.starts[2].TimeOfDayMs() / 60000, (21 * 60 + 9));
+    EXPECT_EQ(t.task.status, TaskStatus::Set);
+}
+
+TEST(PostponementTest, ARegisteredOneShotTaskIsRegisteredAgainAtItsNewMoment) {
+    WatchedTask t;
+    t.companion.answers = {kAnswerYes};
+    t.registration.answer = RegistrationResult::Registered;
+    t.controller.OnActionClick(kActionShutDown);
+    t.controller.OnFromNowClick();
+    t.view.controls.delayMinutesField.SetText(L"5");
+    t.controller.OnStartTaskClick();
+    ASSERT_TRUE(t.registration.registered);
+    ASSERT_TRUE(t.controller.OnPostpone(60));
+    EXPECT_EQ(t.registration.registered->start, At(2016, 12, 24, 22, 5, 9, 300));
+    EXPECT_EQ(t.registration.registered->delayMinutesText, L"60");
+    EXPECT_EQ(t.task.fromNowDueText, t.formats.FormatDefault(At(2016, 12, 24, 22, 5, 9)));
+    EXPECT_FALSE(t.controller.OnPostpone(15));  // not on the menu
+}
+
+TEST(EarlyWarningTest, WarnsOncePerMomentWithinTheLeadTime) {
+    const test::TaskFixture f;
+    const TaskRecord daily = SetTask(TriggerKind::Daily, L"9:30:00 PM");
+    const TaskRecord oneShot = SetTask(TriggerKind::Specified, L"12/24/2016 9:30:00 PM");
+    struct Case {
+        std::int32_t lead;
+        DateTime now;
+        int minutesLeft;  // 0: no warning
+    };
+    const Case cases[] = {
+        {5, At(2016, 12, 24, 21, 24, 59), 0},  {5, At(2016, 12, 24, 21, 25, 0), 5},
+        {5, At(2016, 12, 24, 21, 28, 10), 2},  // started within the lead time
+        {5, At(2016, 12, 24, 21, 29, 30), 0},  // the countdown's own window
+        {15, At(2016, 12, 24, 21, 15, 0), 15}, {0, At(2016, 12, 24, 21, 27, 0), 0},  // Off
+    };
+    for (const TaskRecord& task : {daily, oneShot}) {
+        for (const Case& c : cases) {
+            EarlyWarning warning;
+            const auto due = warning.Check(task, c.now, c.lead, f.formats);
+            EXPECT_EQ(due ? due->minutesLeft : 0, c.minutesLeft) << c.now.TimeOfDayMs();
+            if (!due) continue;
+            EXPECT_EQ(due->due, At(2016, 12, 24, 21, 30, 0));
+            EXPECT_FALSE(warning.Check(task, c.now.Plus(1000), c.lead, f.formats));
+        }
+    }
+    // The next day's moment warns again; a moved occurrence warns too.
+    EarlyWarning warning;
+    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 24, 21, 26, 0), 5, f.formats));
+    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 25, 21, 26, 0), 5, f.formats));
+    warning.SetExtraMoment(At(2016, 12, 25, 21, 40, 0));
+    EXPECT_EQ(warning.Check(daily, At(2016, 12, 25, 21, 36, 0), 5, f.formats)->minutesLeft, 4);
+}
+
+TEST(EarlyWarningTest, TheLeadTimeIsStoredAndOnlyItsChoicesReadBack) {
+    test::MemorySettingsStore store;
+    EXPECT_EQ(ReadWarnMinutes(store), kDefaultWarnMinutes);
+    for (const std::int32_t minutes : kWarnMinutesChoices) {
+        ASSERT_TRUE(WriteWarnMinutes(store, minutes));
+        EXPECT_EQ(ReadWarnMinutes(store), minutes);
+    }
+    ASSERT_TRUE(WriteWarnMinutes(store, 7));
+    EXPECT_EQ(ReadWarnMinutes(store), kDefaultWarnMinutes);
+}
+
+}  // namespace
+}  // namespace dusk
