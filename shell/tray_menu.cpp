@@ -1,5 +1,8 @@
 #include "shell/tray_menu.h"
 
+#include <string>
+
+#include "core/postponement.h"
 #include "system/power_actions.h"
 
 namespace dusk {
@@ -13,6 +16,16 @@ std::vector<MenuItem> TrayMenuItems() {
             {.caption = L"-"},
             {.caption = L"Exit", .command = kTrayExit},
             {.caption = L"-"}};
+}
+
+std::vector<MenuItem> PostponeMenuItems() {
+    std::vector<MenuItem> items;
+    for (const int minutes : kPostponeMinutes) {
+        items.push_back({.caption = minutes % 60 == 0 ? std::to_wstring(minutes / 60) + L" hour"
+                                                      : std::to_wstring(minutes) + L" minutes",
+                         .command = minutes});
+    }
+    return items;
 }
 
 void ApplyTrayMenuStyle(PopupMenuStyle& style, const PopupMenuPaletteList& palettes) {

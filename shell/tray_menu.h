@@ -21,6 +21,10 @@ enum TrayCommand : int { kTrayShow = 1, kTrayRestartNow, kTrayShutDownNow, kTray
 // separator.
 std::vector<MenuItem> TrayMenuItems();
 
+// The countdown's Postpone menu: "10 minutes", "30 minutes" and "1 hour"; each item's command is
+// its length in minutes.
+std::vector<MenuItem> PostponeMenuItems();
+
 // Item height 21, separator height 10, side bar 20, the system menu font, the given palettes (not
 // owned). The palette slot is left to the skin.
 void ApplyTrayMenuStyle(PopupMenuStyle& style, const PopupMenuPaletteList& palettes);

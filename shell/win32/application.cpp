@@ -88,7 +88,10 @@ SkinTargets Application::SkinTargetsFor() {
     // The task page takes its buttons' colour, box titles, outlines and the calendar's colours
     // from the skin code, which is already the new one.
     targets.taskBoxes = [this](int, Color) { mainWindow_.Page().ApplySkin(); };
-    targets.menuPaletteSlot = [this](int slot) { trayMenu_.SetPaletteSlot(slot); };
+    targets.menuPaletteSlot = [this](int slot) {
+        trayMenu_.SetPaletteSlot(slot);
+        postponeMenu_.SetPaletteSlot(slot);
+    };
     targets.countdownWindow = [this](Color, ButtonColor, Color) { countdownWindow_.ApplySkin(); };
     targets.noticeWindow = [this](Color, ButtonColor, Color) { noticeWindow_.ApplySkin(); };
     targets.repaintMainWindow = [this] {
@@ -149,6 +152,8 @@ void Application::ConnectServices(const OsInfo& os) {
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
+    postponeMenu_.SetCheckPictures(resources_.menuChecks);
+    countdownWindow_.choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
     trayCommands_.SetQuestionOwner(mainWindow_.Handle());
     trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);

@@ -96,7 +96,8 @@ private:
     std::optional<SchedulerTaskRegistration> registration_;
     std::optional<TaskController> controller_;
 
-    TrayPopupMenu trayMenu_;
+    TrayPopupMenu trayMenu_{TrayMenuItems()};
+    TrayPopupMenu postponeMenu_{PostponeMenuItems()};
     TrayMenuCommands trayCommands_;
     SkinSelector skins_;
     MessageBoxUserPrompts prompts_;  // over the main window

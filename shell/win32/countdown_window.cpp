@@ -23,17 +23,27 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, const std::uin
                     {{L"Tjishi_frm", L"jishi_frm", 369, 200},
                      {363, 173},
                      {{8, 5, 8, 5}, L"Tolvane Dusk Relay", {L"Tahoma", 12, true, 0xFFFFFF}},
-                     {L"Cancel Task",
-                      12,
-                      6,
-                      {207, 131, 207 + 135, 131 + 33},
-                      &resources.taskCancelSmall,
-                      {13, 8}}}),
+                     {{L"Cancel Task",
+                       12,
+                       6,
+                       {207, 131, 207 + 135, 131 + 33},
+                       &resources.taskCancelSmall,
+                       {13, 8}},
+                      {L"Postpone", 12, 0, {62, 131, 62 + 135, 131 + 33}, nullptr, {}}}}),
       prompts_(companion, resources.catalogue, [this] { return WindowHandle(Handle()); }),
       logic_(resources.catalogue, prompts_),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
-    DialogButton().OnClick = [this] { logic_.onCancelClick(); };
+    DialogButton(kCancelButton).OnClick = [this] { logic_.onCancelClick(); };
+    DialogButton(kPostponeButton).OnClick = [this] { OnPostponeClick(); };
+}
+
+void CountdownWindow::OnPostponeClick() {
+    if (!choosePostpone || !logic_.Running()) return;
+    // The menu opens below the button; the count goes on while it is open.
+    const RECT button = ButtonScreenRect(kPostponeButton);
+    const int minutes = choosePostpone({button.left, button.bottom});
+    if (minutes > 0) logic_.onPostpone(minutes);
 }
 
 bool CountdownWindow::Create(HWND owner) {

@@ -11,12 +11,14 @@ namespace dusk::win32 {
 
 // The countdown window on screen: a topmost, borderless, draggable 369 x 200 window, centred on
 // the screen at each showing, that shows the countdown logic's digits, icon and caption and
-// hosts its Cancel Task button. Created hidden once; each countdown shows it over the other
-// windows, which take no input meanwhile.
+// hosts its Cancel Task and Postpone buttons. Created hidden once; each countdown shows it over the
+// other windows, which take no input meanwhile.
 class CountdownWindow : public SkinnedDialog, public CountdownRunner {
 public:
     static constexpr UINT_PTR kTickTimerId = 1;
     static constexpr UINT_PTR kBlinkTimerId = 2;
+    static constexpr std::size_t kCancelButton = 0;
+    static constexpr std::size_t kPostponeButton = 1;
 
     // skinCode is the process-wide value, read when it is needed.
     CountdownWindow(const ResourceWindow& resources, const std::uint8_t& skinCode,
@@ -32,6 +34,9 @@ public:
 
     Countdown& Logic() { return logic_; }
 
+    // Opens the Postpone menu at a screen point; answers the minutes chosen, 0 for none.
+    std::function<int(POINT)> choosePostpone;
+
 protected:
     void PaintPanel(Canvas& canvas) override;
     void TimerTick(UINT_PTR id) override;
@@ -40,6 +45,7 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void OnPostponeClick();
     void ShowTopmost();
     void ViewChanged();
     std::wstring RemainingText() const;

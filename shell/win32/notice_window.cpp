@@ -15,7 +15,7 @@ NoticeWindow::NoticeWindow(const ResourceWindow& resources, BackgroundNotice& lo
           {{L"Ttishi_frm", L"tishi_frm", 356, 220},
            kPanelSize,
            {{8, 5, 8 + 164, 5 + 16}, L"Tolvane Dusk Relay", {L"Tahoma", 13, true, 0xFFFFFF}},
-           {L"OK", 11, 1, {256, 156, 256 + 90, 156 + 33}, nullptr, {}}}),
+           {{L"OK", 11, 1, {256, 156, 256 + 90, 156 + 33}, nullptr, {}}}}),
       logic_(logic),
       checkBox_(logic.ignoreBox) {
     message_.box = {52, 14, 52 + 294, 14 + 37};

@@ -25,7 +25,9 @@ public:
 protected:
     void PaintPanel(Canvas& canvas) override;
     void SkinApplied() override;
-    std::vector<HWND> FocusOrder() override { return {checkBox_.Handle(), ButtonFocusHandle()}; }
+    std::vector<HWND> FocusOrder() override {
+        return {checkBox_.Handle(), ButtonFocusHandles().front()};
+    }
     void Resized(Size /*client*/) override { checkBox_.Place(); }
     void CloseRequested() override { logic_.onCloseRequest(); }
 

@@ -11,34 +11,56 @@ SkinnedDialog::SkinnedDialog(const ResourceWindow& resources, const std::uint8_t
       resources_(resources),
       skinCode_(skinCode),
       layout_(layout),
-      button_(text_),
       panelColor_(SkinFor(skinCode).innerPanel) {
-    LoadDialogButton(button_, layout.button, resources.dialogButtons);
+    for (const DialogButtonLayout& buttonLayout : layout.buttons) {
+        buttons_.push_back(std::make_unique<ButtonSlot>(text_));
+        LoadDialogButton(buttons_.back()->button, buttonLayout, resources.dialogButtons);
+    }
 }
 
 bool SkinnedDialog::CreateSkinnedDialog(HWND owner) {
     if (!CreateForm(layout_.form, owner)) return false;
-    buttonHost_.emplace(Handle(), button_, kPanelOrigin);
-    AddButton(*buttonHost_);
-    const auto bounds = [this] {
-        const Point at{kPanelOrigin.x + button_.Left(), kPanelOrigin.y + button_.Top()};
-        return ScreenRect(Handle(), {at.x, at.y, at.x + button_.Width(), at.y + button_.Height()});
-    };
-    if (!buttonFocus_.Create(Handle(), button_.Caption(), AccessibleRole::PushButton, bounds)) {
-        return false;
+    for (auto& slot : buttons_) {
+        if (!CreateButton(*slot)) return false;
     }
-    buttonFocus_.onPress = [this] {
-        if (button_.Enabled() && button_.OnClick) button_.OnClick();
-    };
-    buttonFocus_.onFocusChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
     ApplySkin();
     return true;
+}
+
+bool SkinnedDialog::CreateButton(ButtonSlot& slot) {
+    ColorImageButton& button = slot.button;
+    slot.host.emplace(Handle(), button, kPanelOrigin);
+    AddButton(*slot.host);
+    const auto bounds = [this, &button] {
+        const Point at{kPanelOrigin.x + button.Left(), kPanelOrigin.y + button.Top()};
+        return ScreenRect(Handle(), {at.x, at.y, at.x + button.Width(), at.y + button.Height()});
+    };
+    if (!slot.focus.Create(Handle(), button.Caption(), AccessibleRole::PushButton, bounds)) {
+        return false;
+    }
+    slot.focus.onPress = [&button] {
+        if (button.Enabled() && button.OnClick) button.OnClick();
+    };
+    slot.focus.onFocusChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
+    return true;
+}
+
+std::vector<HWND> SkinnedDialog::ButtonFocusHandles() const {
+    std::vector<HWND> handles;
+    for (const auto& slot : buttons_) handles.push_back(slot->focus.Handle());
+    return handles;
+}
+
+RECT SkinnedDialog::ButtonScreenRect(std::size_t index) const {
+    const ColorImageButton& button = buttons_[index]->button;
+    const Point at{kPanelOrigin.x + button.Left(), kPanelOrigin.y + button.Top()};
+    return ScreenRect(Handle(), {at.x, at.y, at.x + button.Width(), at.y + button.Height()});
 }
 
 void SkinnedDialog::ApplySkin() {
     const Skin& skin = SkinFor(skinCode_);
     SetFormColor(skin.window);
-    button_.SetColor(skin.button);
+    for (auto& slot : buttons_) slot->button.SetColor(skin.button);
     panelColor_ = skin.innerPanel;
     if (Handle() == nullptr) return;
     ::InvalidateRect(Handle(), nullptr, FALSE);
@@ -61,11 +83,12 @@ void SkinnedDialog::PaintPanelBackground(Canvas& canvas) {
 
 void SkinnedDialog::PaintPanelContent(Canvas& canvas) {
     PaintPanel(canvas);
-    if (buttonHost_) buttonHost_->Paint(canvas);
-    if (buttonFocus_.Focused()) {
-        const Rect around{button_.Left() + 2, button_.Top() + 2,
-                          button_.Left() + button_.Width() - 2,
-                          button_.Top() + button_.Height() - 2};
+    for (const auto& slot : buttons_) {
+        const ColorImageButton& button = slot->button;
+        if (slot->host) slot->host->Paint(canvas);
+        if (!slot->focus.Focused()) continue;
+        const Rect around{button.Left() + 2, button.Top() + 2, button.Left() + button.Width() - 2,
+                          button.Top() + button.Height() - 2};
         PaintFocusCue(canvas, around, FormColor());
     }
 }

@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
+#include <vector>
 
 #include "controls/color_image_button.h"
 #include "controls/label.h"
@@ -16,7 +18,7 @@
 namespace dusk::win32 {
 
 // What the countdown and notice windows share: a white title on the form colour, an inner panel
-// in the skin's panel colour, and one dialog button on that panel.
+// in the skin's panel colour, and the dialog buttons on that panel.
 class SkinnedDialog : public SkinnedForm {
 public:
     static constexpr Point kPanelOrigin{3, 24};
@@ -24,7 +26,8 @@ public:
     // The window, panel and button colours of the current skin code.
     void ApplySkin();
 
-    ColorImageButton& DialogButton() { return button_; }
+    // The buttons in the layout's order, which is also their focus order.
+    ColorImageButton& DialogButton(std::size_t index = 0) { return buttons_[index]->button; }
     Color PanelColor() const { return panelColor_; }
 
 protected:
@@ -32,23 +35,25 @@ protected:
         Layout form;
         Size panel;
         Label title;
-        DialogButtonLayout button;
+        std::vector<DialogButtonLayout> buttons;
     };
 
     SkinnedDialog(const ResourceWindow& resources, const std::uint8_t& skinCode,
                   Companion& companion, const DialogLayout& layout);
 
-    // The hidden window with its button, in the current skin.
+    // The hidden window with its buttons, in the current skin.
     bool CreateSkinnedDialog(HWND owner);
 
     // The panel's background and everything on it, in the panel's coordinates.
     void PaintPanelBackground(Canvas& canvas);
     void PaintPanelContent(Canvas& canvas);
-    // What the window puts on its panel below the button.
+    // What the window puts on its panel below the buttons.
     virtual void PaintPanel(Canvas& canvas) = 0;
     virtual void SkinApplied() {}
-    std::vector<HWND> FocusOrder() override { return {buttonFocus_.Handle()}; }
-    HWND ButtonFocusHandle() const { return buttonFocus_.Handle(); }
+    std::vector<HWND> FocusOrder() override { return ButtonFocusHandles(); }
+    std::vector<HWND> ButtonFocusHandles() const;
+    // The button's place on the screen, as its focus stand-in tells screen readers.
+    RECT ButtonScreenRect(std::size_t index) const;
 
     const ResourceWindow& resources_;
     GdiTextRenderer text_;
@@ -57,10 +62,16 @@ private:
     void PaintContent(Canvas& canvas) final;
 
     const std::uint8_t& skinCode_;
+    struct ButtonSlot {
+        explicit ButtonSlot(TextRenderer& text) : button(text) {}
+        ColorImageButton button;
+        std::optional<ImageButtonHost> host;  // once the window exists
+        FocusProxy focus;
+    };
+    bool CreateButton(ButtonSlot& slot);
+
     DialogLayout layout_;
-    ColorImageButton button_;
-    std::optional<ImageButtonHost> buttonHost_;  // once the window exists
-    FocusProxy buttonFocus_;
+    std::vector<std::unique_ptr<ButtonSlot>> buttons_;
     Color panelColor_;
 };
 

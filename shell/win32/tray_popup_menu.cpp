@@ -1,11 +1,13 @@
 #include "shell/win32/tray_popup_menu.h"
 
+#include <utility>
+
 #include "shell/tray_menu.h"
 
 namespace dusk::win32 {
 
-TrayPopupMenu::TrayPopupMenu() : palettes_(SkinMenuPalettes()) {
-    menu_.SetItems(TrayMenuItems());
+TrayPopupMenu::TrayPopupMenu(std::vector<MenuItem> items) : palettes_(SkinMenuPalettes()) {
+    menu_.SetItems(std::move(items));
     ApplyTrayMenuStyle(menu_.Style(), palettes_);
 }
 

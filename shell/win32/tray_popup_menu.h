@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <vector>
 
 #include "controls/picture.h"
 #include "controls/popup_menu_palette.h"
@@ -7,11 +8,11 @@
 
 namespace dusk::win32 {
 
-// The notification-area menu: the owner-drawn popup menu with the program's items, sizes and
-// palettes, in the design look's palette slot 1 until a skin chooses another.
+// The program's owner-drawn popup menu (the notification area's, the countdown's Postpone) with
+// its sizes and palettes, in the design look's palette slot 1 until a skin chooses another.
 class TrayPopupMenu {
 public:
-    TrayPopupMenu();
+    explicit TrayPopupMenu(std::vector<MenuItem> items);
 
     // The palettes' check pictures (slots 1 to 5), once the resource window has loaded them.
     void SetCheckPictures(const std::array<Picture, 5>& checks);

@@ -12,6 +12,9 @@
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/skin.h"
+#include "shell/skin_selection.h"
+#include "shell/tray_menu.h"
+#include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
 namespace {
@@ -33,6 +36,7 @@ protected:
         }
     }
     POINT CancelButtonCentre() const { return {210 + 135 / 2, 155 + 33 / 2}; }
+    POINT PostponeButtonCentre() const { return {65 + 135 / 2, 155 + 33 / 2}; }
 
     // The panel as it must look with the digits shown: backdrop and digits over the panel
     // colour.
@@ -45,7 +49,10 @@ protected:
         CompositeOnto(panel, resources->countdown.backdrop, {97, 34});
         CompositeOnto(panel, resources->countdown.digits[tens], {192, 52});
         CompositeOnto(panel, resources->countdown.digits[units], {226, 53});
-        CompositeOnto(panel, window.DialogButton().Picture(), {207, 131});
+        CompositeOnto(panel, window.DialogButton(CountdownWindow::kCancelButton).Picture(),
+                      {207, 131});
+        CompositeOnto(panel, window.DialogButton(CountdownWindow::kPostponeButton).Picture(),
+                      {62, 131});
         return panel;
     }
 
@@ -70,11 +77,12 @@ protected:
         }
         EXPECT_EQ(CountDiffering(pixels, {250, 15, 364, 24}, colours.window, 0), 0);
         EXPECT_EQ(CountDiffering(pixels, {5, 28, 15, 60}, colours.innerPanel, 0), 0);
-        EXPECT_EQ(CountDiffering(pixels, {30, 160, 200, 190}, colours.innerPanel, 0), 0);
-        // Digits over their backdrop, and the Cancel Task button at (210, 155)-(345, 188).
+        EXPECT_EQ(CountDiffering(pixels, {10, 160, 60, 190}, colours.innerPanel, 0), 0);
+        // Digits over their backdrop, Postpone at (65, 155)-(200, 188) and Cancel Task at
+        // (210, 155)-(345, 188).
         const Picture panel = ExpectedPanel(tens, units);
         EXPECT_EQ(CountMismatches(pixels, {195, 76}, Crop(panel, {192, 52, 256, 103}), 2), 0);
-        EXPECT_EQ(CountMismatches(pixels, {210, 155}, Crop(panel, {207, 131, 342, 164}), 2), 0);
+        EXPECT_EQ(CountMismatches(pixels, {65, 155}, Crop(panel, {62, 131, 342, 164}), 2), 0);
         // The white title and the caption carry ink where they belong.
         const Rect title{8, 5, 160, 20};
         const int white =
@@ -109,7 +117,8 @@ TEST_F(CountdownWindowTest, EverySkinLaysTheWindowOutAsDesigned) {
         SCOPED_TRACE(names[code]);
         skinCode = code;
         window.ApplySkin();
-        EXPECT_EQ(window.DialogButton().Color(), SkinFor(code).button);
+        EXPECT_EQ(window.DialogButton(CountdownWindow::kPostponeButton).Color(),
+                  SkinFor(code).button);
         steps.Post([&] {
             const Picture screen = test::CaptureWindow(window.Handle());
             ExpectLayout(screen, 3, 0);
@@ -190,6 +199,55 @@ TEST_F(CountdownWindowTest, CancelIsAskedAndNoResumesTheCount) {
     PostTicks(31);
     EXPECT_EQ(RunToEnd(), CountdownOutcome::RanOut);
     EXPECT_EQ(companion.boxes.size(), 2u);
+}
+
+TEST_F(CountdownWindowTest, PostponeOpensTheProgramMenuAndEndsWithTheLengthChosen) {
+    TrayPopupMenu menu{PostponeMenuItems()};
+    menu.SetCheckPictures(resources->menuChecks);
+    window.choosePostpone = [&](POINT at) { return menu.Menu().ShowAt(at); };
+    const struct {
+        std::uint8_t skin;
+        const char* name;
+        int downs;
+        int minutes;
+    } cases[] = {{1, "blue", 2, 30}, {5, "red", 3, 60}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        skinCode = c.skin;
+        window.ApplySkin();
+        const int slot = MenuPaletteSlotFor(SkinFor(c.skin).button);
+        menu.SetPaletteSlot(slot);
+        Picture drawn;
+        Picture screen;
+        int ticks = 0;
+        const test::ThreadTicker ticker([&] {
+            if (++ticks > 100) {
+                ::EndMenu();  // never hang, whatever went wrong
+                return;
+            }
+            const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
+            if (!drawn.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
+            drawn = test::CaptureWholeWindow(menuWindow);
+            screen = test::CaptureWholeWindow(::GetDesktopWindow());
+            for (int i = 0; i < c.downs; ++i) {
+                ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+                ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
+            }
+            ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+        });
+        steps.Post([&] { test::PostClick(window.Handle(), PostponeButtonCentre()); });
+        EXPECT_EQ(RunToEnd(), CountdownOutcome::Postponed);
+        EXPECT_EQ(window.PostponedMinutes(), c.minutes);
+        EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+        ASSERT_FALSE(drawn.Empty()) << "the menu never showed";
+        // Three items in the skin's menu palette, framed in its border colour.
+        const PopupMenuPalette& palette = *SkinMenuPalettes().Slot(slot);
+        EXPECT_EQ(test::CountDiffering(drawn, {0, 0, drawn.Width(), 1}, palette.border, 0), 0);
+        EXPECT_GE(drawn.Height(), 3 * 21);
+        EXPECT_TRUE(test::SaveArtifact(drawn, std::string("postpone_menu_") + c.name + ".png"));
+        EXPECT_TRUE(
+            test::SaveArtifact(screen, std::string("countdown_postpone_") + c.name + ".png"));
+    }
 }
 
 TEST_F(CountdownWindowTest, ClosingFromTheKeyboardAsksToCancel) {

@@ -23,6 +23,7 @@
 #include "shell/win32/countdown_window.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/notice_window.h"
+#include "shell/tray_menu.h"
 #include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
@@ -141,7 +142,7 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     ExpectScaled(noticeWindow.Handle(), {356, 220}, scale);
     EXPECT_TRUE(test::SaveArtifact(ShowAndCapture(noticeWindow.Handle()), Name("notice")));
 
-    TrayPopupMenu menu;
+    TrayPopupMenu menu{TrayMenuItems()};
     menu.SetCheckPictures(resources->menuChecks);
     Picture menuPixels;
     int ticks = 0;

@@ -167,7 +167,7 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     bool exited = false;
     commands.OnExit = [&] { exited = true; };
 
-    TrayPopupMenu menu;
+    TrayPopupMenu menu{TrayMenuItems()};
     menu.SetCheckPictures(resources->menuChecks);
     menu.SetPaletteSlot(MenuPaletteSlotFor(ButtonColor::Green));
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
