@@ -42,6 +42,14 @@ bool WriteWarnMinutes(SettingsStore& store, std::int32_t minutes) {
                               minutes) == kWriteDone;
 }
 
+std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue& warning,
+                              const RegionalFormats& formats) {
+    const std::wstring minutes =
+        warning.minutesLeft == 1 ? L"1 minute" : std::to_wstring(warning.minutesLeft) + L" minutes";
+    return std::wstring(actionCaption) + L" in " + minutes + L", at " +
+           formats.FormatLongTime(warning.due);
+}
+
 std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime now,
                                               std::int32_t leadMinutes,
                                               const RegionalFormats& formats) {

@@ -2,6 +2,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "base/date_time.h"
@@ -24,6 +25,11 @@ struct WarningDue {
     DateTime due;         // the task's moment warned of
     int minutesLeft = 0;  // whole minutes until it, rounded up
 };
+
+// The balloon's text: "Shut down in 5 minutes, at 9:30:00 PM"; "1 minute" for one. The caption
+// is the action's own (Sleep where the system calls stand-by so).
+std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue& warning,
+                              const RegionalFormats& formats);
 
 // Decides when the balloon shows: once per moment, from the lead time before it until the
 // countdown's own window begins (30 seconds before). A program started within the lead time

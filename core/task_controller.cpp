@@ -15,14 +15,24 @@ TaskController::TaskController(TaskRecord& task, TaskView& view, const TaskContr
       starter_(task, view, choice_, watch_,
                {s.clock, s.formats, s.catalogue, s.taskStore, s.prompts, s.registration,
                 s.mainWindow, s.startupShortcut, s.log}),
-      restorer_(task, view, watch_,
-                {s.clock, s.formats, s.catalogue, s.taskStore, s.registration, s.mainWindow,
-                 s.osFamily}) {
+      restorer_(
+          task, view, watch_,
+          {s.clock, s.formats, s.catalogue, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
+      task_(task) {
     clockTimer.OnTimer = [this] { OnClockTick(); };
 }
 
 void TaskController::OnClockTick() {
-    view_.clockLabel.SetText(formats_.FormatDefault(clock_.Now()));
+    const DateTime now = clock_.Now();
+    view_.clockLabel.SetText(formats_.FormatDefault(now));
+    warning_.SetExtraMoment(watch_.MovedDailyMoment());
+    const auto warning = warning_.Check(task_, now, warnMinutes, formats_);
+    if (!warning || !onEarlyWarning) return;
+    // The caption the action's radio button shows (Sleep where the system says so).
+    const auto radios = view_.controls.ActionRadios();
+    const auto index = static_cast<std::size_t>(task_.actionCode);
+    if (index >= radios.size()) return;
+    onEarlyWarning(EarlyWarningText(radios[index]->Caption(), *warning, formats_));
 }
 
 void TaskController::OnFirstShow() {

@@ -7,6 +7,7 @@
 #include "base/timer_model.h"
 #include "core/activity_log.h"
 #include "core/countdown_runner.h"
+#include "core/early_warning.h"
 #include "core/main_window_host.h"
 #include "core/message_catalogue.h"
 #include "core/power_action.h"
@@ -53,6 +54,9 @@ public:
     TimerModel& watchTimer;
     TimerModel clockTimer{kClockIntervalMs};
     std::function<void()>& readNoticePreference;
+    // The early warning's lead time in minutes (0: off) and what shows it.
+    std::int32_t warnMinutes = kDefaultWarnMinutes;
+    std::function<void(const std::wstring& text)> onEarlyWarning;
 
     void OnActionClick(std::int32_t actionCode) { choice_.OnActionClick(actionCode); }
     void OnDailyClick() { choice_.OnDailyClick(); }
@@ -63,6 +67,7 @@ public:
     void OnClockTick();
     // Postpone from the main window (after the early warning): the set task moves by minutes.
     bool OnPostpone(int minutes) { return watch_.Postpone(minutes); }
+    // Each second: the clock, and the early warning when the set task's moment is that near.
     // The task part of the main window's showing; later showings change nothing.
     void OnFirstShow();
     // The system scheduler started the program (this process or another): the countdown for the
@@ -82,6 +87,8 @@ private:
     TaskWatch watch_;
     TaskStarter starter_;
     TaskRestorer restorer_;
+    const TaskRecord& task_;
+    EarlyWarning warning_;
 };
 
 }  // namespace dusk

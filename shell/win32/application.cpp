@@ -149,6 +149,10 @@ void Application::ConnectServices(const OsInfo& os) {
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
                                power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
+    controller_->warnMinutes = ReadWarnMinutes(settings_);
+    controller_->onEarlyWarning = [this](const std::wstring& text) {
+        trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
+    };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
@@ -159,6 +163,8 @@ void Application::ConnectServices(const OsInfo& os) {
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_.Menu());
     trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
+    // The main window offers Cancel Task for the task the balloon warned of.
+    trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
     trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
     trayIcon_.Add(Handle(), resources_.trayIcons);
 }

@@ -1,6 +1,8 @@
 #include "shell/win32/tray_icon.h"
 
+#include <algorithm>
 #include <cwchar>
+#include <iterator>
 
 #include "controls/win32/picture_icon.h"
 #include "controls/win32/window_scale.h"
@@ -72,6 +74,21 @@ NOTIFYICONDATAW TrayIcon::Record() const {
     return record;
 }
 
+bool TrayIcon::ShowBalloon(const std::wstring& title, const std::wstring& text) {
+    if (window_ == nullptr || !active_) return false;
+    NOTIFYICONDATAW record = Record();
+    record.uFlags |= NIF_INFO;
+    record.dwInfoFlags = NIIF_USER;  // the record's icon, the program's
+    const auto copyCut = [](wchar_t* to, std::size_t capacity, const std::wstring& from) {
+        const std::size_t length = std::min(from.size(), capacity - 1);
+        std::wmemcpy(to, from.c_str(), length);
+        to[length] = L'\0';
+    };
+    copyCut(record.szInfoTitle, std::size(record.szInfoTitle), title);
+    copyCut(record.szInfo, std::size(record.szInfo), text);
+    return notify_(NIM_MODIFY, &record) != FALSE;
+}
+
 HICON TrayIcon::CurrentIcon() const {
     const HICON icon = icons_[std::size_t(model_.IconIndex())].Get();
     return icon != nullptr ? icon : programIcon_.Get();
@@ -86,6 +103,10 @@ bool TrayIcon::Notify(DWORD message) {
 bool TrayIcon::HandleMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     if (window_ == nullptr) return false;
     if (message == kTrayCallbackMessage) {
+        if (UINT(lParam) == NIN_BALLOONUSERCLICK) {
+            if (OnBalloonClick) OnBalloonClick();
+            return true;
+        }
         MouseEvent(UINT(lParam));
         return true;
     }

@@ -46,6 +46,12 @@ public:
 
     // A double-click: bring the main window back.
     std::function<void()> OnRestore;
+    // A click on the balloon.
+    std::function<void()> OnBalloonClick;
+
+    // A balloon over the icon with the program's icon, the title and the text (each cut to what
+    // the record holds). False when the icon is not in the notification area.
+    bool ShowBalloon(const std::wstring& title, const std::wstring& text);
     // The command of the menu item chosen.
     std::function<void(int command)> OnMenuCommand;
 

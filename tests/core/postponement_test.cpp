@@ -174,6 +174,22 @@ TEST(EarlyWarningTest, WarnsOncePerMomentWithinTheLeadTime) {
     EXPECT_EQ(warning.Check(daily, At(2016, 12, 25, 21, 36, 0), 5, f.formats)->minutesLeft, 4);
 }
 
+TEST(EarlyWarningTest, TheClockTickTellsTheWarningOnceInTheActionsWords) {
+    WatchedTask t;
+    t.Start(TriggerKind::Daily);  // 21:10:00, five minutes away
+    std::vector<std::wstring> shown;
+    t.controller.onEarlyWarning = [&](const std::wstring& text) { shown.push_back(text); };
+    for (int second = 0; second < 5; ++second) {
+        t.controller.clockTimer.Tick();
+        t.clock.Advance(1000);
+    }
+    EXPECT_EQ(shown, std::vector<std::wstring>{L"Shut down in 5 minutes, at 9:10:00 PM"});
+    t.controller.warnMinutes = 0;
+    t.clock.Advance(DateTime::kMsPerDay);
+    t.controller.clockTimer.Tick();
+    EXPECT_EQ(shown.size(), 1u);
+}
+
 TEST(EarlyWarningTest, TheLeadTimeIsStoredAndOnlyItsChoicesReadBack) {
     test::MemorySettingsStore store;
     EXPECT_EQ(ReadWarnMinutes(store), kDefaultWarnMinutes);

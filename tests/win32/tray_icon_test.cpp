@@ -158,6 +158,32 @@ TEST_F(TrayIconTest, RecordsAddModifyReAddAndDelete) {
     EXPECT_EQ(g_notified[3].record.uID, 1u);
 }
 
+TEST_F(TrayIconTest, TheEarlyWarningIsABalloonWithTheProgramsIconAndItsClickShowsTheWindow) {
+    MainWindow mainWindow;
+    TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
+    HiddenWindow window(icon);
+    icon.OnBalloonClick = [&] { mainWindow.Restore(); };
+    EXPECT_FALSE(icon.ShowBalloon(L"Tolvane Dusk Relay", L"early"));  // not added yet
+    ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
+    const std::wstring longText(300, L'x');
+    ASSERT_TRUE(icon.ShowBalloon(L"Tolvane Dusk Relay", L"Shut down in 5 minutes, at 9:30:00 PM"));
+    ASSERT_TRUE(icon.ShowBalloon(L"Tolvane Dusk Relay", longText));
+    ASSERT_EQ(g_notified.size(), 3u);
+    const NOTIFYICONDATAW& balloon = g_notified[1].record;
+    EXPECT_EQ(g_notified[1].message, DWORD(NIM_MODIFY));
+    EXPECT_EQ(balloon.cbSize, 936u);
+    EXPECT_EQ(balloon.uFlags & NIF_INFO, UINT(NIF_INFO));
+    EXPECT_EQ(balloon.dwInfoFlags, DWORD(NIIF_USER));
+    EXPECT_EQ(balloon.hIcon, g_notified[0].record.hIcon);
+    EXPECT_STREQ(balloon.szInfoTitle, L"Tolvane Dusk Relay");
+    EXPECT_STREQ(balloon.szInfo, L"Shut down in 5 minutes, at 9:30:00 PM");
+    EXPECT_EQ(std::wstring(g_notified[2].record.szInfo), longText.substr(0, 255));
+
+    ASSERT_FALSE(::IsWindowVisible(mainWindow.Handle()));
+    ::SendMessageW(window.Handle(), 0x401, 1, NIN_BALLOONUSERCLICK);
+    EXPECT_TRUE(::IsWindowVisible(mainWindow.Handle()));
+}
+
 TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     MainWindow mainWindow;
     test::FakeCompanion companion;
