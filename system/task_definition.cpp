@@ -104,8 +104,10 @@ std::wstring DefinitionXml(const DefinitionParts& parts) {
         L"<Principals><Principal id=\"Author\">" + Element(L"UserId", EscapeXml(parts.account)) +
         Element(L"LogonType", L"InteractiveToken") + Element(L"RunLevel", L"HighestAvailable") +
         L"</Principal></Principals>";
+    // A run that finds the program's earlier process still running must start all the same.
     const std::wstring settings = Element(
-        L"Settings", Element(L"DisallowStartIfOnBatteries", L"false") +
+        L"Settings", Element(L"MultipleInstancesPolicy", L"Parallel") +
+                         Element(L"DisallowStartIfOnBatteries", L"false") +
                          Element(L"StopIfGoingOnBatteries", L"false") +
                          Element(L"ExecutionTimeLimit", L"PT0S") + Element(L"Enabled", L"true"));
     const std::wstring arguments = parts.parameters.empty()

@@ -29,26 +29,31 @@ std::vector<std::wstring> ProgramArguments() {
     return list;
 }
 
-// With its trailing separator.
-std::wstring ProgramFolder() {
+std::wstring ProgramPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length = ::GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
         if (length == 0) return {};
         if (length < path.size()) {
             path.resize(length);
-            break;
+            return path;
         }
         path.resize(path.size() * 2);
     }
+}
+
+// With its trailing separator.
+std::wstring FolderOf(const std::wstring& path) {
     return path.substr(0, path.find_last_of(L"\\/") + 1);
 }
 
 }  // namespace
 
 Application::Application(PowerApi& power)
-    : programFolder_(ProgramFolder()),
+    : programPath_(ProgramPath()),
+      programFolder_(FolderOf(programPath_)),
       startRequest_(ParseStartRequest(ProgramArguments())),
+      activityLog_(clock_, ProgramDataFolder(), L"DuskRelay"),
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
@@ -58,6 +63,8 @@ Application::Application(PowerApi& power)
       countdownWindow_(resources_, skinCode_, companion_),
       noticeWindow_(resources_, notice_, skinCode_, companion_),
       powerApi_(power),
+      scheduledStarts_(
+          [this](std::function<void()> onDone) { CountDownScheduledStart(std::move(onDone)); }),
       elevatedStartGuard_(
           programFiles_, [this](const std::wstring& path) { ReportUnprotectedProgram(path); },
           &activityLog_),
@@ -70,11 +77,13 @@ Application::Application(PowerApi& power)
 MainWindowEvents Application::MainWindowEventsFor() {
     MainWindowEvents events;
     events.onFirstShow = [this] {
+        // The first showing restores the task as for any start; the scheduler's start counts
+        // down once it has finished.
         controller_->OnFirstShow();
-        if (startRequest_.IsScheduled()) controller_->OnScheduledStart(nullptr);
+        ::PostMessageW(Handle(), kFirstShowDoneMessage, 0, 0);
     };
     events.onRefresh = [this] { controller_->OnRefreshMessage(); };
-    events.onScheduledStart = [this] { WaitForScheduledStart(); };
+    events.onScheduledStart = [this](InstanceWindow waiter) { OnScheduledStartHandedOver(waiter); };
     events.onSkinButton = [this](std::uint8_t code) { skins_.SelectSkin(code); };
     events.countdownShowing = [this] { return countdownWindow_.IsModal(); };
     events.taskSet = [this] { return IsTaskSet(task_.status); };
@@ -106,11 +115,21 @@ Application::StartResult Application::Start() {
     creation.style = WS_POPUP;
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
     if (!CreateWindowFor(creation)) return StartResult::Failed;
-    WindowMessenger messenger;
-    if (HandOffToFirstInstance(instanceBlock_, messenger, InstanceWindowOf(Handle()),
-                               startRequest_.IsScheduled())) {
-        return StartResult::HandedOff;
+    const bool scheduled = startRequest_.IsScheduled();
+    handOff_ =
+        HandOffToFirstInstance(instanceBlock_, messenger_, InstanceWindowOf(Handle()), scheduled);
+    if (scheduled) RecordStart(L"-" + startRequest_.triggerWord + L" -" + startRequest_.actionWord);
+    switch (handOff_.role) {
+        case StartRole::FirstInstance:
+            break;
+        case StartRole::AwaitingDone:
+            AwaitFirstInstance(handOff_.mainWindow);
+            return firstInstanceProcess_ ? StartResult::AwaitingDone : StartResult::HandedOff;
+        case StartRole::HandedOver:
+        case StartRole::StartNotHanded:
+            return StartResult::HandedOff;
     }
+    if (scheduled) scheduledStarts_.Add([this] { OnOwnScheduledStartDone(); });
 
     const HWND owner = Handle();
     if (!mainWindow_.Create(owner) || !resources_.Create(owner) ||
@@ -169,32 +188,10 @@ void Application::ConnectServices(const OsInfo& os) {
     trayIcon_.Add(Handle(), resources_.trayIcons);
 }
 
-void Application::WaitForScheduledStart() {
-    // The process that handed the start over waits in its send until the countdown and any
-    // action are over, so the messages go on here until then.
-    bool done = false;
-    controller_->OnScheduledStart([&done] { done = true; });
-    MSG message{};
-    while (!done) {
-        const BOOL got = ::GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            ::PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
-            return;
-        }
-        if (got == -1) return;
-        DispatchWithNavigation(message);
-    }
-}
-
 void Application::ReportUnprotectedProgram(const std::wstring& path) {
     prompts_.Warn(SubstitutePlaceholders(
         resources_.catalogue.Text(CatalogueEntry::ProgramFolderUnprotected), {{L"%s", path}}));
 }
-
-int Application::Run() {
-    MSG message{};
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) DispatchWithNavigation(message);
-    return static_cast<int>(message.wParam);
 }
 
 int RunApplication(PowerApi& power) {
@@ -217,6 +214,7 @@ int RunApplication(PowerApi& power) {
         case Application::StartResult::HandedOff:
             return 0;
         case Application::StartResult::Running:
+        case Application::StartResult::AwaitingDone:
             break;
     }
     return application.Run();
@@ -232,12 +230,23 @@ LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case kFirstShowDoneMessage:
+            scheduledStarts_.OnFirstShowDone();
+            return 0;
+        case kScheduledStartDoneMessage:
+            if (firstInstanceProcess_) {
+                messenger_.Restore(handOff_.firstInstance);
+                ::PostQuitMessage(0);
+            }
+            return 0;
         case WM_CLOSE:
+            closing_ = true;
             // A graceful end (Exit, or from outside): the message loops end in order, a running
             // countdown as interrupted, and the windows are taken down with the application.
             ::PostQuitMessage(0);
             return 0;
         case WM_DESTROY:
+            closing_ = true;
             ::PostQuitMessage(0);
             return 0;
         default:

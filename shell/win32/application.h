@@ -13,10 +13,12 @@
 #include "core/activity_log.h"
 #include "core/countdown.h"
 #include "core/regional_formats.h"
+#include "core/scheduled_starts.h"
 #include "core/start_request.h"
 #include "core/task_controller.h"
 #include "core/task_model.h"
 #include "core/task_view.h"
+#include "core/win32/file_activity_log.h"
 #include "core/win32/instance_block.h"
 #include "shell/background_notice.h"
 #include "shell/skin_selection.h"
@@ -35,12 +37,29 @@
 
 namespace dusk::win32 {
 
+// Performs the task's action and remembers whether it ends the session.
+class SessionWatchingAction : public PowerAction {
+public:
+    explicit SessionWatchingAction(PowerAction& action) : action_(action) {}
+    void Perform(std::int32_t actionCode) override;
+    bool SessionEnding() const { return sessionEnding_; }
+
+private:
+    PowerAction& action_;
+    bool sessionEnding_ = false;
+};
+
 // The composition root: the hidden top-level window that owns every window of the program and
 // hosts the notification-area icon, and the process-wide state the windows share. Windows are
 // created once, hidden, in start-up order and live until the program ends.
 class Application : public WindowBase {
 public:
-    enum class StartResult { Running, HandedOff, Failed };
+    enum class StartResult {
+        Running,       // the first instance: its windows are up
+        AwaitingDone,  // the first instance counts this scheduled start down: run until done
+        HandedOff,     // nothing left to do
+        Failed,
+    };
 
     // The power calls go through `power`: the system's in the program.
     explicit Application(PowerApi& power);
@@ -48,28 +67,49 @@ public:
     // Hands a start over to a running instance, or creates the windows, introduces them to the
     // companion library and shows the main window.
     StartResult Start();
-    // The message loop, until the program quits; answers the exit code.
+    // The message loop, until the program quits or, for a start handed over, the first instance
+    // says its countdown is over or ends; answers the exit code.
     int Run();
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Posted to itself once the main window's first showing has finished.
+    static constexpr UINT kFirstShowDoneMessage = WM_APP + 1;
+
+    // Runs the countdown of the set task, and `onDone` once it and any action are over.
+    void CountDownScheduledStart(std::function<void()> onDone);
+    void OnScheduledStartHandedOver(InstanceWindow waiter);
+    // The scheduler started this process and the countdown is over: the process ends, leaving an
+    // ordinary instance in the notification area unless the program was closed or the action
+    // ends the session.
+    void OnOwnScheduledStartDone();
+    void StartOrdinaryInstance();
+    // The log's lines about this start and the instance block.
+    void RecordStart(const std::wstring& arguments);
+    // Waits for the first instance that took this process's scheduled start.
+    void AwaitFirstInstance(InstanceWindow mainWindow);
     MainWindowEvents MainWindowEventsFor();
     SkinTargets SkinTargetsFor();
     void ConnectServices(const OsInfo& os);
     void ReportUnprotectedProgram(const std::wstring& path);
-    void WaitForScheduledStart();
 
+    const std::wstring programPath_;    // this program's image
     const std::wstring programFolder_;  // with its trailing separator
     const StartRequest startRequest_;
+    bool closing_ = false;  // the program was asked to end
+    SystemClock clock_;
+    FileActivityLog activityLog_;
     NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
-    ComApartment com_;                  // the Task Scheduler's objects live on this thread
+    WindowMessenger messenger_;
+    HandOff handOff_;
+    UniqueHandle firstInstanceProcess_;  // while it counts this process's start down
+    ComApartment com_;                   // the Task Scheduler's objects live on this thread
 
     // Process-wide state the windows read when they need it.
     TaskRecord task_;
     std::uint8_t skinCode_ = 1;  // preset before the companion library reports the user's skin
-    SystemClock clock_;
     RegionalFormats formats_;
     RegistrySettingsStore settings_;
     VimblyCompanion companion_;
@@ -84,13 +124,11 @@ private:
 
     StartupFolderShortcut startupShortcut_;
     PowerApi& powerApi_;
-    PowerActionPerformer power_{powerApi_};
+    PowerActionPerformer performer_{powerApi_};
+    SessionWatchingAction power_{performer_};
+    ScheduledStarts scheduledStarts_;
     // Once the companion library has told the operating-system family and the main window exists.
     std::optional<SystemTaskScheduler> scheduler_;
-    // Until the log has a file of its own, recording drops every line.
-    struct NoActivityLog : ActivityLog {
-        void Record(std::wstring_view) override {}
-    } activityLog_;
     SystemProgramFilesSecurity programFiles_{programFolder_};
     ElevatedStartGuard elevatedStartGuard_;
     std::optional<SchedulerTaskRegistration> registration_;

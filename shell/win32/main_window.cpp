@@ -302,10 +302,12 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (events_.onRefresh) events_.onRefresh();
             return 0;
         case kScheduledStartMessage:
+            // The sender waits for the done message in its own loop, not for this handler.
+            ::ReplyMessage(kScheduledStartTaken);
             // A start handed over before the first showing's task part waits for the task.
             if (firstShowDone_) FirstShowTask();
-            if (events_.onScheduledStart) events_.onScheduledStart();
-            return 0;
+            if (events_.onScheduledStart) events_.onScheduledStart(InstanceWindow(wParam));
+            return kScheduledStartTaken;
         default:
             if (LinkMessage(message, lParam)) return message == WM_SETCURSOR;
             break;

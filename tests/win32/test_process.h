@@ -25,6 +25,7 @@ struct TestProcess {
     TestProcess(win32::UniqueHandle process, DWORD processId)
         : handle(std::move(process)), id(processId) {}
     TestProcess(TestProcess&&) = default;
+    TestProcess& operator=(TestProcess&&) = default;
     ~TestProcess();
     bool Running() const;
     bool WaitForEnd(DWORD timeoutMs) const;
