@@ -30,6 +30,9 @@ constexpr wchar_t kAdministratorsOnly[] = L"O:BAD:P(A;;GA;;;SY)(A;;GA;;;BA)";
 constexpr wchar_t kAdministratorsFolderUsersRead[] =
     L"O:BAD:P(A;OICI;FA;;;SY)(A;OICI;FA;;;BA)(A;OICI;FR;;;BU)";
 
+// Owner Administrators; SYSTEM and Administrators full control, Users read.
+constexpr wchar_t kAdministratorsFileUsersRead[] = L"O:BAD:P(A;;FA;;;SY)(A;;FA;;;BA)(A;;FR;;;BU)";
+
 // True when the object's owner is Administrators or SYSTEM; false too when it has no owner or
 // its owner cannot be read.
 bool OwnedByAdministrators(HANDLE object, SE_OBJECT_TYPE type);

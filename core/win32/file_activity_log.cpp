@@ -48,12 +48,15 @@ UniqueFile HoldFolder(const std::wstring& path) {
     return folder;
 }
 
-// Opens the file for appending. A file that existed must pass the same check as the folders.
+// Opens the file for appending, made for administrators when missing. A file that existed must
+// pass the same check as the folders.
 UniqueFile OpenLogFile(const std::wstring& path) {
-    UniqueFile file(::CreateFileW(path.c_str(),
-                                  FILE_APPEND_DATA | READ_CONTROL | FILE_READ_ATTRIBUTES,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    SecurityAttributes fileSecurity(kAdministratorsFileUsersRead);
+    if (fileSecurity.Get() == nullptr) return {};
+    UniqueFile file(
+        ::CreateFileW(path.c_str(), FILE_APPEND_DATA | READ_CONTROL | FILE_READ_ATTRIBUTES,
+                      FILE_SHARE_READ | FILE_SHARE_WRITE, fileSecurity.Get(), OPEN_ALWAYS,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file) return {};
     if (::GetLastError() == ERROR_ALREADY_EXISTS &&
         DecideLogWrite(FactsOf(file.Get())) != LogWriteDecision::Write) {
