@@ -119,8 +119,7 @@ bool WindowMessenger::IsProgramWindow(InstanceWindow window) {
         ::GetWindowThreadProcessId(handle, &processId) == 0) {
         return false;
     }
-    const UniqueHandle process(
-        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    const UniqueHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
     if (!process) return false;
     const std::wstring image = ProcessImagePath(process.Get());
     return ::CompareStringOrdinal(image.c_str(), int(image.size()), ownImage_.c_str(),

@@ -59,6 +59,7 @@ TEST(SingleInstance, AStartClaimsTheBlockOrHandsOverToTheProgramsFirstInstance) 
         int pauses;
     };
     const std::string start = "start 4 for 7";
+    // clang-format off
     const Case cases[] = {
         {"no block", false, 0, 0, {}, true, true, 0, StartRole::FirstInstance, {}, 0, 0, 0},
         {"empty block", true, 0, 0, {}, true, true, 0, StartRole::FirstInstance, {}, kSelf, 0, 0},
@@ -79,6 +80,7 @@ TEST(SingleInstance, AStartClaimsTheBlockOrHandsOverToTheProgramsFirstInstance) 
         {"a start not taken is not repeated", true, 3, 4, {3, 4}, true, false, 0,
          StartRole::StartNotHanded, {start, "restore 3"}, 3, 4, 0},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryBlock block;
@@ -108,8 +110,7 @@ TEST(SingleInstance, AScheduledStartWaitingForAFirstInstanceThatEndsBecomesTheFi
     messenger.onPause = [&](int pause) {
         if (pause == 2) messenger.programWindows.clear();
     };
-    EXPECT_EQ(HandOffToFirstInstance(block, messenger, kSelf, true).role,
-              StartRole::FirstInstance);
+    EXPECT_EQ(HandOffToFirstInstance(block, messenger, kSelf, true).role, StartRole::FirstInstance);
     EXPECT_EQ(block.slot1, kSelf);
     EXPECT_TRUE(messenger.sent.empty());
 }
