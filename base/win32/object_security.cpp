@@ -22,7 +22,7 @@ bool OwnedByAdministrators(HANDLE object, SE_OBJECT_TYPE type) {
                           nullptr, &descriptor) != ERROR_SUCCESS) {
         return false;
     }
-    const UniqueLocalMemory held(descriptor);
+    const UniqueLocalMemory<PSECURITY_DESCRIPTOR> held(descriptor);
     return owner != nullptr && (::IsWellKnownSid(owner, WinBuiltinAdministratorsSid) ||
                                 ::IsWellKnownSid(owner, WinLocalSystemSid));
 }

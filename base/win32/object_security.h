@@ -7,8 +7,6 @@
 
 namespace dusk::win32 {
 
-using UniqueLocalMemory = UniqueResource<HandleTraits<HLOCAL, ::LocalFree>>;
-
 // Security attributes made from a security descriptor string (SDDL), for objects this process
 // creates.
 class SecurityAttributes {
@@ -18,7 +16,7 @@ public:
     SECURITY_ATTRIBUTES* Get() { return descriptor_ ? &attributes_ : nullptr; }
 
 private:
-    UniqueLocalMemory descriptor_;
+    UniqueLocalMemory<PSECURITY_DESCRIPTOR> descriptor_;
     SECURITY_ATTRIBUTES attributes_{};
 };
 

@@ -192,7 +192,6 @@ void Application::ReportUnprotectedProgram(const std::wstring& path) {
     prompts_.Warn(SubstitutePlaceholders(
         resources_.catalogue.Text(CatalogueEntry::ProgramFolderUnprotected), {{L"%s", path}}));
 }
-}
 
 int RunApplication(PowerApi& power) {
     // Neither is a load-time import: both come from the system after the DLL search was limited,
