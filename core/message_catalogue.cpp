@@ -40,6 +40,8 @@ constexpr const wchar_t* kDefaultTexts[kCatalogueEntryCount] = {
     L"Users without administrator rights can change %s, so Windows will not start the task "
     L"with administrator rights. The task runs only while the program runs. Install the "
     L"program with its setup to have Windows start it.",
+    L"Windows could not be set to start the program when you log on. The task runs only while "
+    L"the program runs.",
 };
 
 }  // namespace

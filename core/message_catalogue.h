@@ -36,9 +36,10 @@ enum class CatalogueEntry {
     CancelFailed,
     SaveFailed,
     ProgramFolderUnprotected,
+    TaskLastsWhileRunning,
 };
 
-constexpr int kCatalogueEntryCount = 28;
+constexpr int kCatalogueEntryCount = 29;
 
 // The texts can be replaced while the program runs (the companion library may translate the
 // labels), so users read an entry at each use and never keep a copy.

@@ -65,6 +65,29 @@ void TaskStarter::FinishStart(std::int32_t actionCode, bool schedulerReady) {
         return;
     }
     RecordLocalTask();
+    if (task_.trigger == TriggerKind::Daily || task_.trigger == TriggerKind::Specified) {
+        StartAtLogon();
+    }
+}
+
+void TaskStarter::StartAtLogon() {
+    switch (services_.taskStore.StartAtLogon()) {
+        case LogonStartOutcome::Registered:
+            services_.log.Record(L"log-on start registered");
+            return;
+        case LogonStartOutcome::NotAvailable:
+            return;  // the Run value starts the program at log-on
+        case LogonStartOutcome::Refused:
+            // The registration's preparation has told the user that the program is not protected.
+            services_.log.Record(L"log-on start refused: the program is not protected");
+            return;
+        case LogonStartOutcome::NotKept:
+            services_.log.Record(
+                L"log-on start not kept: the task runs only while the program runs");
+            services_.prompts.Inform(
+                services_.catalogue.Text(CatalogueEntry::TaskLastsWhileRunning));
+            return;
+    }
 }
 
 void TaskStarter::OnCancelTaskClick() {

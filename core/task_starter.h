@@ -57,6 +57,8 @@ private:
     // A new task is set: the view locks its inputs, offers Cancel Task and the window hides.
     void ShowTaskSet();
     void RecordLocalTask();
+    // Has the system start the program at log-on for a task kept here; says so when it cannot.
+    void StartAtLogon();
 
     TaskRecord& task_;
     TaskView& view_;

@@ -6,8 +6,8 @@
 
 namespace dusk {
 
-TaskStore::TaskStore(SettingsStore& store, std::wstring programFolder)
-    : store_(store), programFolder_(std::move(programFolder)) {}
+TaskStore::TaskStore(SettingsStore& store, std::wstring programFolder, LogonStart& logonStart)
+    : store_(store), programFolder_(std::move(programFolder)), logonStart_(logonStart) {}
 
 StoredTask TaskStore::Load() const {
     StoredTask task;
@@ -61,6 +61,9 @@ bool TaskStore::Save(const StoredTask& task) {
     return saved;
 }
 
-bool TaskStore::Clear() { return ClearStoredTask(store_); }
+bool TaskStore::Clear() {
+    logonStart_.Remove();
+    return ClearStoredTask(store_);
+}
 
 }  // namespace dusk

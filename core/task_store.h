@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/settings_store.h"
+#include "core/logon_start.h"
 #include "core/task_model.h"
 
 namespace dusk {
@@ -16,22 +17,26 @@ struct StoredTask {
     std::wstring delayText;  // from now: the delay fields' texts as "hours|minutes"
 };
 
-// The one owner of the task's stored values and of the Run value that starts the program at
-// log-on while a daily or specified task is kept.
+// The one owner of the task's stored values, of the Run value that starts the program at log-on
+// while a daily or specified task is kept, and of the log-on start that does so under User
+// Account Control.
 class TaskStore {
 public:
-    TaskStore(SettingsStore& store, std::wstring programFolder);
+    TaskStore(SettingsStore& store, std::wstring programFolder, LogonStart& logonStart);
 
     // The daily, else the specified, else the from-now task; trigger None when none is kept.
     StoredTask Load() const;
     // False when a value could not be written; nothing of the task is kept then.
     bool Save(const StoredTask& task);
-    // False when a value is still there afterwards.
+    // False when a value is still there afterwards. The log-on start goes too.
     bool Clear();
+    // For a daily or specified task just saved: the system starts the program at log-on.
+    LogonStartOutcome StartAtLogon() { return logonStart_.Register(); }
 
 private:
     SettingsStore& store_;
     std::wstring programFolder_;
+    LogonStart& logonStart_;
 };
 
 }  // namespace dusk

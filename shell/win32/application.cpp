@@ -57,7 +57,6 @@ Application::Application(PowerApi& power)
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
       resources_(::GetModuleHandleW(nullptr)),
-      taskStore_(settings_, programFolder_),
       taskView_(task_, resources_.catalogue, formats_, clock_),
       mainWindow_(resources_, taskView_, MainWindowEventsFor(), skinCode_, companion_),
       countdownWindow_(resources_, skinCode_, companion_),
@@ -155,16 +154,17 @@ Application::StartResult Application::Start() {
 }
 
 void Application::ConnectServices(const OsInfo& os) {
+    const TaskOwner owner{programFolder_, os.taskNameSuffix, CurrentUserAccount()};
     scheduler_.emplace(os.osFamily);
+    logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
+    taskStore_.emplace(settings_, programFolder_, *logonStart_);
     registration_.emplace(
-        *scheduler_, os.osFamily,
-        TaskOwner{programFolder_, os.taskNameSuffix, CurrentUserAccount()},
-        PromptsFor(prompts_, resources_.catalogue),
+        *scheduler_, os.osFamily, owner, PromptsFor(prompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) { notice_.ShowNoticeIfWanted(std::move(onClosed)); },
         activityLog_, &elevatedStartGuard_);
     controller_.emplace(
         task_, taskView_,
-        TaskControllerServices{clock_, formats_, resources_.catalogue, taskStore_, prompts_,
+        TaskControllerServices{clock_, formats_, resources_.catalogue, *taskStore_, prompts_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
                                power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };

@@ -33,6 +33,7 @@
 #include "system/power_action_performer.h"
 #include "system/scheduler_registration.h"
 #include "system/win32/program_files_security.h"
+#include "system/win32/system_logon_start.h"
 #include "system/win32/system_task_scheduler.h"
 
 namespace dusk::win32 {
@@ -116,7 +117,6 @@ private:
     BackgroundNotice notice_;
 
     ResourceWindow resources_;
-    TaskStore taskStore_;
     TaskView taskView_;
     MainWindow mainWindow_;
     CountdownWindow countdownWindow_;
@@ -131,6 +131,8 @@ private:
     std::optional<SystemTaskScheduler> scheduler_;
     SystemProgramFilesSecurity programFiles_{programFolder_};
     ElevatedStartGuard elevatedStartGuard_;
+    std::optional<SystemLogonStart> logonStart_;
+    std::optional<TaskStore> taskStore_;
     std::optional<SchedulerTaskRegistration> registration_;
     std::optional<TaskController> controller_;
 

@@ -50,6 +50,9 @@ const EntryText kExpected[] = {
      L"Users without administrator rights can change %s, so Windows will not start the task with "
      L"administrator rights. The task runs only while the program runs. Install the program with "
      L"its setup to have Windows start it."},
+    {TaskLastsWhileRunning,
+     L"Windows could not be set to start the program when you log on. The task runs only while "
+     L"the program runs."},
 };
 
 TEST(MessageCatalogueTest, EveryEntryHoldsItsText) {

@@ -91,6 +91,50 @@ TEST(TaskControllerTest, StartTaskGoesOnOnlyWithYes) {
     }
 }
 
+// A task kept here has the system start the program at log-on, as the Run value would without
+// User Account Control; where that start is not kept the user hears so once. A cancel removes it.
+TEST(TaskControllerTest, LocalTaskStartsAtLogOnOrSaysItCannot) {
+    const std::wstring confirm = L"Are you sure to perform this task?";
+    const std::wstring lastsWhileRunning =
+        L"Windows could not be set to start the program when you log on. The task runs only "
+        L"while the program runs.";
+    auto daily = [](Scenario& t) { t.StartDaily(kActionShutDown, 22, 0); };
+    struct Case {
+        const char* name;
+        LogonStartOutcome outcome;
+        std::function<void(Scenario&)> start;
+        int registrations;
+        std::vector<std::wstring> boxes;
+    };
+    const Case cases[] = {
+        {"kept", LogonStartOutcome::Registered, daily, 1, {confirm}},
+        {"not kept", LogonStartOutcome::NotKept, daily, 1, {confirm, lastsWhileRunning}},
+        {"refused: the scheduler's preparation said why",
+         LogonStartOutcome::Refused,
+         daily,
+         1,
+         {confirm}},
+        {"no log-on tasks before Vista", LogonStartOutcome::NotAvailable, daily, 1, {confirm}},
+        {"from now: no Run value, no log-on start",
+         LogonStartOutcome::Registered,
+         [](Scenario& t) { t.StartFromNow(kActionShutDown, L"1", L"0"); },
+         0,
+         {confirm}},
+    };
+    for (const Case& c : cases) {
+        auto f = std::make_unique<Scenario>();
+        f->logonStart.outcome = c.outcome;
+        c.start(*f);
+        EXPECT_EQ(f->task.status, TaskStatus::Set) << c.name;
+        EXPECT_EQ(f->logonStart.registrations, c.registrations) << c.name;
+        EXPECT_EQ(f->BoxTexts(), c.boxes) << c.name;
+        f->companion.answers = {kAnswerYes};
+        f->controller.OnCancelTaskClick();
+        EXPECT_EQ(f->task.status, TaskStatus::Ended) << c.name;
+        EXPECT_FALSE(f->logonStart.registered) << c.name;
+    }
+}
+
 TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
     struct Case {
         const char* name;

@@ -7,6 +7,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_logon_start.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
@@ -41,7 +42,8 @@ struct TaskFixture {
                                   [this] { return WindowHandle(&mainWindowHandle); }};
     TaskRecord task;
     RecordingActivityLog log;
-    TaskStore taskStore{store, L"C:\\Program Files\\Dusk Relay\\"};
+    FakeLogonStart logonStart;
+    TaskStore taskStore{store, L"C:\\Program Files\\Dusk Relay\\", logonStart};
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,

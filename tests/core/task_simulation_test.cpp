@@ -16,6 +16,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_logon_start.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_scheduler.h"
@@ -123,7 +124,8 @@ private:
     RegionalFormats formats_{test::FixedRegionSettings("en-US")};
     MessageCatalogue catalogue_;
     test::MemorySettingsStore store_;
-    TaskStore taskStore_{store_, L"C:\\D\\"};
+    FakeLogonStart logonStart_;
+    TaskStore taskStore_{store_, L"C:\\D\\", logonStart_};
     test::FakeCompanion companion_;
     MessageBoxUserPrompts prompts_{companion_, catalogue_, nullptr};
     test::FakeTaskScheduler scheduler_;

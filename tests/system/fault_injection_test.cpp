@@ -13,6 +13,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_logon_start.h"
 #include "fakes/fake_main_window.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_scheduler.h"
@@ -158,7 +159,8 @@ struct World {
     FaultyPowerApi powerApi{plan};
     PowerActionPerformer power{powerApi};
     TaskRecord task;
-    TaskStore taskStore{store, L"C:\\D\\"};
+    FakeLogonStart logonStart;
+    TaskStore taskStore{store, L"C:\\D\\", logonStart};
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,
