@@ -13,6 +13,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_logon_start.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
 #include "fakes/memory_settings_store.h"
@@ -20,10 +21,10 @@
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/background_notice.h"
+#include "shell/tray_menu.h"
 #include "shell/win32/countdown_window.h"
 #include "shell/win32/main_window.h"
 #include "shell/win32/notice_window.h"
-#include "shell/tray_menu.h"
 #include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
@@ -81,7 +82,8 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     test::FakeStartupShortcut shortcut;
     NoPowerAction power;
     TaskRecord task;
-    TaskStore taskStore{store, L"C:\\Relay"};
+    FakeLogonStart logonStart;
+    TaskStore taskStore{store, L"C:\\Relay", logonStart};
     MessageBoxUserPrompts prompts{companion, resources->catalogue, nullptr};
     RecordingActivityLog log;
     TaskView view{task, resources->catalogue, formats, clock};

@@ -19,6 +19,7 @@
 #include "fakes/fake_clock.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_countdown_runner.h"
+#include "fakes/fake_logon_start.h"
 #include "fakes/fake_startup_shortcut.h"
 #include "fakes/fake_task_registration.h"
 #include "fakes/memory_settings_store.h"
@@ -120,7 +121,8 @@ protected:
     NoPowerAction power;
     TaskRecord task;
     RecordingActivityLog log;
-    TaskStore taskStore{store, L"C:\\Dusk Relay"};
+    FakeLogonStart logonStart;
+    TaskStore taskStore{store, L"C:\\Dusk Relay", logonStart};
     TaskView view{task, resources->catalogue, formats, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
