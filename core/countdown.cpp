@@ -21,6 +21,8 @@ std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
             return CatalogueEntry::CountdownStandByCaption;
         case kActionHibernate:
             return CatalogueEntry::CountdownHibernateCaption;
+        case kActionRestart:
+            return CatalogueEntry::CountdownRestartCaption;
         default:
             return std::nullopt;  // code 4 and others keep the caption they have
     }

@@ -42,6 +42,7 @@ constexpr const wchar_t* kDefaultTexts[kCatalogueEntryCount] = {
     L"program with its setup to have Windows start it.",
     L"Windows could not be set to start the program when you log on. The task runs only while "
     L"the program runs.",
+    L"Time before restart:",
 };
 
 }  // namespace

@@ -37,9 +37,10 @@ enum class CatalogueEntry {
     SaveFailed,
     ProgramFolderUnprotected,
     TaskLastsWhileRunning,
+    CountdownRestartCaption,
 };
 
-constexpr int kCatalogueEntryCount = 29;
+constexpr int kCatalogueEntryCount = 30;
 
 // The texts can be replaced while the program runs (the companion library may translate the
 // labels), so users read an entry at each use and never keep a copy.

@@ -22,8 +22,8 @@ TaskChoice::TaskChoice(const TaskRecord& task, TaskView& view, const Clock& cloc
       prompts_(prompts) {
     TaskControls& c = view_.controls;
     const auto radios = c.ActionRadios();
-    for (std::size_t code = 0; code < radios.size(); ++code) {
-        radios[code]->OnClick = [this, code] { OnActionClick(static_cast<std::int32_t>(code)); };
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        radios[i]->OnClick = [this, code = kActions[i].code] { OnActionClick(code); };
     }
     c.dailyBox.OnClick = [this] { OnDailyClick(); };
     c.specifiedBox.OnClick = [this] { OnSpecifiedClick(); };
@@ -38,10 +38,10 @@ TaskChoice::TaskChoice(const TaskRecord& task, TaskView& view, const Clock& cloc
 }
 
 void TaskChoice::OnActionClick(std::int32_t actionCode) {
-    if (!FindAction(actionCode)) return;
+    ImageCheckBox* radio = view_.controls.ActionRadio(actionCode);
+    if (!radio) return;
     view_.ClearActionChoice();
-    view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
-        CheckBoxStatus::Checked);
+    radio->SetStatus(CheckBoxStatus::Checked);
     view_.UpdateTaskSummary();
 }
 

@@ -20,8 +20,8 @@ TaskControls::TaskControls(DateTime today)
     : delayHoursUpDown(delayHoursField, 0, 100, 1),
       delayMinutesUpDown(delayMinutesField, 0, 60, 0) {
     const auto radios = ActionRadios();
-    for (std::size_t code = 0; code < radios.size(); ++code) {
-        SetUp(*radios[code], kActions[code].caption, true, code == kActionShutDown);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        SetUp(*radios[i], kActions[i].caption, true, kActions[i].code == kActionShutDown);
     }
     SetUp(dailyBox, L"Daily:", false, true);
     SetUp(specifiedBox, L"Specified date and time:      ", false, false);
@@ -43,11 +43,15 @@ TaskControls::TaskControls(DateTime today)
 
 std::int32_t CheckedActionCode(const TaskControls& controls) {
     const auto radios = controls.ActionRadios();
-    for (std::size_t code = 0; code < radios.size(); ++code) {
-        if (radios[code]->Status() == CheckBoxStatus::Checked)
-            return static_cast<std::int32_t>(code);
+    for (std::size_t i = 0; i < radios.size(); ++i) {
+        if (radios[i]->Status() == CheckBoxStatus::Checked) return kActions[i].code;
     }
     return kActionNone;
+}
+
+ImageCheckBox* TaskControls::ActionRadio(std::int32_t actionCode) {
+    const auto index = ActionIndex(actionCode);
+    return index ? ActionRadios()[*index] : nullptr;
 }
 
 DateTime WithTimeOfDay(DateTime date, std::int64_t timeOfDayMs) {

@@ -16,8 +16,8 @@ struct TaskControls {
     TaskControls(const TaskControls&) = delete;
     TaskControls& operator=(const TaskControls&) = delete;
 
-    // Radio buttons in action-code order.
-    ImageCheckBox shutDownRadio, logOffRadio, standByRadio, hibernateRadio;
+    // Radio buttons in the order of kActions.
+    ImageCheckBox shutDownRadio, logOffRadio, standByRadio, hibernateRadio, restartRadio;
     ImageCheckBox dailyBox, specifiedBox, fromNowBox;
 
     DateTimePickerModel dailyTimePicker;      // time of day
@@ -29,12 +29,14 @@ struct TaskControls {
     UpDownModel delayHoursUpDown;    // hours, 0 to 100
     UpDownModel delayMinutesUpDown;  // minutes, 0 to 60
 
-    std::array<ImageCheckBox*, 4> ActionRadios() {
-        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio};
+    std::array<ImageCheckBox*, 5> ActionRadios() {
+        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio, &restartRadio};
     }
-    std::array<const ImageCheckBox*, 4> ActionRadios() const {
-        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio};
+    std::array<const ImageCheckBox*, 5> ActionRadios() const {
+        return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio, &restartRadio};
     }
+    // The radio button of an action code; null for a code without one.
+    ImageCheckBox* ActionRadio(std::int32_t actionCode);
     std::array<ImageCheckBox*, 3> TriggerBoxes() { return {&dailyBox, &specifiedBox, &fromNowBox}; }
 };
 

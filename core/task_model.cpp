@@ -2,9 +2,16 @@
 
 namespace dusk {
 
+std::optional<std::size_t> ActionIndex(std::int32_t code) {
+    for (std::size_t i = 0; i < kActions.size(); ++i) {
+        if (kActions[i].code == code) return i;
+    }
+    return std::nullopt;
+}
+
 const ActionInfo* FindAction(std::int32_t code) {
-    if (code < 0 || code >= static_cast<std::int32_t>(kActions.size())) return nullptr;
-    return &kActions[static_cast<std::size_t>(code)];
+    const auto index = ActionIndex(code);
+    return index ? &kActions[*index] : nullptr;
 }
 
 std::wstring_view ActionKeyword(std::int32_t code) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,6 +14,7 @@ constexpr std::int32_t kActionLogOff = 1;
 constexpr std::int32_t kActionStandBy = 2;
 constexpr std::int32_t kActionHibernate = 3;
 constexpr std::int32_t kActionStandByAlias = 4;  // performed as stand by; never set by a task
+constexpr std::int32_t kActionRestart = 5;
 
 struct ActionInfo {
     std::int32_t code;
@@ -19,12 +22,13 @@ struct ActionInfo {
     std::wstring_view keyword;  // the action's name in a scheduled task's parameters
 };
 
-// In radio-button order; the index is the action code.
-constexpr std::array<ActionInfo, 4> kActions = {{
+// In radio-button order.
+constexpr std::array<ActionInfo, 5> kActions = {{
     {kActionShutDown, L"Shut down", L"Shutdown"},
     {kActionLogOff, L"Log off", L"Logoff"},
     {kActionStandBy, L"Stand by", L"Standby"},
     {kActionHibernate, L"Hibernate", L"Hibernate"},
+    {kActionRestart, L"Restart", L"Restart"},
 }};
 
 // The program's file, as the Run value and the scheduler's job start it.
@@ -35,6 +39,8 @@ constexpr std::wstring_view kSleepCaption = L"Sleep";
 
 // Null for a code that no radio button stands for (-1, 4, anything else).
 const ActionInfo* FindAction(std::int32_t code);
+// The action's place in kActions and among the radio buttons; null for such a code.
+std::optional<std::size_t> ActionIndex(std::int32_t code);
 // Empty for such a code.
 std::wstring_view ActionKeyword(std::int32_t code);
 

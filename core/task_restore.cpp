@@ -179,15 +179,14 @@ void TaskRestorer::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
 
 void TaskRestorer::RestoreAction(std::int32_t actionCode) {
     task_.actionCode = actionCode;
-    if (FindAction(actionCode)) {
-        view_.controls.ActionRadios()[static_cast<std::size_t>(actionCode)]->SetStatus(
-            CheckBoxStatus::Checked);
+    if (ImageCheckBox* radio = view_.controls.ActionRadio(actionCode)) {
+        radio->SetStatus(CheckBoxStatus::Checked);
     }
 }
 
 std::wstring TaskRestorer::ActionName() const {
-    if (!FindAction(task_.actionCode)) return {};
-    return view_.controls.ActionRadios()[static_cast<std::size_t>(task_.actionCode)]->Caption();
+    const ImageCheckBox* radio = view_.controls.ActionRadio(task_.actionCode);
+    return radio ? radio->Caption() : std::wstring();
 }
 
 void TaskRestorer::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {

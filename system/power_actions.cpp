@@ -57,6 +57,9 @@ void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
             api.SetPowerState(kSystemFalse, kSystemTrue);
             DisablePrivilege(api, kShutdownPrivilegeName);
             break;
+        case kActionRestart:
+            PerformRestart(api);
+            break;
         default:
             break;
     }

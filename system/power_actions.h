@@ -13,7 +13,8 @@ class MessageCatalogue;
 // does not hold the privilege.
 std::uint32_t EnableShutdownPrivilege(PowerApi& api);
 
-// Performs the operating-system call for the action code (task_model.h; 4 is stand by too);
+// Performs the operating-system call for the action code (task_model.h; 4 is stand by too,
+// 5 a restart);
 // any other code does nothing.
 // Results of the power calls are not examined: a failed call leaves the program as it is.
 void PerformPowerAction(PowerApi& api, std::int32_t actionCode);

@@ -2,6 +2,7 @@
 
 #include "controls/focus_cycle.h"
 #include "controls/win32/window_scale.h"
+#include "core/task_model.h"
 #include "shell/color_button_layout.h"
 #include "shell/skin.h"
 
@@ -30,7 +31,7 @@ constexpr Point kClockAt{520, 0};
 
 constexpr int kCheckBoxHeight = 14;
 constexpr int kActionLeft = 57;
-constexpr int kActionTops[] = {153, 206, 260, 310};
+constexpr int kActionTops[] = {153, 206, 260, 310, 334};
 constexpr int kTriggerLeft = 316;
 constexpr int kTriggerTops[] = {152, 205, 256};
 
@@ -226,13 +227,14 @@ void TaskPage::Relayout() {
 std::vector<HWND> TaskPage::FocusOrder() const {
     // The check boxes were made actions first, then Daily, Specified and From now.
     std::vector<HWND> order;
-    for (std::size_t i = 0; i < 4; ++i) order.push_back(checkBoxes_[i]->Handle());
-    order.push_back(checkBoxes_[4]->Handle());
+    constexpr std::size_t daily = kActions.size();
+    for (std::size_t i = 0; i < daily; ++i) order.push_back(checkBoxes_[i]->Handle());
+    order.push_back(checkBoxes_[daily]->Handle());
     order.push_back(pickers_[0]->Handle());
-    order.push_back(checkBoxes_[5]->Handle());
+    order.push_back(checkBoxes_[daily + 1]->Handle());
     order.push_back(pickers_[1]->Handle());
     order.push_back(pickers_[2]->Handle());
-    order.push_back(checkBoxes_[6]->Handle());
+    order.push_back(checkBoxes_[daily + 2]->Handle());
     order.push_back(hours_.FieldHandle());
     order.push_back(minutes_.FieldHandle());
     order.push_back(startFocus_.Handle());
@@ -242,9 +244,9 @@ std::vector<HWND> TaskPage::FocusOrder() const {
 
 HWND TaskPage::CheckBoxHandle(const ImageCheckBox& box) const {
     const TaskControls& c = view_.controls;
-    const ImageCheckBox* const order[] = {&c.shutDownRadio,  &c.logOffRadio, &c.standByRadio,
-                                          &c.hibernateRadio, &c.dailyBox,    &c.specifiedBox,
-                                          &c.fromNowBox};
+    const ImageCheckBox* const order[] = {&c.shutDownRadio,  &c.logOffRadio,  &c.standByRadio,
+                                          &c.hibernateRadio, &c.restartRadio, &c.dailyBox,
+                                          &c.specifiedBox,   &c.fromNowBox};
     for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
         if (order[i] == &box) return checkBoxes_[i]->Handle();
     }

@@ -164,8 +164,8 @@ TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
         {4, L"Time before shut down:"},  // the design text until a known code is shown
         {-1, L"Time before shut down:"},  {0, L"Time before shutdown:"},
         {1, L"Time before logoff:"},      {4, L"Time before logoff:"},
-        {5, L"Time before logoff:"},      {2, L"Time before standby:"},
-        {3, L"Time before hibernation:"},
+        {6, L"Time before logoff:"},      {2, L"Time before standby:"},
+        {3, L"Time before hibernation:"}, {5, L"Time before restart:"},
     };
     for (const Step& step : steps) {
         actionCode = step.code;

@@ -53,6 +53,7 @@ const EntryText kExpected[] = {
     {TaskLastsWhileRunning,
      L"Windows could not be set to start the program when you log on. The task runs only while "
      L"the program runs."},
+    {CountdownRestartCaption, L"Time before restart:"},
 };
 
 TEST(MessageCatalogueTest, EveryEntryHoldsItsText) {

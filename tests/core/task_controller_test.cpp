@@ -19,7 +19,7 @@ using Names = std::vector<std::wstring>;
 using Calls = std::vector<std::string>;
 
 const std::wstring kQuotedProgram = L"\"C:\\Program Files\\Dusk Relay\\DuskRelay.exe\"";
-const std::string kTaskSetDaily = "action x--- 0000 | trigger x-- 000 | inputs 000 00 | cancel";
+const std::string kTaskSetDaily = "action x---- 00000 | trigger x-- 000 | inputs 000 00 | cancel";
 
 // The task area after its first showing, with nothing stored or registered.
 class Scenario : public test::TaskFixture {
@@ -211,7 +211,7 @@ TEST(TaskControllerTest, RegistrationAnswersDecideTheView) {
     };
     const Case cases[] = {
         {RegistrationResult::Registered,
-         "action --x- 0000 | trigger --x 000 | inputs 000 00 | cancel", TaskStatus::Set},
+         "action --x-- 00000 | trigger --x 000 | inputs 000 00 | cancel", TaskStatus::Set},
         {RegistrationResult::Rejected, kNoTaskView, TaskStatus::None},
     };
     for (const Case& c : cases) {
@@ -252,7 +252,7 @@ TEST(TaskControllerTest, RejectedInputNeverReachesTheScheduler) {
              t.controller.OnFromNowClick();
              t.view.controls.delayHoursUpDown.StepDown();
          },
-         "action x--- 1111 | trigger --x 111 | inputs 000 11 | start", L"Please set the time."},
+         "action x---- 11111 | trigger --x 111 | inputs 000 11 | start", L"Please set the time."},
     };
     for (const RegistrationResult answer :
          {RegistrationResult::Unavailable, RegistrationResult::Registered}) {
@@ -326,7 +326,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
             continue;
         }
         EXPECT_EQ(f->task.status, TaskStatus::Set);
-        EXPECT_EQ(f->Describe(), "action ---x 0000 | trigger -x- 000 | inputs 000 00 | cancel");
+        EXPECT_EQ(f->Describe(), "action ---x- 00000 | trigger -x- 000 | inputs 000 00 | cancel");
         EXPECT_EQ(f->view.indicator.IconIndex(), kIndicatorTaskSet);
         EXPECT_EQ(f->view.indicator.Hint(), L"A task has been assigned...");
         EXPECT_EQ(f->view.summaryLabel.Text(),
@@ -428,7 +428,7 @@ TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
         TaskStatus status;
         Calls power;
     };
-    const std::string restored = "action -x-- 0000 | trigger --x 000 | inputs 000 00 | cancel";
+    const std::string restored = "action -x--- 00000 | trigger --x 000 | inputs 000 00 | cancel";
     const Case cases[] = {
         {"restored", false, {}, restored, TaskStatus::Set, {}},
         {"ran out",

@@ -11,8 +11,8 @@ TEST(TaskControlsTest, TaskControlsStartInTheirDesignState) {
     const DateTime today = *DateTime::FromParts({2016, 12, 24});
     TaskControls controls(today);
 
-    const wchar_t* captions[] = {L"Shut down", L"Log off", L"Stand by", L"Hibernate"};
-    for (std::size_t i = 0; i < 4; ++i) {
+    const wchar_t* captions[] = {L"Shut down", L"Log off", L"Stand by", L"Hibernate", L"Restart"};
+    for (std::size_t i = 0; i < 5; ++i) {
         EXPECT_EQ(controls.ActionRadios()[i]->Caption(), captions[i]);
         EXPECT_TRUE(controls.ActionRadios()[i]->RadioButton());
     }
@@ -45,6 +45,10 @@ TEST(TaskControlsTest, CheckedActionCodeTakesTheFirstCheckedRadioButton) {
     TaskControls controls(DateTime{});
     controls.shutDownRadio.SetStatus(CheckBoxStatus::Unchecked);
     EXPECT_EQ(CheckedActionCode(controls), kActionNone);
+    controls.restartRadio.SetStatus(CheckBoxStatus::Checked);
+    EXPECT_EQ(CheckedActionCode(controls), kActionRestart);
+    EXPECT_EQ(controls.ActionRadio(kActionRestart), &controls.restartRadio);
+    EXPECT_EQ(controls.ActionRadio(4), nullptr);
     controls.hibernateRadio.SetStatus(CheckBoxStatus::Checked);
     EXPECT_EQ(CheckedActionCode(controls), kActionHibernate);
     controls.logOffRadio.SetStatus(CheckBoxStatus::Checked);
@@ -52,10 +56,10 @@ TEST(TaskControlsTest, CheckedActionCodeTakesTheFirstCheckedRadioButton) {
     EXPECT_EQ(ActionKeyword(CheckedActionCode(controls)), L"Logoff");
 }
 
-TEST(TaskControlsTest, OnlyTheFourActionsHaveKeywords) {
+TEST(TaskControlsTest, OnlyTheFiveActionsHaveKeywords) {
     const std::pair<std::int32_t, const wchar_t*> cases[] = {
         {0, L"Shutdown"}, {1, L"Logoff"}, {2, L"Standby"}, {3, L"Hibernate"},
-        {-1, L""},        {4, L""},       {5, L""},
+        {5, L"Restart"},  {-1, L""},      {4, L""},        {6, L""},
     };
     for (const auto& [code, keyword] : cases) EXPECT_EQ(ActionKeyword(code), keyword) << code;
 }

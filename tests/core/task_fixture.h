@@ -50,7 +50,7 @@ struct TaskFixture {
                               {clock, formats, catalogue, taskStore, prompts, registration,
                                countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
-    // The task controls as "action x--- 1111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
+    // The task controls as "action x---- 11111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
     // checked (x) and enabled (1) flags in design order, then the shown task buttons.
     std::string Describe() const;
     // The power calls that perform an action (ExitWindowsEx, SetSystemPowerState).
@@ -61,6 +61,6 @@ struct TaskFixture {
 };
 
 // The task controls' state in the no-task (and cancelled) view.
-inline const std::string kNoTaskView = "action x--- 1111 | trigger x-- 111 | inputs 100 00 | start";
+inline const std::string kNoTaskView = "action x---- 11111 | trigger x-- 111 | inputs 100 00 | start";
 
 }  // namespace dusk::test

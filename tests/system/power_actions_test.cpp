@@ -117,6 +117,7 @@ const Calls kLogoff = {"ExitWindowsEx 0x04 0"};
 const Calls kSuspend = ThenDisabled({"SetSystemPowerState -1 -1"}, Privilege::Granted);
 const Calls kQuitThenSuspend = {"PostQuitMessage", "SetSystemPowerState -1 -1"};
 const Calls kHibernate = ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::Granted);
+const Calls kRestart = {"ExitWindowsEx 0x06 0"};
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, PerformPowerActionTest,
@@ -135,12 +136,12 @@ INSTANTIATE_TEST_SUITE_P(
                    ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::TokenFails)},
         ActionCase{4, Privilege::Granted, kSuspend},
         ActionCase{4, Privilege::NotHeld, ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
-        ActionCase{4, Privilege::TokenFails,
-                   ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)}),
+        ActionCase{4, Privilege::TokenFails, ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)},
+        ActionCase{5, Privilege::Granted, kRestart}, ActionCase{5, Privilege::NotHeld, kRestart}),
     ActionCaseName);
 
 TEST(PerformPowerAction, UnknownCodesMakeNoCallAtAll) {
-    for (std::int32_t code : {5, -1, 100, INT_MIN, INT_MAX}) {
+    for (std::int32_t code : {6, -1, 100, INT_MIN, INT_MAX}) {
         RecordingPowerApi api;
         PerformPowerAction(api, code);
         EXPECT_THAT(api.calls, ::testing::IsEmpty()) << code;

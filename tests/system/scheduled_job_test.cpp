@@ -122,6 +122,7 @@ TEST(ScheduledJob, ReadsTheParameterTextCaseSensitively) {
     };
     const Case cases[] = {
         {L"-Day -Standby", TriggerKind::Daily, L"Standby", L"", L""},
+        {L"-Day -Restart", TriggerKind::Daily, L"Restart", L"", L""},
         {L"-From -Logoff -time:2|05", TriggerKind::FromNow, L"Logoff", L"2", L"05"},
         {L"-From -Hibernate -time:|", TriggerKind::FromNow, L"Hibernate", L"", L""},
         {L"-Specified -Shutdown", TriggerKind::Specified, L"Shutdown", L"", L""},
