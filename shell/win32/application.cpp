@@ -52,7 +52,8 @@ std::wstring FolderOf(const std::wstring& path) {
 Application::Application(PowerApi& power)
     : programPath_(ProgramPath()),
       programFolder_(FolderOf(programPath_)),
-      startRequest_(ParseStartRequest(ProgramArguments())),
+      arguments_(ProgramArguments()),
+      startRequest_(ParseStartRequest(arguments_)),
       activityLog_(clock_, ProgramDataFolder(), L"DuskRelay"),
       formats_(ReadUserRegionalSettings()),
       notice_(settings_),
@@ -114,6 +115,7 @@ Application::StartResult Application::Start() {
     creation.style = WS_POPUP;
     creation.title = DUSK_WIDEN(DUSK_PRODUCT_NAME);
     if (!CreateWindowFor(creation)) return StartResult::Failed;
+    if (startRequest_.IsCommand()) return StartCommand();
     const bool scheduled = startRequest_.IsScheduled();
     handOff_ =
         HandOffToFirstInstance(instanceBlock_, messenger_, InstanceWindowOf(Handle()), scheduled);
@@ -129,11 +131,18 @@ Application::StartResult Application::Start() {
             return StartResult::HandedOff;
     }
     if (scheduled) scheduledStarts_.Add([this] { OnOwnScheduledStartDone(); });
+    const auto os = CreateWindows();
+    if (!os) return StartResult::Failed;
+    ConnectServices(*os);
+    mainWindow_.Show();
+    return StartResult::Running;
+}
 
+std::optional<OsInfo> Application::CreateWindows() {
     const HWND owner = Handle();
     if (!mainWindow_.Create(owner) || !resources_.Create(owner) ||
         !countdownWindow_.Create(owner) || !noticeWindow_.Create(owner)) {
-        return StartResult::Failed;
+        return std::nullopt;
     }
     noticeWindow_.SetMainWindow(mainWindow_.Handle());
 
@@ -147,10 +156,7 @@ Application::StartResult Application::Start() {
     companion_.AddForm(L"tishi_frm", noticeWindow_.Handle());
     PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
                       InstanceWindowOf(mainWindow_.Handle()));
-
-    ConnectServices(os);
-    mainWindow_.Show();
-    return StartResult::Running;
+    return os;
 }
 
 void Application::ConnectServices(const OsInfo& os) {
@@ -159,12 +165,20 @@ void Application::ConnectServices(const OsInfo& os) {
     logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
     taskStore_.emplace(settings_, programFolder_, *logonStart_);
     registration_.emplace(
-        *scheduler_, os.osFamily, owner, PromptsFor(prompts_, resources_.catalogue),
-        [this](std::function<void()> onClosed) { notice_.ShowNoticeIfWanted(std::move(onClosed)); },
+        *scheduler_, os.osFamily, owner,
+        PromptsFor(commandPrompts_, resources_.catalogue),
+        [this](std::function<void()> onClosed) {
+            // A command sets its task without the notice.
+            if (commandPrompts_.CommandRunning()) {
+                onClosed();
+            } else {
+                notice_.ShowNoticeIfWanted(std::move(onClosed));
+            }
+        },
         activityLog_, &elevatedStartGuard_);
     controller_.emplace(
         task_, taskView_,
-        TaskControllerServices{clock_, formats_, resources_.catalogue, *taskStore_, prompts_,
+        TaskControllerServices{clock_, formats_, resources_.catalogue, *taskStore_, commandPrompts_,
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
                                power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
@@ -173,6 +187,8 @@ void Application::ConnectServices(const OsInfo& os) {
         trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
     };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
+    commands_.emplace(*controller_, task_, taskView_.controls, clock_, formats_, *taskStore_,
+                      commandPrompts_);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
     postponeMenu_.SetCheckPictures(resources_.menuChecks);
@@ -189,7 +205,7 @@ void Application::ConnectServices(const OsInfo& os) {
 }
 
 void Application::ReportUnprotectedProgram(const std::wstring& path) {
-    prompts_.Warn(SubstitutePlaceholders(
+    commandPrompts_.Warn(SubstitutePlaceholders(
         resources_.catalogue.Text(CatalogueEntry::ProgramFolderUnprotected), {{L"%s", path}}));
 }
 
@@ -212,6 +228,8 @@ int RunApplication(PowerApi& power) {
             return 1;
         case Application::StartResult::HandedOff:
             return 0;
+        case Application::StartResult::CommandDone:
+            return application.CommandExitCodeValue();
         case Application::StartResult::Running:
         case Application::StartResult::AwaitingDone:
             break;
@@ -222,6 +240,8 @@ int RunApplication(PowerApi& power) {
 LRESULT Application::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (trayIcon_.HandleMessage(message, wParam, lParam)) return 0;
     switch (message) {
+        case WM_COPYDATA:
+            return OnCommandMessage(wParam, lParam);
         case WM_SYSCOMMAND:
             // A later process restores the first instance: its main window comes back.
             if ((wParam & 0xFFF0) == SC_RESTORE) {

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "base/win32/com_apartment.h"
 #include "base/win32/registry_settings_store.h"
@@ -15,6 +16,7 @@
 #include "core/regional_formats.h"
 #include "core/scheduled_starts.h"
 #include "core/start_request.h"
+#include "core/task_command.h"
 #include "core/task_controller.h"
 #include "core/task_model.h"
 #include "core/task_view.h"
@@ -60,6 +62,7 @@ public:
         AwaitingDone,  // the first instance counts this scheduled start down: run until done
         HandedOff,     // nothing left to do
         Failed,
+        CommandDone,  // a command from the command line was answered: end with its code
     };
 
     // The power calls go through `power`: the system's in the program.
@@ -71,6 +74,8 @@ public:
     // The message loop, until the program quits or, for a start handed over, the first instance
     // says its countdown is over or ends; answers the exit code.
     int Run();
+    // After CommandDone: the command's exit code.
+    int CommandExitCodeValue() const { return static_cast<int>(commandExitCode_); }
 
 protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -93,15 +98,28 @@ private:
     void AwaitFirstInstance(InstanceWindow mainWindow);
     MainWindowEvents MainWindowEventsFor();
     SkinTargets SkinTargetsFor();
+    // Creates the windows hidden and introduces them to the companion library.
+    std::optional<OsInfo> CreateWindows();
     void ConnectServices(const OsInfo& os);
     void ReportUnprotectedProgram(const std::wstring& path);
+    // A command from the command line: answered here, handed to the first instance, or carried
+    // out without a window.
+    StartResult StartCommand();
+    StartResult CarryOutCommand();
+    // The outcome on standard output or standard error, in the log and, unless quiet, in a box.
+    void ReportCommand(const CommandResult& result);
+    // A command handed over by a later process.
+    LRESULT OnCommandMessage(WPARAM wParam, LPARAM lParam);
 
     const std::wstring programPath_;    // this program's image
     const std::wstring programFolder_;  // with its trailing separator
+    const std::vector<std::wstring> arguments_;
     const StartRequest startRequest_;
     bool closing_ = false;  // the program was asked to end
     SystemClock clock_;
     FileActivityLog activityLog_;
+    CommandExitCode commandExitCode_ = CommandExitCode::Done;
+    std::wstring commandAnswer_;        // the first instance's answer to a handed-over command
     NamedInstanceBlock instanceBlock_;  // opened before anything else, kept for the process
     WindowMessenger messenger_;
     HandOff handOff_;
@@ -135,17 +153,20 @@ private:
     std::optional<TaskStore> taskStore_;
     std::optional<SchedulerTaskRegistration> registration_;
     std::optional<TaskController> controller_;
+    std::optional<TaskCommands> commands_;
 
     TrayPopupMenu trayMenu_{TrayMenuItems()};
     TrayPopupMenu postponeMenu_{PostponeMenuItems()};
     TrayMenuCommands trayCommands_;
     SkinSelector skins_;
     MessageBoxUserPrompts prompts_;  // over the main window
-    TrayIcon trayIcon_;              // goes before the window it lives on
+    CommandPrompts commandPrompts_{prompts_};
+    TrayIcon trayIcon_;  // goes before the window it lives on
 };
 
 // The program's whole run over `power`: sets up the common controls, starts the application
-// and runs it. Answers the process exit code: 0 after a hand-off, 1 when the start failed.
+// and runs it. Answers the process exit code: 0 after a hand-off, 1 when the start failed, a
+// command's own code after a command.
 int RunApplication(PowerApi& power);
 
 }  // namespace dusk::win32

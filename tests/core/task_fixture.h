@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/regional_formats.h"
+#include "core/task_command.h"
 #include "core/task_controller.h"
 #include "core/task_view.h"
 #include "fakes/fake_clock.h"
@@ -40,6 +41,7 @@ struct TaskFixture {
     int mainWindowHandle = 0;
     MessageBoxUserPrompts prompts{companion, catalogue,
                                   [this] { return WindowHandle(&mainWindowHandle); }};
+    CommandPrompts commandPrompts{prompts};  // the user's prompts while no command runs
     TaskRecord task;
     RecordingActivityLog log;
     FakeLogonStart logonStart;
@@ -47,7 +49,7 @@ struct TaskFixture {
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,
-                              {clock, formats, catalogue, taskStore, prompts, registration,
+                              {clock, formats, catalogue, taskStore, commandPrompts, registration,
                                countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
     // The task controls as "action x---- 11111 | trigger x-- 111 | inputs 100 00 00 | start cancel":

@@ -13,6 +13,45 @@
 namespace dusk::win32::program_test {
 namespace {
 
+struct CommandRun {
+    DWORD exitCode = 0;
+    std::string output;  // standard output and error together
+};
+
+// Runs the program as a script does, its standard output and error into a pipe.
+CommandRun RunCommand(const std::wstring& arguments) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    UniqueHandle read, write;
+    EXPECT_TRUE(::CreatePipe(read.Put(), write.Put(), &inherit, 0));
+    ::SetHandleInformation(read.Get(), HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write.Get();
+    startup.hStdError = write.Get();
+    const std::wstring program = ThisFolder() + L"DuskRelayRecording.exe";
+    std::wstring commandLine = L"\"" + program + L"\" " + arguments;
+    PROCESS_INFORMATION info{};
+    CommandRun run;
+    if (!::CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                          ThisFolder().c_str(), &startup, &info)) {
+        ADD_FAILURE() << "cannot start DuskRelayRecording.exe";
+        return run;
+    }
+    Process process(UniqueHandle(info.hProcess), info.dwProcessId);
+    ::CloseHandle(info.hThread);
+    write.Reset();
+    char buffer[512];
+    DWORD got = 0;
+    while (::ReadFile(read.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        run.output.append(buffer, got);
+    }
+    EXPECT_TRUE(process.WaitForEnd(kStartTimeoutMs)) << "the command did not end";
+    run.exitCode = process.ExitCode();
+    return run;
+}
+
+
 TEST_F(ProgramTest, SecondStartWithoutArgumentRestoresTheFirstInstance) {
     // A task is set, so a start wrongly taken as the scheduler's would count down.
     RegisterJob(TriggerKind::Daily, L"Shutdown");
@@ -34,6 +73,38 @@ TEST_F(ProgramTest, SecondStartWithoutArgumentRestoresTheFirstInstance) {
     EXPECT_TRUE(RecordedCalls().empty());
     EXPECT_TRUE(JobRegistered());
 }
+
+TEST_F(ProgramTest, CommandsSetQueryAndCancelTheTaskWithAndWithoutARunningInstance) {
+    for (const wchar_t* bad : {L"/set reboot in 5 /quiet", L"/set shutdown daily 25:99 /quiet",
+                               L"/set sleep at 2001-02-29 10:00 /quiet",
+                               L"/set shutdown at 2001-01-01 10:00 /quiet"}) {
+        const CommandRun run = RunCommand(bad);
+        EXPECT_EQ(run.exitCode, 1u) << run.output;
+        EXPECT_FALSE(run.output.empty());
+    }
+    EXPECT_FALSE(JobRegistered()) << "a refused command changed nothing";
+    EXPECT_EQ(RunCommand(L"/?").exitCode, 0u);
+
+    // No instance runs: carried out without a window, and the process ends.
+    CommandRun run = RunCommand(L"/SET restart daily 03:00 /quiet");
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_TRUE(JobRegistered());
+    EXPECT_EQ(RunCommand(L"/query").output, "restart daily 03:00 scheduler\r\n");
+
+    // An instance runs: it is handed the command, and its answer comes back.
+    Process first = Start(L"");
+    ASSERT_NE(WaitForFirstInstance(first), nullptr) << "the first instance did not start";
+    run = RunCommand(L"/set logoff at 2099-12-24 18:00");
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_EQ(RunCommand(L"/query").output, "logoff at 2099-12-24 18:00 scheduler\r\n");
+    run = RunCommand(L"/cancel /quiet");
+    EXPECT_EQ(run.exitCode, 0u) << run.output;
+    EXPECT_FALSE(JobRegistered());
+    EXPECT_EQ(RunCommand(L"/query").output, "none\r\n");
+    EXPECT_TRUE(first.Running());
+    EXPECT_TRUE(RecordedCalls().empty());
+}
+
 
 TEST_F(ProgramTest, StartsWithArgumentCountDownOnceInTheFirstInstanceAndActOnce) {
     RegisterJob(TriggerKind::Daily, L"Shutdown", kJustDueMs);
