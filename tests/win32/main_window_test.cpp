@@ -261,7 +261,7 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
     EXPECT_TRUE(::IsWindowVisible(window.Handle()));
 }
 
-// Keys go the way the message loop sends them; no click anywhere. From no focus: eight Tabs pass
+// Keys go the way the message loop sends them; no click anywhere. From no focus: nine Tabs pass
 // the actions, Daily, its picker and Specified (whose pickers are unavailable) to From now.
 TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     ShowWindow();
@@ -288,7 +288,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.logOffRadio));
     press(VK_SPACE);
     EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
-    tab(6);
+    tab(7);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.fromNowBox));
     // The focus cue in the skin's window colour round the focused box.
     const Picture box = test::CaptureWindow(BoxWindow(view.controls.fromNowBox));
@@ -389,6 +389,7 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
         {L"Log off", kRadio, kFocusable},
         {L"Sleep", kRadio, kFocusable},
         {L"Hibernate", kRadio, kFocusable},
+        {L"Restart", kRadio, kFocusable},
         {L"Daily:", kCheck, kFocusable | kChecked},
         {L"Specified date and time:", kCheck, kFocusable},
         {L"From now:", kCheck, kFocusable},
