@@ -81,15 +81,15 @@ TaskCommands::TaskCommands(TaskController& controller, TaskRecord& task, TaskCon
 
 CommandResult TaskCommands::Run(const ParsedCommandLine& command) {
     prompts_.BeginCommand();
-    CommandResult result = std::visit(
-        Overloaded{[this](const SetCommand& set) { return Set(set); },
-                   [this](const CancelCommand&) { return Cancel(); },
-                   [this](const QueryCommand&) { return Query(); },
-                   [](const CommandLineError& error) {
-                       return CommandResult{CommandExitCode::BadArguments, error.reason};
-                   },
-                   [](const auto&) { return CommandResult{}; }},
-        command);
+    CommandResult result =
+        std::visit(Overloaded{[this](const SetCommand& set) { return Set(set); },
+                              [this](const CancelCommand&) { return Cancel(); },
+                              [this](const QueryCommand&) { return Query(); },
+                              [](const CommandLineError& error) {
+                                  return CommandResult{CommandExitCode::BadArguments, error.reason};
+                              },
+                              [](const auto&) { return CommandResult{}; }},
+                   command);
     const std::wstring warning = prompts_.EndCommand();
     if (result.code == CommandExitCode::NotCarriedOut && result.text.empty()) result.text = warning;
     return result;
@@ -113,23 +113,23 @@ CommandResult TaskCommands::Set(const SetCommand& command) {
 
 void TaskCommands::Choose(const SetCommand& command) {
     controller_.OnActionClick(ActionCodeOf(command.action));
-    std::visit(Overloaded{[this](const DailyAt& daily) {
-                              controller_.OnDailyClick();
-                              controls_.dailyTimePicker.SetValue(
-                                  WithTimeOfDay(clock_.Now(), daily.timeOfDayMs));
-                          },
-                          [this](const OnceAt& once) {
-                              controller_.OnSpecifiedClick();
-                              controls_.specifiedDatePicker.SetValue(once.moment.Date());
-                              controls_.specifiedTimePicker.SetValue(once.moment);
-                          },
-                          [this](const After& after) {
-                              controller_.OnFromNowClick();
-                              controls_.delayHoursField.SetText(std::to_wstring(after.minutes / 60));
-                              controls_.delayMinutesField.SetText(
-                                  std::to_wstring(after.minutes % 60));
-                          }},
-               command.when);
+    std::visit(
+        Overloaded{[this](const DailyAt& daily) {
+                       controller_.OnDailyClick();
+                       controls_.dailyTimePicker.SetValue(
+                           WithTimeOfDay(clock_.Now(), daily.timeOfDayMs));
+                   },
+                   [this](const OnceAt& once) {
+                       controller_.OnSpecifiedClick();
+                       controls_.specifiedDatePicker.SetValue(once.moment.Date());
+                       controls_.specifiedTimePicker.SetValue(once.moment);
+                   },
+                   [this](const After& after) {
+                       controller_.OnFromNowClick();
+                       controls_.delayHoursField.SetText(std::to_wstring(after.minutes / 60));
+                       controls_.delayMinutesField.SetText(std::to_wstring(after.minutes % 60));
+                   }},
+        command.when);
 }
 
 CommandResult TaskCommands::Cancel() {
@@ -150,8 +150,8 @@ CommandResult TaskCommands::Query() const {
         } else {
             queried->when = OnceAt{*moment};
         }
-        queried->place = store_.Load().trigger != TriggerKind::None ? TaskPlace::Local
-                                                                     : TaskPlace::Scheduler;
+        queried->place =
+            store_.Load().trigger != TriggerKind::None ? TaskPlace::Local : TaskPlace::Scheduler;
     }
     return {CommandExitCode::Done, FormatQueryLine(queried)};
 }

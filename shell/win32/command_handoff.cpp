@@ -20,13 +20,13 @@ std::wstring ImageOfProcess(HANDLE process) {
 }
 
 std::wstring OwnImage() {
-    const UniqueHandle self(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE,
-                                          ::GetCurrentProcessId()));
+    const UniqueHandle self(
+        ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, ::GetCurrentProcessId()));
     return self ? ImageOfProcess(self.Get()) : std::wstring();
 }
 
-bool SendText(HWND target, HWND sender, ULONG_PTR kind, const std::wstring& text,
-              DWORD_PTR* result, UINT timeoutMs) {
+bool SendText(HWND target, HWND sender, ULONG_PTR kind, const std::wstring& text, DWORD_PTR* result,
+              UINT timeoutMs) {
     COPYDATASTRUCT data{};
     data.dwData = kind;
     data.cbData = static_cast<DWORD>(text.size() * sizeof(wchar_t));

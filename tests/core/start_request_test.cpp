@@ -52,8 +52,8 @@ TEST(StartRequestTest, SwitchesMakeACommandAndTheSchedulersWordsStayAScheduledSt
         const StartRequest request = ParseStartRequest(c.arguments);
         EXPECT_EQ(request.kind, c.kind) << c.arguments[0];
         EXPECT_EQ(request.quiet, c.quiet) << c.arguments[0];
-        EXPECT_EQ(request.IsCommand(),
-                  !std::holds_alternative<NotACommand>(request.command)) << c.arguments[0];
+        EXPECT_EQ(request.IsCommand(), !std::holds_alternative<NotACommand>(request.command))
+            << c.arguments[0];
     }
     EXPECT_TRUE(std::holds_alternative<CommandLineError>(
         ParseStartRequest({L"/set", L"reboot", L"in", L"5"}).command));

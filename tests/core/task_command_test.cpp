@@ -8,8 +8,8 @@ namespace dusk {
 namespace {
 
 struct TaskCommandTest : ::testing::Test, test::TaskFixture {
-    TaskCommands commands{controller, task, view.controls, clock, formats, taskStore,
-                          commandPrompts};
+    TaskCommands commands{controller, task,      view.controls, clock,
+                          formats,    taskStore, commandPrompts};
 
     CommandResult Run(std::vector<std::wstring> arguments) {
         return commands.Run(ParseCommandLine(arguments));

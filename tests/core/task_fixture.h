@@ -52,8 +52,8 @@ struct TaskFixture {
                               {clock, formats, catalogue, taskStore, commandPrompts, registration,
                                countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
-    // The task controls as "action x---- 11111 | trigger x-- 111 | inputs 100 00 00 | start cancel":
-    // checked (x) and enabled (1) flags in design order, then the shown task buttons.
+    // The task controls as "action x---- 11111 | trigger x-- 111 | inputs 100 00 00 | start
+    // cancel": checked (x) and enabled (1) flags in design order, then the shown task buttons.
     std::string Describe() const;
     // The power calls that perform an action (ExitWindowsEx, SetSystemPowerState).
     std::vector<std::string> PowerCalls() const;
@@ -63,6 +63,7 @@ struct TaskFixture {
 };
 
 // The task controls' state in the no-task (and cancelled) view.
-inline const std::string kNoTaskView = "action x---- 11111 | trigger x-- 111 | inputs 100 00 | start";
+inline const std::string kNoTaskView =
+    "action x---- 11111 | trigger x-- 111 | inputs 100 00 | start";
 
 }  // namespace dusk::test

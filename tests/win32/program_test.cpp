@@ -75,9 +75,9 @@ TEST_F(ProgramTest, SecondStartWithoutArgumentRestoresTheFirstInstance) {
 }
 
 TEST_F(ProgramTest, CommandsSetQueryAndCancelTheTaskWithAndWithoutARunningInstance) {
-    for (const wchar_t* bad : {L"/set reboot in 5 /quiet", L"/set shutdown daily 25:99 /quiet",
-                               L"/set sleep at 2001-02-29 10:00 /quiet",
-                               L"/set shutdown at 2001-01-01 10:00 /quiet"}) {
+    for (const wchar_t* bad :
+         {L"/set reboot in 5 /quiet", L"/set shutdown daily 25:99 /quiet",
+          L"/set sleep at 2001-02-29 10:00 /quiet", L"/set shutdown at 2001-01-01 10:00 /quiet"}) {
         const CommandRun run = RunCommand(bad);
         EXPECT_EQ(run.exitCode, 1u) << run.output;
         EXPECT_FALSE(run.output.empty());
