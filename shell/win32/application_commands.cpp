@@ -76,7 +76,7 @@ void Application::ReportCommand(const CommandResult& result) {
 }
 
 LRESULT Application::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
-    if (const auto answer = CommandAnswerOf(lParam)) {
+    if (const auto answer = CommandAnswerOf(wParam, lParam)) {
         commandAnswer_ = *answer;
         return TRUE;
     }
@@ -86,7 +86,7 @@ LRESULT Application::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
     if (commands_) result = commands_->Run(ParseCommandLine(*arguments));
     activityLog_.Record(L"command from another process answered " +
                         std::to_wstring(static_cast<int>(result.code)));
-    ReplyToCommand(wParam, result.text);
+    ReplyToCommand(Handle(), wParam, result.text);
     return CommandMessageResult(result.code);
 }
 

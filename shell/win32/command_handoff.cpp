@@ -85,15 +85,19 @@ std::optional<std::vector<std::wstring>> CommandOfMessage(WPARAM wParam, LPARAM 
     return arguments;
 }
 
-void ReplyToCommand(WPARAM wParam, const std::wstring& text) {
+void ReplyToCommand(HWND self, WPARAM wParam, const std::wstring& text) {
     DWORD_PTR ignored = 0;
-    SendText(reinterpret_cast<HWND>(wParam), nullptr, kAnswerData, text, &ignored, 5000);
+    SendText(reinterpret_cast<HWND>(wParam), self, kAnswerData, text, &ignored, 5000);
 }
 
 LRESULT CommandMessageResult(CommandExitCode code) {
     return kAnswered + static_cast<LRESULT>(code);
 }
 
-std::optional<std::wstring> CommandAnswerOf(LPARAM lParam) { return TextOf(lParam, kAnswerData); }
+std::optional<std::wstring> CommandAnswerOf(WPARAM wParam, LPARAM lParam) {
+    auto text = TextOf(lParam, kAnswerData);
+    if (!text || !IsWindowOfThisProgram(reinterpret_cast<HWND>(wParam))) return std::nullopt;
+    return text;
+}
 
 }  // namespace dusk::win32

@@ -24,12 +24,13 @@ std::optional<CommandExitCode> SendCommandToInstance(HWND instance, HWND sender,
 // The arguments of a command message, or nothing when the message is none (or not from this
 // program).
 std::optional<std::vector<std::wstring>> CommandOfMessage(WPARAM wParam, LPARAM lParam);
-// Sends the answer's text back to the sender; the window procedure then returns
+// Sends the answer's text from `self` back to the sender; the window procedure then returns
 // CommandMessageResult(code).
-void ReplyToCommand(WPARAM wParam, const std::wstring& text);
+void ReplyToCommand(HWND self, WPARAM wParam, const std::wstring& text);
 LRESULT CommandMessageResult(CommandExitCode code);
 
-// The answer's text of a message to the sender, or nothing when the message is none.
-std::optional<std::wstring> CommandAnswerOf(LPARAM lParam);
+// The answer's text of a message to the sender, or nothing when the message is none (or not from
+// this program).
+std::optional<std::wstring> CommandAnswerOf(WPARAM wParam, LPARAM lParam);
 
 }  // namespace dusk::win32
