@@ -49,15 +49,7 @@ void TaskChoice::ChooseTrigger(ImageCheckBox& box) {
     TaskControls& c = view_.controls;
     view_.ClearTriggerChoice();
     box.SetStatus(CheckBoxStatus::Checked);
-    const bool specified = &box == &c.specifiedBox;
-    const bool fromNow = &box == &c.fromNowBox;
-    c.dailyTimePicker.SetEnabled(&box == &c.dailyBox);
-    c.specifiedDatePicker.SetEnabled(specified);
-    c.specifiedTimePicker.SetEnabled(specified);
-    c.delayHoursField.SetEnabled(fromNow);
-    c.delayMinutesField.SetEnabled(fromNow);
-    c.delayHoursUpDown.SetEnabled(fromNow);
-    c.delayMinutesUpDown.SetEnabled(fromNow);
+    view_.EnableTriggerInputs(&box == &c.dailyBox, &box == &c.specifiedBox, &box == &c.fromNowBox);
 }
 
 void TaskChoice::OnDailyClick() {

@@ -77,14 +77,14 @@ void TaskView::DisableTriggerChoice() {
     for (ImageCheckBox* box : controls.TriggerBoxes()) box->SetEnabled(false);
 }
 
-void TaskView::DisableTriggerInputs() {
-    controls.dailyTimePicker.SetEnabled(false);
-    controls.specifiedDatePicker.SetEnabled(false);
-    controls.specifiedTimePicker.SetEnabled(false);
-    controls.delayHoursField.SetEnabled(false);
-    controls.delayMinutesField.SetEnabled(false);
-    controls.delayHoursUpDown.SetEnabled(false);
-    controls.delayMinutesUpDown.SetEnabled(false);
+void TaskView::EnableTriggerInputs(bool daily, bool specified, bool fromNow) {
+    controls.dailyTimePicker.SetEnabled(daily);
+    controls.specifiedDatePicker.SetEnabled(specified);
+    controls.specifiedTimePicker.SetEnabled(specified);
+    controls.delayHoursField.SetEnabled(fromNow);
+    controls.delayMinutesField.SetEnabled(fromNow);
+    controls.delayHoursUpDown.SetEnabled(fromNow);
+    controls.delayMinutesUpDown.SetEnabled(fromNow);
 }
 
 void TaskView::ShowTaskButtons(bool taskSet) {

@@ -43,8 +43,9 @@ public:
     void DisableActionChoice();
     void EnableActionChoice();
     void DisableTriggerChoice();
-    // The three pickers, both delay fields and both up-downs.
-    void DisableTriggerInputs();
+    // Of the three pickers, both delay fields and both up-downs, enables the chosen trigger's only.
+    void EnableTriggerInputs(bool daily, bool specified, bool fromNow);
+    void DisableTriggerInputs() { EnableTriggerInputs(false, false, false); }
     // Start Task hidden, Cancel Task shown.
     void ShowTaskButtons(bool taskSet);
     void SetTaskIndicator(int iconIndex, std::wstring hint);

@@ -31,6 +31,8 @@ UniqueModule LoadSystemLibrary(const wchar_t* fileName) {
 UniqueModule LoadCommonControls() {
     UniqueModule module(::LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32));
     if (module || ::GetLastError() != ERROR_INVALID_PARAMETER) return module;
+    // By name: version 6 comes through the manifest's side-by-side binding, which the loader
+    // resolves before any folder search (a full path would give the system's version 5).
     module.Reset(::LoadLibraryW(L"comctl32.dll"));
     return module;
 }
