@@ -24,8 +24,8 @@ ColorImageButton::ColorImageButton(TextRenderer& text) : ImageButton(text) {
     SetFont(font);
 }
 
-void ColorImageButton::SetPicImageList(const ImageButtonPictures* list) {
-    picImageList_ = list;
+void ColorImageButton::SetPictureList(const ImageButtonPictures* list) {
+    pictureList_ = list;
     ChangeColor(ButtonColor::Blue);
 }
 
@@ -38,11 +38,11 @@ void ColorImageButton::ChangeColor(ButtonColor color) {
     const bool keepStandard = Font().color == StandardCaptionColor(buttonColor_);
     buttonColor_ = color;
     // Without a list the button keeps the pictures it has.
-    if (picImageList_) {
-        LoadPicNormal(picImageList_->Pic(color, ButtonState::Normal));
-        SetPicMouseOn(picImageList_->Pic(color, ButtonState::MouseOn));
-        SetPicMouseDown(picImageList_->Pic(color, ButtonState::MouseDown));
-        SetPicDisabled(picImageList_->Pic(color, ButtonState::Disabled));
+    if (pictureList_) {
+        LoadNormalFace(pictureList_->Pic(color, ButtonState::Normal));
+        SetHoverFace(pictureList_->Pic(color, ButtonState::MouseOn));
+        SetPressedFace(pictureList_->Pic(color, ButtonState::MouseDown));
+        SetDisabledFace(pictureList_->Pic(color, ButtonState::Disabled));
     }
     if (keepStandard) {
         dusk::Font font = Font();
@@ -50,7 +50,7 @@ void ColorImageButton::ChangeColor(ButtonColor color) {
         SetFont(font);
     }
     SetBounds(Left(), Top(), width, height);
-    SetStretchMargin(PicNormal().Width() / 4);
+    SetStretchMargin(NormalFace().Width() / 4);
     SetRedrawSuspended(false);
     ComposeButtonFace(ButtonLook::Normal);
 }

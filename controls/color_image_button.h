@@ -13,16 +13,16 @@ class ColorImageButton : public ImageButton {
 public:
     explicit ColorImageButton(TextRenderer& text);
 
-    const ImageButtonPictures* PicImageList() const { return picImageList_; }
+    const ImageButtonPictures* PictureList() const { return pictureList_; }
     // Not owned. Assigning a list always starts the button blue.
-    void SetPicImageList(const ImageButtonPictures* list);
+    void SetPictureList(const ImageButtonPictures* list);
     ButtonColor Color() const { return buttonColor_; }
     void SetColor(ButtonColor color);
 
 private:
     void ChangeColor(ButtonColor color);
 
-    const ImageButtonPictures* picImageList_ = nullptr;
+    const ImageButtonPictures* pictureList_ = nullptr;
     ButtonColor buttonColor_ = ButtonColor::Blue;
 };
 

@@ -17,30 +17,30 @@ void ImageButton::SetPicture(const dusk::Picture& picture) {
     host.Changed();
 }
 
-void ImageButton::SetPicNormal(const dusk::Picture& picture) {
-    LoadPicNormal(picture);
+void ImageButton::SetNormalFace(const dusk::Picture& picture) {
+    LoadNormalFace(picture);
     picture_ = picture;
     host.Changed();
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::LoadPicNormal(const dusk::Picture& picture) {
-    picNormal_ = picture;
-    PicNormalChanged();
+void ImageButton::LoadNormalFace(const dusk::Picture& picture) {
+    normalFace_ = picture;
+    NormalFaceChanged();
 }
 
-void ImageButton::SetPicDisabled(const dusk::Picture& picture) {
-    picDisabled_ = picture;
+void ImageButton::SetDisabledFace(const dusk::Picture& picture) {
+    disabledFace_ = picture;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::SetPicSmallNormal(const dusk::Picture& picture) {
-    picSmallNormal_ = picture;
+void ImageButton::SetNormalBadge(const dusk::Picture& picture) {
+    normalBadge_ = picture;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::SetPicSmallDisabled(const dusk::Picture& picture) {
-    picSmallDisabled_ = picture;
+void ImageButton::SetDisabledBadge(const dusk::Picture& picture) {
+    disabledBadge_ = picture;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
@@ -59,8 +59,8 @@ void ImageButton::SetFont(const dusk::Font& font) {
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::SetFontDisable(const dusk::Font& font) {
-    fontDisable_ = font;
+void ImageButton::SetDisabledFont(const dusk::Font& font) {
+    disabledFont_ = font;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
@@ -79,13 +79,13 @@ void ImageButton::SetCaptionAlign(TextAlign align) {
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::SetPicSmallPosLeft(int value) {
-    picSmallPosLeft_ = value;
+void ImageButton::SetBadgeLeft(int value) {
+    badgeLeft_ = value;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
-void ImageButton::SetPicSmallPosTop(int value) {
-    picSmallPosTop_ = value;
+void ImageButton::SetBadgeTop(int value) {
+    badgeTop_ = value;
     ComposeButtonFace(ButtonLook::Normal);
 }
 
@@ -110,24 +110,24 @@ void ImageButton::SetBounds(int left, int top, int width, int height) {
     BoundsChanged();
 }
 
-void ImageButton::PicNormalChanged() {
-    if (!picNormal_.Empty()) {
+void ImageButton::NormalFaceChanged() {
+    if (!normalFace_.Empty()) {
         autoSize_ = false;
-        SetBounds(left_, top_, picNormal_.Width(), picNormal_.Height());
+        SetBounds(left_, top_, normalFace_.Width(), normalFace_.Height());
     }
     ComposeButtonFace(ButtonLook::Normal);
 }
 
 void ImageButton::BoundsChanged() {
-    if (!needStretch_) return;
-    stretchMargin_ = picNormal_.Empty() ? 1 : picNormal_.Width() / 4;
+    if (!stretchToWidth_) return;
+    stretchMargin_ = normalFace_.Empty() ? 1 : normalFace_.Width() / 4;
     // A stretch to nothing would lose the pictures for good; keep them until a real width comes.
     if (width_ >= 1) {
-        if (!picNormal_.Empty()) {
-            picNormal_ = StretchPicture(picNormal_, width_, stretchMargin_);
-            PicNormalChanged();
+        if (!normalFace_.Empty()) {
+            normalFace_ = StretchPicture(normalFace_, width_, stretchMargin_);
+            NormalFaceChanged();
         }
-        for (dusk::Picture* state : {&picMouseOn_, &picMouseDown_, &picDisabled_}) {
+        for (dusk::Picture* state : {&hoverFace_, &pressedFace_, &disabledFace_}) {
             if (!state->Empty()) *state = StretchPicture(*state, width_, stretchMargin_);
         }
     }
@@ -164,7 +164,7 @@ void ImageButton::MouseUp(MouseButton button, bool overButton) {
     if (clicks_.Release(button, overButton)) Click();
     if (button != MouseButton::Left || !enabled_) return;
     if (clickPending_) {
-        ComposeButtonFace(ButtonLook::Normal, &picSmallNormal_);
+        ComposeButtonFace(ButtonLook::Normal, &normalBadge_);
         clickPending_ = false;
     } else {
         ComposeButtonFace(ButtonLook::MouseOn);
@@ -175,40 +175,40 @@ void ImageButton::MouseUp(MouseButton button, bool overButton) {
 void ImageButton::Click() {
     if (!enabled_) return;
     clickPending_ = true;
-    ComposeButtonFace(ButtonLook::Normal, &picSmallNormal_, true);
+    ComposeButtonFace(ButtonLook::Normal, &normalBadge_, true);
     if (OnClick) OnClick();
 }
 
 void ImageButton::ComposeButtonFace(ButtonLook look, const dusk::Picture* smallOverride,
                                     bool clickFade, bool pressed) {
     if (redrawSuspended_) return;
-    if (picNormal_.Empty()) {
+    if (normalFace_.Empty()) {
         picture_.Clear();
         host.Changed();
         return;
     }
-    picture_ = picNormal_;
+    picture_ = normalFace_;
 
-    const dusk::Picture* face = &picNormal_;
+    const dusk::Picture* face = &normalFace_;
     const dusk::Picture* small = smallOverride;
     if (enabled_) {
-        if (look == ButtonLook::MouseOn && !picMouseOn_.Empty()) face = &picMouseOn_;
-        if (look == ButtonLook::MouseDown && !picMouseDown_.Empty()) face = &picMouseDown_;
-        if (!small) small = &picSmallNormal_;
+        if (look == ButtonLook::MouseOn && !hoverFace_.Empty()) face = &hoverFace_;
+        if (look == ButtonLook::MouseDown && !pressedFace_.Empty()) face = &pressedFace_;
+        if (!small) small = &normalBadge_;
         drawFont_ = font_;
     } else {
-        if (picDisabled_.Empty()) {
+        if (disabledFace_.Empty()) {
             host.Changed();
             return;
         }
-        face = &picDisabled_;
-        if (!small) small = &picSmallDisabled_;
-        drawFont_ = fontDisable_;
+        face = &disabledFace_;
+        if (!small) small = &disabledBadge_;
+        drawFont_ = disabledFont_;
     }
     dusk::Picture working = *face;
     const int offset = pressed ? 1 : 0;
     if (!small->Empty()) {
-        CompositeOnto(working, *small, {picSmallPosLeft_ + offset, picSmallPosTop_ + offset});
+        CompositeOnto(working, *small, {badgeLeft_ + offset, badgeTop_ + offset});
     }
     const std::wstring& measured = caption_.empty() ? std::wstring(L" ") : caption_;
     const Size textSize = text_.MeasureText(measured, drawFont_);

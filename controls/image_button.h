@@ -27,52 +27,52 @@ public:
     ImageButton(const ImageButton&) = delete;
     ImageButton& operator=(const ImageButton&) = delete;
 
-    // The shown picture. While auto-size is on (until PicNormal receives a picture) setting it
+    // The shown picture. While auto-size is on (until NormalFace receives a picture) setting it
     // also gives the button its size.
     const dusk::Picture& Picture() const { return picture_; }
     void SetPicture(const dusk::Picture& picture);
 
-    const dusk::Picture& PicNormal() const { return picNormal_; }
-    void SetPicNormal(const dusk::Picture& picture);  // also becomes the shown Picture
+    const dusk::Picture& NormalFace() const { return normalFace_; }
+    void SetNormalFace(const dusk::Picture& picture);  // also becomes the shown Picture
     // As a form loader reads it: sizes the button and composes, the shown Picture stays.
-    void LoadPicNormal(const dusk::Picture& picture);
-    const dusk::Picture& PicMouseOn() const { return picMouseOn_; }
-    void SetPicMouseOn(const dusk::Picture& picture) { picMouseOn_ = picture; }
-    const dusk::Picture& PicMouseDown() const { return picMouseDown_; }
-    void SetPicMouseDown(const dusk::Picture& picture) { picMouseDown_ = picture; }
-    const dusk::Picture& PicDisabled() const { return picDisabled_; }
-    void SetPicDisabled(const dusk::Picture& picture);
-    const dusk::Picture& PicSmallNormal() const { return picSmallNormal_; }
-    void SetPicSmallNormal(const dusk::Picture& picture);
+    void LoadNormalFace(const dusk::Picture& picture);
+    const dusk::Picture& HoverFace() const { return hoverFace_; }
+    void SetHoverFace(const dusk::Picture& picture) { hoverFace_ = picture; }
+    const dusk::Picture& PressedFace() const { return pressedFace_; }
+    void SetPressedFace(const dusk::Picture& picture) { pressedFace_ = picture; }
+    const dusk::Picture& DisabledFace() const { return disabledFace_; }
+    void SetDisabledFace(const dusk::Picture& picture);
+    const dusk::Picture& NormalBadge() const { return normalBadge_; }
+    void SetNormalBadge(const dusk::Picture& picture);
     // Kept for the form, never drawn.
-    const dusk::Picture& PicSmallMouseOn() const { return picSmallMouseOn_; }
-    void SetPicSmallMouseOn(const dusk::Picture& picture) { picSmallMouseOn_ = picture; }
-    const dusk::Picture& PicSmallMouseDown() const { return picSmallMouseDown_; }
-    void SetPicSmallMouseDown(const dusk::Picture& picture) { picSmallMouseDown_ = picture; }
-    const dusk::Picture& PicSmallDisabled() const { return picSmallDisabled_; }
-    void SetPicSmallDisabled(const dusk::Picture& picture);
+    const dusk::Picture& HoverBadge() const { return hoverBadge_; }
+    void SetHoverBadge(const dusk::Picture& picture) { hoverBadge_ = picture; }
+    const dusk::Picture& PressedBadge() const { return pressedBadge_; }
+    void SetPressedBadge(const dusk::Picture& picture) { pressedBadge_ = picture; }
+    const dusk::Picture& DisabledBadge() const { return disabledBadge_; }
+    void SetDisabledBadge(const dusk::Picture& picture);
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
     // Acts at the next change of bounds.
-    bool NeedStretch() const { return needStretch_; }
-    void SetNeedStretch(bool needStretch) { needStretch_ = needStretch; }
+    bool StretchToWidth() const { return stretchToWidth_; }
+    void SetStretchToWidth(bool stretch) { stretchToWidth_ = stretch; }
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(std::wstring caption);
     const dusk::Font& Font() const { return font_; }
     void SetFont(const dusk::Font& font);
-    const dusk::Font& FontDisable() const { return fontDisable_; }
-    void SetFontDisable(const dusk::Font& font);
+    const dusk::Font& DisabledFont() const { return disabledFont_; }
+    void SetDisabledFont(const dusk::Font& font);
     int CaptionLeft() const { return captionLeft_; }
     void SetCaptionLeft(int value);
     int CaptionTop() const { return captionTop_; }
     void SetCaptionTop(int value);
     TextAlign CaptionAlign() const { return captionAlign_; }
     void SetCaptionAlign(TextAlign align);
-    int PicSmallPosLeft() const { return picSmallPosLeft_; }
-    void SetPicSmallPosLeft(int value);
-    int PicSmallPosTop() const { return picSmallPosTop_; }
-    void SetPicSmallPosTop(int value);
+    int BadgeLeft() const { return badgeLeft_; }
+    void SetBadgeLeft(int value);
+    int BadgeTop() const { return badgeTop_; }
+    void SetBadgeTop(int value);
     int AnimationStart() const { return animationStart_; }
     void SetAnimationStart(int value) { animationStart_ = value; }
     int AnimationEnd() const { return animationEnd_; }
@@ -93,7 +93,7 @@ public:
     int Width() const { return width_; }
     int Height() const { return height_; }
     bool AutoSize() const { return autoSize_; }
-    // Every move or resize; with NeedStretch the state pictures are stretched to the new width.
+    // Every move or resize; with StretchToWidth the state pictures are stretched to the new width.
     void SetBounds(int left, int top, int width, int height);
 
     // Pointer and mouse buttons, as the host sees them. A click is a left press on the button
@@ -122,7 +122,7 @@ protected:
     void SetStretchMargin(int margin) { stretchMargin_ = margin; }
 
 private:
-    void PicNormalChanged();
+    void NormalFaceChanged();
     void BoundsChanged();
     void Click();
     Point CaptionOrigin(Size text, int x, int y) const;
@@ -130,19 +130,19 @@ private:
 
     TextRenderer& text_;
     dusk::Picture picture_;
-    dusk::Picture picNormal_, picMouseOn_, picMouseDown_, picDisabled_;
-    dusk::Picture picSmallNormal_, picSmallMouseOn_, picSmallMouseDown_, picSmallDisabled_;
+    dusk::Picture normalFace_, hoverFace_, pressedFace_, disabledFace_;
+    dusk::Picture normalBadge_, hoverBadge_, pressedBadge_, disabledBadge_;
     dusk::Picture previousFace_;
     bool enabled_ = true;
-    bool needStretch_ = false;
+    bool stretchToWidth_ = false;
     std::wstring caption_;
     dusk::Font font_{L"Tahoma", 11, true, 0x000000};
-    dusk::Font fontDisable_{L"Tahoma", 11, true, 0x808080};
+    dusk::Font disabledFont_{L"Tahoma", 11, true, 0x808080};
     dusk::Font drawFont_;
     int captionLeft_ = 40;
     int captionTop_ = 8;
-    int picSmallPosLeft_ = 10;
-    int picSmallPosTop_ = 7;
+    int badgeLeft_ = 10;
+    int badgeTop_ = 7;
     int animationStart_ = 0;
     int animationEnd_ = 64;
     int animationParam_ = 4;

@@ -24,8 +24,8 @@ void ImageCheckBox::SetCaption(std::wstring caption) {
     host.Repaint();
 }
 
-void ImageCheckBox::SetPicImageList(const CheckBoxPictures* list) {
-    picImageList_ = list;
+void ImageCheckBox::SetPictureList(const CheckBoxPictures* list) {
+    pictureList_ = list;
     host.Repaint();
 }
 
@@ -64,7 +64,7 @@ CheckBoxLook ImageCheckBox::Look() const {
 
 const Picture& ImageCheckBox::ListPicture() const {
     static const Picture kNone;
-    return picImageList_ ? picImageList_->Pic(status_, Look()) : kNone;
+    return pictureList_ ? pictureList_->Pic(status_, Look()) : kNone;
 }
 
 ImageCheckBox::Layout ImageCheckBox::Fit(const Picture& picture, TextMeasurer& measurer) {

@@ -25,8 +25,8 @@ public:
     void SetRadioButton(bool radio);
     const std::wstring& Caption() const { return caption_; }
     void SetCaption(std::wstring caption);
-    const CheckBoxPictures* PicImageList() const { return picImageList_; }
-    void SetPicImageList(const CheckBoxPictures* list);  // not owned
+    const CheckBoxPictures* PictureList() const { return pictureList_; }
+    void SetPictureList(const CheckBoxPictures* list);  // not owned
     const dusk::Font& Font() const { return font_; }
     void SetFont(const dusk::Font& font);
     int CaptionLeft() const { return captionLeft_; }
@@ -85,7 +85,7 @@ private:
     bool enabled_ = true;
     bool radioButton_ = false;
     std::wstring caption_ = L"XCheckBox";
-    const CheckBoxPictures* picImageList_ = nullptr;
+    const CheckBoxPictures* pictureList_ = nullptr;
     dusk::Font font_{L"Tahoma", 11, false, 0x000000};
     int captionLeft_ = 0;
     int captionTop_ = kCaptionCentred;

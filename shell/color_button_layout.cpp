@@ -11,19 +11,19 @@ void LoadColorButton(ColorImageButton& button, const ColorButtonLayout& layout,
     button.SetEnabled(layout.enabled);
     button.SetCaption(layout.caption);
     button.SetFont(layout.font);
-    button.SetFontDisable(layout.fontDisable);
+    button.SetDisabledFont(layout.fontDisable);
     button.SetCaptionAlign(layout.captionAlign);
     button.SetCaptionLeft(layout.captionLeft);
     button.SetCaptionTop(layout.captionTop);
     if (layout.smallPicture != nullptr) {
-        button.SetPicSmallNormal(*layout.smallPicture);
-        button.SetPicSmallPosLeft(layout.smallPictureAt.x);
-        button.SetPicSmallPosTop(layout.smallPictureAt.y);
+        button.SetNormalBadge(*layout.smallPicture);
+        button.SetBadgeLeft(layout.smallPictureAt.x);
+        button.SetBadgeTop(layout.smallPictureAt.y);
     }
-    button.SetNeedStretch(layout.needStretch);
+    button.SetStretchToWidth(layout.needStretch);
     const Rect& at = layout.bounds;
     button.SetBounds(at.left, at.top, at.Width(), at.Height());
-    button.SetPicImageList(&pictures);
+    button.SetPictureList(&pictures);
 }
 
 }  // namespace dusk

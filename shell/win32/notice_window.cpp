@@ -28,7 +28,7 @@ NoticeWindow::NoticeWindow(const ResourceWindow& resources, BackgroundNotice& lo
     ImageCheckBox& box = logic_.ignoreBox;
     box.SetBounds(14, 165, 201, 14);
     box.SetFont({L"Tahoma", 12, false, 0x434343});
-    box.SetPicImageList(&resources.noticeCheckBoxes);
+    box.SetPictureList(&resources.noticeCheckBoxes);
     box.SetParent(&panel_);
 
     DialogButton().OnClick = [this] { logic_.onOkClick(); };

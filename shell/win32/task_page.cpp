@@ -106,7 +106,7 @@ void TaskPage::SetUpCheckBoxes() {
     const auto place = [this](ImageCheckBox& box, int left, int top, AccessibleRole role) {
         box.SetBounds(left, top, box.Width(), kCheckBoxHeight);
         box.SetFont(kChoiceFont);
-        box.SetPicImageList(&resources_.taskCheckBoxes);
+        box.SetPictureList(&resources_.taskCheckBoxes);
         box.SetParent(this);
         checkBoxes_.push_back(std::make_unique<CheckBoxWindow>(box, role));
     };

@@ -35,25 +35,25 @@ struct ColorButtonTest : ::testing::Test {
     const Picture& StatePicture(ButtonState state) const {
         switch (state) {
             case ButtonState::Normal:
-                return button.PicNormal();
+                return button.NormalFace();
             case ButtonState::MouseOn:
-                return button.PicMouseOn();
+                return button.HoverFace();
             case ButtonState::MouseDown:
-                return button.PicMouseDown();
+                return button.PressedFace();
             case ButtonState::Disabled:
                 break;
         }
-        return button.PicDisabled();
+        return button.DisabledFace();
     }
 };
 
 TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
     FillList();
     button.SetBounds(5, 6, 135, 33);
-    button.SetNeedStretch(true);
+    button.SetStretchToWidth(true);
     for (ButtonColor color : {ButtonColor::Blue, ButtonColor::Red, ButtonColor::Black}) {
         if (color == ButtonColor::Blue) {
-            button.SetPicImageList(&list);
+            button.SetPictureList(&list);
         } else {
             button.SetColor(color);
         }
@@ -73,26 +73,26 @@ TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
                 ASSERT_EQ(shown.AlphaAt(x, 32), source.AlphaAt(column, 32)) << x;
             }
         }
-        EXPECT_EQ(button.Picture(), button.PicNormal());  // composed, no caption
+        EXPECT_EQ(button.Picture(), button.NormalFace());  // composed, no caption
     }
     // Moving the stretched button stretches again at a wider margin, which changes nothing.
-    const Picture before = button.PicNormal();
+    const Picture before = button.NormalFace();
     button.SetBounds(50, 60, 135, 33);
-    EXPECT_EQ(button.PicNormal(), before);
+    EXPECT_EQ(button.NormalFace(), before);
 }
 
 TEST_F(ColorButtonTest, WithoutStretchThePicturesKeepTheirSizeAndTheButtonItsOwn) {
     FillList();
     button.SetBounds(0, 0, 135, 33);
-    button.SetPicImageList(&list);
-    EXPECT_EQ(button.PicNormal(), list.Pic(ButtonColor::Blue, ButtonState::Normal));
+    button.SetPictureList(&list);
+    EXPECT_EQ(button.NormalFace(), list.Pic(ButtonColor::Blue, ButtonState::Normal));
     EXPECT_EQ(button.Width(), 135);
 }
 
 TEST_F(ColorButtonTest, CaptionColourFollowsOnlyWhileStandard) {
     FillList();
     button.SetBounds(0, 0, 91, 33);
-    button.SetPicImageList(&list);
+    button.SetPictureList(&list);
     struct Case {
         Color initial;
         std::vector<std::pair<ButtonColor, Color>> steps;
@@ -131,36 +131,36 @@ TEST_F(ColorButtonTest, CaptionColourFollowsOnlyWhileStandard) {
 TEST_F(ColorButtonTest, AssigningAListStartsBlueAndEmptyListPicturesEmptyTheButtons) {
     FillList();
     button.SetBounds(0, 0, 91, 33);
-    button.SetPicImageList(&list);
+    button.SetPictureList(&list);
     button.SetColor(ButtonColor::Red);
     ImageButtonPictures other;
     other.SetPic(ButtonColor::Blue, ButtonState::Normal, Solid(25, 17, 0x00FF00));
     other.SetPic(ButtonColor::Blue, ButtonState::MouseOn, Solid(25, 17, 0x0000FF));
-    button.SetPicImageList(&other);
+    button.SetPictureList(&other);
     EXPECT_EQ(button.Color(), ButtonColor::Blue);
-    EXPECT_EQ(button.PicNormal(), other.Pic(ButtonColor::Blue, ButtonState::Normal));
-    EXPECT_TRUE(button.PicMouseDown().Empty());
-    EXPECT_TRUE(button.PicDisabled().Empty());
+    EXPECT_EQ(button.NormalFace(), other.Pic(ButtonColor::Blue, ButtonState::Normal));
+    EXPECT_TRUE(button.PressedFace().Empty());
+    EXPECT_TRUE(button.DisabledFace().Empty());
     EXPECT_EQ(button.Width(), 91);  // the size it had before
 }
 
 TEST_F(ColorButtonTest, WithoutAListAColourChangeKeepsThePictures) {
     button.SetBounds(0, 0, 20, 10);
-    button.SetPicNormal(Solid(20, 10, 0x112233));
+    button.SetNormalFace(Solid(20, 10, 0x112233));
     button.SetColor(ButtonColor::Green);
     EXPECT_FALSE(button.RedrawSuspended());
-    EXPECT_EQ(button.PicNormal(), Solid(20, 10, 0x112233));
-    EXPECT_EQ(button.Picture(), button.PicNormal());
+    EXPECT_EQ(button.NormalFace(), Solid(20, 10, 0x112233));
+    EXPECT_EQ(button.Picture(), button.NormalFace());
     EXPECT_EQ(button.Font().color, 0x116D0Du);
 }
 
 TEST_F(ColorButtonTest, AColourWithAnEmptyNormalPictureLeavesTheButtonBlank) {
     FillList();
     button.SetBounds(0, 0, 91, 33);
-    button.SetPicImageList(&list);
+    button.SetPictureList(&list);
     list.SetPic(ButtonColor::Green, ButtonState::Normal, Picture());
     button.SetColor(ButtonColor::Green);
-    EXPECT_TRUE(button.PicNormal().Empty());
+    EXPECT_TRUE(button.NormalFace().Empty());
     EXPECT_TRUE(button.Picture().Empty());
     EXPECT_EQ(button.Width(), 91);
 }
@@ -175,7 +175,7 @@ TEST_F(ColorButtonTest, AListWithASourceHoldsTheColourReadLastDecodedOnce) {
     }));
     EXPECT_TRUE(decoded.empty());
     button.SetBounds(0, 0, 91, 33);
-    button.SetPicImageList(&list);
+    button.SetPictureList(&list);
     button.SetColor(ButtonColor::Red);
     button.SetColor(ButtonColor::Red);
     const std::vector<std::pair<ButtonColor, std::size_t>> blueThenRed = {
@@ -187,7 +187,7 @@ TEST_F(ColorButtonTest, AListWithASourceHoldsTheColourReadLastDecodedOnce) {
         EXPECT_EQ(StatePicture(state), Columns(91, 33, 80 + int(state) * 5)) << int(state);
     }
     EXPECT_TRUE(
-        button.PicNormal().SharesPixelsWith(list.Pic(ButtonColor::Red, ButtonState::Normal)));
+        button.NormalFace().SharesPixelsWith(list.Pic(ButtonColor::Red, ButtonState::Normal)));
     EXPECT_EQ(decoded.size(), 8u);
     // Blue was let go: reading it decodes it again; a colour outside the five reads blue.
     EXPECT_EQ(list.Pic(ButtonColor(9), ButtonState::MouseOn), Columns(91, 33, 5));

@@ -28,8 +28,8 @@ struct ButtonTest : ::testing::Test {
         list.SetPic(ButtonColor::Blue, ButtonState::MouseOn, Solid(40, 20, kWhite, 255));
         list.SetPic(ButtonColor::Blue, ButtonState::MouseDown, Solid(40, 20, kGrey, 200));
         button.SetBounds(0, 0, 40, 20);
-        button.SetPicImageList(&list);
-        button.SetPicSmallNormal(Solid(1, 1, kWhite));
+        button.SetPictureList(&list);
+        button.SetNormalBadge(Solid(1, 1, kWhite));
         button.host.RepaintNow = [this] { frames.push_back(button.Picture()); };
         button.OnClick = [this] { ++clicks; };
         button.OnMouseEnter = [this] { ++enters; };
@@ -156,7 +156,7 @@ TEST_F(ButtonTest, DisabledWithoutPictureShowsPlainNormalAndIgnoresThePointer) {
     button.SetCaption(L"Go");
     const std::size_t drawn = text.draws.size();
     button.SetEnabled(false);
-    EXPECT_EQ(button.Picture(), button.PicNormal());
+    EXPECT_EQ(button.Picture(), button.NormalFace());
     EXPECT_EQ(text.draws.size(), drawn);
 
     frames.clear();
@@ -167,7 +167,7 @@ TEST_F(ButtonTest, DisabledWithoutPictureShowsPlainNormalAndIgnoresThePointer) {
     EXPECT_EQ(button.Cursor(), CursorKind::Arrow);
     EXPECT_EQ(Events(), 0);
     EXPECT_TRUE(frames.empty());
-    EXPECT_EQ(button.Picture(), button.PicNormal());
+    EXPECT_EQ(button.Picture(), button.NormalFace());
 
     button.SetEnabled(true);
     button.MouseEnter();
@@ -177,8 +177,8 @@ TEST_F(ButtonTest, DisabledWithoutPictureShowsPlainNormalAndIgnoresThePointer) {
 
 TEST_F(ButtonTest, DisabledWithPictureShowsItWithSmallDisabledAndDisabledFontWithoutFading) {
     button.MouseEnter();  // animation active: the disabled look must still not fade
-    button.SetPicDisabled(Solid(40, 20, 0x00FF00, 255));
-    button.SetPicSmallDisabled(Solid(1, 1, 0x0000FF));
+    button.SetDisabledFace(Solid(40, 20, 0x00FF00, 255));
+    button.SetDisabledBadge(Solid(1, 1, 0x0000FF));
     button.SetCaption(L"Go");
     button.SetCaptionLeft(5);
     frames.clear();
@@ -186,7 +186,7 @@ TEST_F(ButtonTest, DisabledWithPictureShowsItWithSmallDisabledAndDisabledFontWit
     EXPECT_TRUE(frames.empty());
     EXPECT_EQ(Shown(0, 0), 0x00FF00u);
     EXPECT_EQ(Shown(10, 7), 0x0000FFu);
-    EXPECT_EQ(text.draws.back().font, button.FontDisable());
+    EXPECT_EQ(text.draws.back().font, button.DisabledFont());
     EXPECT_EQ(Shown(5, 8), kGrey);  // the caption in the disabled font's colour
 }
 
@@ -228,8 +228,8 @@ TEST(PlainButtonTest, KeepsItsStoredPictureInEveryStateAndStillClicks) {
     button.SetPicture(stored);
     EXPECT_EQ(button.Width(), 14);
     EXPECT_EQ(button.Height(), 12);
-    button.LoadPicNormal(Solid(14, 12, 0x654321));
-    button.SetPicMouseOn(Solid(14, 12, kWhite));
+    button.LoadNormalFace(Solid(14, 12, 0x654321));
+    button.SetHoverFace(Solid(14, 12, kWhite));
     int clicks = 0;
     button.OnClick = [&] { ++clicks; };
     int repaints = 0;

@@ -46,7 +46,7 @@ struct CheckBoxTest : ::testing::Test {
     void SetUp() override {
         box.SetBounds(57, 40, 100, 14);
         box.SetParent(&parent);
-        box.SetPicImageList(&list);
+        box.SetPictureList(&list);
         box.SetCaption(L"Shut down");  // 9 characters: 54 x 13
         box.host.RepaintNow = [this] {
             canvas.ops.clear();
@@ -157,7 +157,7 @@ TEST_F(CheckBoxTest, CaptionPlacement) {
 TEST_F(CheckBoxTest, LargerPicturesWidenTheBox) {
     CheckBoxPictures large;
     large.SetPic(CheckBoxStatus::Unchecked, CheckBoxLook::Normal, Solid(20, 15, 7));
-    box.SetPicImageList(&large);
+    box.SetPictureList(&large);
     EXPECT_EQ(canvas.OfKind(Kind::Picture).at(0).at, (Point{0, 0}));
     EXPECT_EQ(canvas.OfKind(Kind::Text).at(0).at, (Point{24, 1}));  // (15 - 13) div 2
     EXPECT_EQ(box.Width(), 54 + 24);
@@ -170,7 +170,7 @@ TEST_F(CheckBoxTest, MissingPicturesKeepTheDefaultBox) {
     EXPECT_EQ(canvas.OfKind(Kind::Text).at(0).at, (Point{18, 0}));
     EXPECT_EQ(box.Width(), 54 + 18);
 
-    box.SetPicImageList(nullptr);
+    box.SetPictureList(nullptr);
     box.SetStatus(CheckBoxStatus::Checked);
     EXPECT_TRUE(canvas.OfKind(Kind::Picture).empty());
     EXPECT_EQ(box.Width(), 54 + 18);

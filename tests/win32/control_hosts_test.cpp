@@ -106,7 +106,7 @@ protected:
         }
         button.SetEnableAnimation(false);
         button.SetBounds(30, 20, 40, 20);  // at (40, 30) in the window
-        button.SetPicImageList(&list);
+        button.SetPictureList(&list);
         button.OnClick = [this] { ++clicks; };
         Pump();
     }
@@ -188,7 +188,7 @@ protected:
         box.SetBounds(20, 40, 150, 14);  // across the edge of the yellow band at y 50
         box.SetCaption(L"Box");
         box.SetFont({L"Tahoma", 12, false, 0x434343});
-        box.SetPicImageList(&list);
+        box.SetPictureList(&list);
         box.SetParent(&parent);
         box.OnClick = [this] { ++clicks; };
         boxWindow.Create(parent.Handle(), {0, 0});
