@@ -44,6 +44,9 @@ public:
     // The whole picture with its top-left at `at`; composited by its alpha plane when it has
     // one, copied otherwise.
     virtual void DrawPicture(const Picture& picture, Point at) = 0;
+    // A picture made for the surface's own pixels (composed at its display scale), drawn as it
+    // is, not scaled, with its top-left at the logical point `at`.
+    virtual void DrawDevicePicture(const Picture& picture, Point at) = 0;
     // One line at `at` (top-left of the text cell), transparent background, in font.color.
     virtual void DrawTextLine(const std::wstring& text, const Font& font, Point at) = 0;
     // A one-pixel line from `from` to `to`, the end point excluded (nothing when they are equal).

@@ -10,7 +10,7 @@ namespace dusk {
 ImageButton::ImageButton(TextRenderer& text) : text_(text) {}
 
 void ImageButton::SetPicture(const dusk::Picture& picture) {
-    picture_ = picture;
+    ShowPlain(FacePicture(picture));
     if (autoSize_ && !picture_.Empty()) {
         SetBounds(left_, top_, picture_.Width(), picture_.Height());
     }
@@ -19,7 +19,7 @@ void ImageButton::SetPicture(const dusk::Picture& picture) {
 
 void ImageButton::SetNormalFace(const dusk::Picture& picture) {
     LoadNormalFace(picture);
-    picture_ = picture;
+    ShowPlain(FacePicture(picture));
     host.Changed();
     ComposeButtonFace(ButtonLook::Normal);
 }
@@ -113,22 +113,22 @@ void ImageButton::SetBounds(int left, int top, int width, int height) {
 void ImageButton::NormalFaceChanged() {
     if (!normalFace_.Empty()) {
         autoSize_ = false;
-        SetBounds(left_, top_, normalFace_.Width(), normalFace_.Height());
+        SetBounds(left_, top_, NormalFace().Width(), NormalFace().Height());
     }
     ComposeButtonFace(ButtonLook::Normal);
 }
 
 void ImageButton::BoundsChanged() {
     if (!stretchToWidth_) return;
-    stretchMargin_ = normalFace_.Empty() ? 1 : normalFace_.Width() / 4;
+    stretchMargin_ = normalFace_.Empty() ? 1 : NormalFace().Width() / 4;
     // A stretch to nothing would lose the pictures for good; keep them until a real width comes.
     if (width_ >= 1) {
         if (!normalFace_.Empty()) {
-            normalFace_ = StretchPicture(normalFace_, width_, stretchMargin_);
+            normalFace_.StretchTo(width_, stretchMargin_);
             NormalFaceChanged();
         }
-        for (dusk::Picture* state : {&hoverFace_, &pressedFace_, &disabledFace_}) {
-            if (!state->Empty()) *state = StretchPicture(*state, width_, stretchMargin_);
+        for (FacePicture* state : {&hoverFace_, &pressedFace_, &disabledFace_}) {
+            if (!state->Empty()) state->StretchTo(width_, stretchMargin_);
         }
     }
     ComposeButtonFace(ButtonLook::Normal);
@@ -179,23 +179,31 @@ void ImageButton::Click() {
     if (OnClick) OnClick();
 }
 
+void ImageButton::ShowPlain(const FacePicture& look) {
+    picture_ = look.Design();
+    shown_ = FaceRecipe{};
+    shown_.face = look;
+    ++shownSerial_;
+}
+
 void ImageButton::ComposeButtonFace(ButtonLook look, const dusk::Picture* smallOverride,
                                     bool clickFade, bool pressed) {
     if (redrawSuspended_) return;
     if (normalFace_.Empty()) {
-        picture_.Clear();
+        ShowPlain(FacePicture());
         host.Changed();
         return;
     }
-    picture_ = normalFace_;
+    ShowPlain(normalFace_);
 
-    const dusk::Picture* face = &normalFace_;
+    const FacePicture* face = &normalFace_;
     const dusk::Picture* small = smallOverride;
+    FaceRecipe recipe;
     if (enabled_) {
         if (look == ButtonLook::MouseOn && !hoverFace_.Empty()) face = &hoverFace_;
         if (look == ButtonLook::MouseDown && !pressedFace_.Empty()) face = &pressedFace_;
         if (!small) small = &normalBadge_;
-        drawFont_ = font_;
+        recipe.font = font_;
     } else {
         if (disabledFace_.Empty()) {
             host.Changed();
@@ -203,44 +211,54 @@ void ImageButton::ComposeButtonFace(ButtonLook look, const dusk::Picture* smallO
         }
         face = &disabledFace_;
         if (!small) small = &disabledBadge_;
-        drawFont_ = disabledFont_;
+        recipe.font = disabledFont_;
     }
-    dusk::Picture working = *face;
     const int offset = pressed ? 1 : 0;
-    if (!small->Empty()) {
-        CompositeOnto(working, *small, {badgeLeft_ + offset, badgeTop_ + offset});
-    }
-    const std::wstring& measured = caption_.empty() ? std::wstring(L" ") : caption_;
-    const Size textSize = text_.MeasureText(measured, drawFont_);
-    const Point at = CaptionOrigin(textSize, captionLeft_ + offset, captionTop_ + offset);
-    if (!caption_.empty()) text_.DrawTextInto(working, caption_, drawFont_, at);
+    recipe.face = *face;
+    recipe.badge = *small;
+    recipe.badgeAt = {badgeLeft_ + offset, badgeTop_ + offset};
+    recipe.caption = caption_;
+    recipe.align = captionAlign_;
+    recipe.customAt = {captionLeft_ + offset, captionTop_ + offset};
+    recipe.offset = {captionLeft_, captionTop_};
+    recipe.button = {width_, height_};
+    dusk::Picture working = ComposeLook(recipe, DisplayScale(), nullptr, text_);
 
     if (!enabled_) {
         picture_ = std::move(working);  // a disabled look never fades
+        shown_ = std::move(recipe);
+        ++shownSerial_;
         host.Changed();
         return;
     }
     previousFace_ = picture_;
+    recipe.from = normalFace_;
+    shown_ = std::move(recipe);
+    ++shownSerial_;
     FadeTo(working, clickFade);
 }
 
-Point ImageButton::CaptionOrigin(Size text, int x, int y) const {
-    const int middleY = (height_ - text.height) / 2 + captionTop_;
-    switch (captionAlign_) {
-        case TextAlign::Left:
-            return {1 + captionLeft_, middleY};
-        case TextAlign::Center:
-            return {(width_ - text.width) / 2 + captionLeft_, middleY};
-        case TextAlign::Right:
-            return {width_ - text.width - 1 + captionLeft_, middleY};
-        case TextAlign::Custom:
-            break;
+const dusk::Picture& ImageButton::FaceAt(const DisplayScale& scale,
+                                         const DetailedPictures* detailed) const {
+    if (scale.IsDesign()) return picture_;
+    if (!scaled_ || scaled_->scale != scale || scaled_->detailed != detailed ||
+        scaled_->serial != shownSerial_) {
+        scaled_.emplace(ScaledFace{scale, detailed, shownSerial_, -1, {}, {}, {}});
+        scaled_->to = ComposeLook(shown_, scale, detailed, text_);
+        scaled_->from = shown_.from.At(scale, detailed);
     }
-    return {x, y};
+    if (scaled_->from.Empty()) return scaled_->to;
+    if (scaled_->alpha != shown_.alpha) {
+        scaled_->alpha = shown_.alpha;
+        scaled_->shown = scaled_->from;
+        BlendPictures(scaled_->from, scaled_->to, shown_.alpha, scaled_->shown);
+    }
+    return scaled_->shown;
 }
 
 void ImageButton::FadeTo(const dusk::Picture& face, bool clickFade) {
     if (!animationActive_) {
+        shown_.alpha = 255;
         BlendPictures(previousFace_, face, 255, picture_);
         host.Repaint();
         return;
@@ -251,7 +269,8 @@ void ImageButton::FadeTo(const dusk::Picture& face, bool clickFade) {
     bool painted = false;
     for (std::int64_t k = animationStart_; k <= last; ++k) {
         const std::int64_t alpha = std::min<std::int64_t>(255, k * factor * animationParam_);
-        BlendPictures(previousFace_, face, int(std::max<std::int64_t>(alpha, 0)), picture_);
+        shown_.alpha = int(std::max<std::int64_t>(alpha, 0));
+        BlendPictures(previousFace_, face, shown_.alpha, picture_);
         host.Repaint();
         painted = true;
         if (alpha == 255) break;  // every later frame would be the same full face

@@ -1,14 +1,14 @@
 #pragma once
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "controls/button_face.h"
 #include "controls/canvas.h"
 #include "controls/control_host.h"
 #include "controls/picture.h"
 
 namespace dusk {
-
-enum class TextAlign { Custom = 0, Left = 1, Center = 2, Right = 3 };
 
 // The look a composition starts from.
 enum class ButtonLook { Normal, MouseOn, MouseDown };
@@ -16,7 +16,7 @@ enum class ButtonLook { Normal, MouseOn, MouseDown };
 // Windowless push button that shows one picture, composed from a state picture, a small picture
 // and a one-line caption, optionally cross-fading to it. The host routes the pointer to it, keeps
 // its bounds in step (SetBounds, and Invalidate when the button resizes itself) and paints
-// Picture() at the button's origin, alpha-composited over the parent.
+// FaceAt(its display scale) at the button's origin, alpha-composited over the parent.
 //
 // A plain button stays suspended for life and keeps showing the Picture it was given; the colour
 // button lifts the suspension at its first colour change.
@@ -31,16 +31,20 @@ public:
     // also gives the button its size.
     const dusk::Picture& Picture() const { return picture_; }
     void SetPicture(const dusk::Picture& picture);
+    // The shown look composed afresh at `scale` from the pictures drawn for it (`detailed` may
+    // be null) with the caption in the font at that scale; at 96 DPI the shown Picture itself.
+    // Kept until the look or the scale changes.
+    const dusk::Picture& FaceAt(const DisplayScale& scale, const DetailedPictures* detailed) const;
 
-    const dusk::Picture& NormalFace() const { return normalFace_; }
+    const dusk::Picture& NormalFace() const { return normalFace_.Design(); }
     void SetNormalFace(const dusk::Picture& picture);  // also becomes the shown Picture
     // As a form loader reads it: sizes the button and composes, the shown Picture stays.
     void LoadNormalFace(const dusk::Picture& picture);
-    const dusk::Picture& HoverFace() const { return hoverFace_; }
+    const dusk::Picture& HoverFace() const { return hoverFace_.Design(); }
     void SetHoverFace(const dusk::Picture& picture) { hoverFace_ = picture; }
-    const dusk::Picture& PressedFace() const { return pressedFace_; }
+    const dusk::Picture& PressedFace() const { return pressedFace_.Design(); }
     void SetPressedFace(const dusk::Picture& picture) { pressedFace_ = picture; }
-    const dusk::Picture& DisabledFace() const { return disabledFace_; }
+    const dusk::Picture& DisabledFace() const { return disabledFace_.Design(); }
     void SetDisabledFace(const dusk::Picture& picture);
     const dusk::Picture& NormalBadge() const { return normalBadge_; }
     void SetNormalBadge(const dusk::Picture& picture);
@@ -125,20 +129,30 @@ private:
     void NormalFaceChanged();
     void BoundsChanged();
     void Click();
-    Point CaptionOrigin(Size text, int x, int y) const;
+    // The shown picture becomes `look` as it is, with nothing composed onto it.
+    void ShowPlain(const FacePicture& look);
     void FadeTo(const dusk::Picture& face, bool clickFade);
 
     TextRenderer& text_;
     dusk::Picture picture_;
-    dusk::Picture normalFace_, hoverFace_, pressedFace_, disabledFace_;
+    FacePicture normalFace_, hoverFace_, pressedFace_, disabledFace_;
     dusk::Picture normalBadge_, hoverBadge_, pressedBadge_, disabledBadge_;
     dusk::Picture previousFace_;
+    FaceRecipe shown_;          // what picture_ is made of
+    unsigned shownSerial_ = 0;  // counts the changes of shown_
+    struct ScaledFace {
+        DisplayScale scale;
+        const DetailedPictures* detailed = nullptr;
+        unsigned serial = 0;
+        int alpha = 0;
+        dusk::Picture from, to, shown;
+    };
+    mutable std::optional<ScaledFace> scaled_;  // the shown look at the scale painted last
     bool enabled_ = true;
     bool stretchToWidth_ = false;
     std::wstring caption_;
     dusk::Font font_{L"Tahoma", 11, true, 0x000000};
     dusk::Font disabledFont_{L"Tahoma", 11, true, 0x808080};
-    dusk::Font drawFont_;
     int captionLeft_ = 40;
     int captionTop_ = 8;
     int badgeLeft_ = 10;

@@ -58,6 +58,10 @@ void ScaledCanvas::DrawPicture(const Picture& picture, Point at) {
     device_.DrawPicture(ResamplePicture(source, target.Width(), target.Height()), corner);
 }
 
+void ScaledCanvas::DrawDevicePicture(const Picture& picture, Point at) {
+    device_.DrawPicture(picture, Device(at));
+}
+
 void ScaledCanvas::DrawTextLine(const std::wstring& text, const Font& font, Point at) {
     device_.DrawTextLine(text, scale_.Of(font), Device(at));
 }

@@ -38,6 +38,7 @@ public:
     void DrawRectangle(const Rect& rect, Color pen, Color brush) override;
     void StretchCopy(const Picture& source, const Rect& from, const Rect& to) override;
     void DrawPicture(const Picture& picture, Point at) override;
+    void DrawDevicePicture(const Picture& picture, Point at) override { DrawPicture(picture, at); }
     void DrawTextLine(const std::wstring& text, const Font& font, Point at) override;
     void DrawLine(Point from, Point to, Color color) override;
     void SaveState() override;

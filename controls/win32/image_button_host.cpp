@@ -22,7 +22,11 @@ RECT ImageButtonHost::Bounds() const {
 }
 
 void ImageButtonHost::Paint(Canvas& canvas) const {
-    if (button_.Visible()) canvas.DrawPicture(button_.Picture(), {button_.Left(), button_.Top()});
+    if (!button_.Visible()) return;
+    // Composed at the window's scale: an enlarged 96 DPI face would blur its caption and edges.
+    const DisplayScale scale = ScaleOf(window_);
+    canvas.DrawDevicePicture(button_.FaceAt(scale, DetailedPicturesFor(scale)),
+                             {button_.Left(), button_.Top()});
 }
 
 bool ImageButtonHost::Hit(POINT point) const {
@@ -88,9 +92,11 @@ void ImageButtonHost::RepaintNow() {
 void ImageButtonHost::Invalidate() {
     // The old place too: a button that moved or shrank must not leave its picture behind.
     const RECT bounds = Bounds();
+    // A face composed at another scale may be a pixel larger than its rounded bounds.
+    const int slack = ScaleOf(window_).IsDesign() ? 0 : 1;
     for (const RECT& design : {painted_, bounds}) {
-        const RECT area =
-            DeviceRect(window_, {design.left, design.top, design.right, design.bottom});
+        RECT area = DeviceRect(window_, {design.left, design.top, design.right, design.bottom});
+        ::InflateRect(&area, slack, slack);
         ::InvalidateRect(window_, &area, FALSE);
     }
     painted_ = bounds;

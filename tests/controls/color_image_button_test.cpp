@@ -81,6 +81,72 @@ TEST_F(ColorButtonTest, StretchesListPicturesToTheButtonAndKeepsItsSize) {
     EXPECT_EQ(button.NormalFace(), before);
 }
 
+TEST_F(ColorButtonTest, EachLookIsComposedAtTheDisplayScaleFromThePicturesDrawnForIt) {
+    // Every list picture and the badge have a version drawn at 2x; 120 DPI has none.
+    FillList();
+    DetailedPictures twice;
+    for (ButtonState state : kStates) {
+        twice.Add(list.Pic(ButtonColor::Blue, state), Columns(182, 66, 100 + int(state)));
+    }
+    const Picture badge = Solid(16, 16, 0x00FF00);
+    twice.Add(badge, Solid(32, 32, 0x0000FF));
+    button.SetBounds(0, 0, 135, 33);
+    button.SetStretchToWidth(true);
+    button.SetCaption(L"Start Task");
+    button.SetCaptionAlign(TextAlign::Center);
+    button.SetCaptionLeft(8);
+    button.SetCaptionTop(-1);
+    button.SetNormalBadge(badge);
+    button.SetBadgeLeft(13);
+    button.SetBadgeTop(7);
+    button.SetPictureList(&list);
+    EXPECT_EQ(&button.FaceAt(DisplayScale(), &twice), &button.Picture());
+
+    struct Case {
+        int dpi;
+        const DetailedPictures* detailed;
+        bool pressed;
+        Size face;
+        Point badge, caption;
+        int fontHeight;
+    };
+    // 60 x 13 is the fake caption's size at every font; the button's font is 11 pixels high.
+    const Case cases[] = {{192, &twice, false, {270, 66}, {26, 14}, {121, 24}, 22},
+                          {192, &twice, true, {270, 66}, {28, 16}, {121, 24}, 22},
+                          {120, nullptr, false, {169, 41}, {16, 9}, {64, 13}, 14}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.dpi << (c.pressed ? " pressed" : ""));
+        if (c.pressed) {
+            button.MouseDown(MouseButton::Left, false);
+        } else {
+            button.MouseLeave();
+        }
+        const DisplayScale scale(c.dpi);
+        const Picture& face = button.FaceAt(scale, c.detailed);
+        ASSERT_EQ((Size{face.Width(), face.Height()}), c.face);
+        // The state picture stretched at the scale, never an enlarged 96 DPI face.
+        const ButtonState state = c.pressed ? ButtonState::MouseDown : ButtonState::Normal;
+        const Picture& source = list.Pic(ButtonColor::Blue, state);
+        const Picture* drawn = c.detailed ? c.detailed->Find(source) : nullptr;
+        const Picture expected =
+            drawn ? StretchPicture(*drawn, c.face.width, scale.Length(22))
+                  : StretchPicture(ResamplePicture(source, scale.Length(91), c.face.height),
+                                   c.face.width, scale.Length(22));
+        EXPECT_EQ(face.ColorAt(c.face.width - 1, 0), expected.ColorAt(c.face.width - 1, 0));
+        EXPECT_EQ(face.AlphaAt(c.face.width / 2, 1), expected.AlphaAt(c.face.width / 2, 1));
+        EXPECT_EQ(face.ColorAt(c.badge.x, c.badge.y), drawn ? 0x0000FFu : 0x00FF00u);
+        EXPECT_NE(face.ColorAt(c.badge.x - 1, c.badge.y), face.ColorAt(c.badge.x, c.badge.y));
+        ASSERT_FALSE(text.draws.empty());
+        EXPECT_EQ(text.draws.back().at, c.caption);
+        EXPECT_EQ(text.draws.back().font.height, c.fontHeight);
+        // Kept until the look or the scale changes.
+        const std::size_t draws = text.draws.size();
+        EXPECT_EQ(&button.FaceAt(scale, c.detailed), &face);
+        EXPECT_EQ(text.draws.size(), draws);
+        if (c.pressed) button.MouseUp(MouseButton::Left, false);
+    }
+}
+
 TEST_F(ColorButtonTest, WithoutStretchThePicturesKeepTheirSizeAndTheButtonItsOwn) {
     FillList();
     button.SetBounds(0, 0, 135, 33);

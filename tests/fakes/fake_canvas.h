@@ -81,6 +81,7 @@ public:
                        .picture = &picture,
                        .pictureSize = {picture.Width(), picture.Height()}});
     }
+    void DrawDevicePicture(const Picture& picture, Point at) override { DrawPicture(picture, at); }
     void DrawTextLine(const std::wstring& text, const Font& font, Point at) override {
         ops.push_back({.kind = Kind::Text, .at = at, .text = text, .font = font});
     }
