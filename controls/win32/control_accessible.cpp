@@ -16,12 +16,9 @@ struct AccessibleHost::Shared {
 
 namespace {
 
-// Not a known DLL, so never a load-time import (a copy beside the program would be taken before
-// the DLL search is limited): loaded from the system folder when first asked for.
 template <typename Function>
 Function AccessibilityFunction(const char* name) {
-    static const UniqueModule library = LoadSystemLibrary(L"oleacc.dll");
-    return ExportedFunction<Function>(library.Get(), name);
+    return reinterpret_cast<Function>(AccessibilityExport(name));
 }
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
@@ -196,6 +193,13 @@ private:
 };
 
 }  // namespace
+
+void* AccessibilityExport(const char* name) {
+    // Not a known DLL, so never a load-time import (a copy beside the program would be taken
+    // before the DLL search is limited).
+    static const UniqueModule library = LoadSystemLibrary(L"oleacc.dll");
+    return ExportedFunction<void*>(library.Get(), name);
+}
 
 AccessibleHost::AccessibleHost(HWND window, AccessibleControl control)
     : shared_(std::make_shared<Shared>(Shared{window, std::move(control)})) {}

@@ -9,6 +9,9 @@
 
 namespace dusk::win32 {
 
+// An export of oleacc, loaded from the system folder when first asked for; null when missing.
+void* AccessibilityExport(const char* name);
+
 // What one of the program's own controls tells Microsoft Active Accessibility, asked afresh at
 // each question, and what its default action does.
 struct AccessibleControl {

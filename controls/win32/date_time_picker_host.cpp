@@ -5,6 +5,7 @@
 // clang-format on
 
 #include "base/win32/system_library.h"
+#include "controls/win32/accessible_name.h"
 #include "controls/win32/gdi_canvas.h"
 #include "controls/win32/window_scale.h"
 
@@ -52,7 +53,8 @@ DateTimePickerHost::DateTimePickerHost(DateTimePickerModel& model, Kind kind)
 
 DateTimePickerHost::~DateTimePickerHost() { model_.OnStateChanged = nullptr; }
 
-bool DateTimePickerHost::Create(HWND parent, const Rect& design, HFONT font) {
+bool DateTimePickerHost::Create(HWND parent, const Rect& design, HFONT font,
+                                const std::wstring& name) {
     const Rect bounds = ScaleOf(parent).Of(design);
     const DWORD format = kind_ == Kind::Time ? DTS_TIMEFORMAT : DTS_SHORTDATEFORMAT;
     control_ =
@@ -60,6 +62,7 @@ bool DateTimePickerHost::Create(HWND parent, const Rect& design, HFONT font) {
                           bounds.left, bounds.top, bounds.Width(), bounds.Height(), parent, nullptr,
                           ::GetModuleHandleW(nullptr), nullptr);
     if (control_ == nullptr) return false;
+    NameForAccessibility(control_, name);
     ::SendMessageW(control_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ShowModel();
     return true;

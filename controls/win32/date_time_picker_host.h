@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
+
 #include "base/control_models.h"
 #include "controls/canvas.h"
 
@@ -18,9 +20,9 @@ public:
     DateTimePickerHost& operator=(const DateTimePickerHost&) = delete;
     ~DateTimePickerHost();
 
-    // The control as a child of `parent` (destroyed with it), in the model's state.
-    // bounds in the parent's design pixels.
-    bool Create(HWND parent, const Rect& bounds, HFONT font);
+    // The control as a child of `parent` (destroyed with it), in the model's state, named
+    // `name` for assistive technology. Bounds in the parent's design pixels.
+    bool Create(HWND parent, const Rect& bounds, HFONT font, const std::wstring& name);
     HWND Handle() const { return control_; }
 
     // True when the notification was this control's.

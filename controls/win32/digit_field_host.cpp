@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "controls/win32/accessible_name.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
@@ -18,7 +19,7 @@ DigitFieldHost::~DigitFieldHost() {
 }
 
 bool DigitFieldHost::Create(HWND parent, const Rect& fieldDesign, const Rect& upDownDesign,
-                            HFONT font) {
+                            HFONT font, const std::wstring& name) {
     const Rect fieldBounds = ScaleOf(parent).Of(fieldDesign);
     const Rect upDownBounds = ScaleOf(parent).Of(upDownDesign);
     const HINSTANCE instance = ::GetModuleHandleW(nullptr);
@@ -32,6 +33,8 @@ bool DigitFieldHost::Create(HWND parent, const Rect& fieldDesign, const Rect& up
                                 upDownBounds.left, upDownBounds.top, upDownBounds.Width(),
                                 upDownBounds.Height(), parent, nullptr, instance, nullptr);
     if (field_ == nullptr || upDown_ == nullptr) return false;
+    NameForAccessibility(field_, name);
+    NameForAccessibility(upDown_, name);
     ::SendMessageW(field_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     ::SendMessageW(upDown_, UDM_SETBUDDY, reinterpret_cast<WPARAM>(field_), 0);
     // The buddy call moves and sizes the up-down to the field; put it back where it belongs.

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "base/control_models.h"
 #include "base/geometry.h"
@@ -19,9 +20,11 @@ public:
     DigitFieldHost& operator=(const DigitFieldHost&) = delete;
     ~DigitFieldHost();
 
-    // Both controls as children of `parent` (destroyed with it), in the models' state.
-    // Bounds in the parent's design pixels.
-    bool Create(HWND parent, const Rect& fieldBounds, const Rect& upDownBounds, HFONT font);
+    // Both controls as children of `parent` (destroyed with it), in the models' state, named
+    // `name` for assistive technology (the label painted beside them). Bounds in the parent's
+    // design pixels.
+    bool Create(HWND parent, const Rect& fieldBounds, const Rect& upDownBounds, HFONT font,
+                const std::wstring& name);
     HWND FieldHandle() const { return field_; }
     HWND UpDownHandle() const { return upDown_; }
 

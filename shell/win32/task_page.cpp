@@ -43,6 +43,8 @@ constexpr Rect kHoursUpDownBounds{449, 279, 449 + 16, 279 + 22};
 constexpr Rect kMinutesBounds{337, 307, 337 + 112, 307 + 22};
 constexpr Rect kMinutesUpDownBounds{449, 307, 449 + 16, 307 + 22};
 constexpr Rect kPickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpecifiedTimeBounds};
+// What assistive technology calls the fields, whose labels are painted.
+constexpr const wchar_t* kPickerNames[] = {L"Daily time", L"Specified date", L"Specified time"};
 constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
 
 std::vector<Label> StaticLabels() {
@@ -164,10 +166,13 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
     }
     inputFont_ = CreateGdiFont(fontScale_.Of(kInputFont));
     for (std::size_t i = 0; i < pickers_.size(); ++i) {
-        if (!pickers_[i]->Create(Handle(), kPickerBounds[i], inputFont_.Get())) return false;
+        if (!pickers_[i]->Create(Handle(), kPickerBounds[i], inputFont_.Get(), kPickerNames[i])) {
+            return false;
+        }
     }
-    if (!hours_.Create(Handle(), kHoursBounds, kHoursUpDownBounds, inputFont_.Get()) ||
-        !minutes_.Create(Handle(), kMinutesBounds, kMinutesUpDownBounds, inputFont_.Get())) {
+    if (!hours_.Create(Handle(), kHoursBounds, kHoursUpDownBounds, inputFont_.Get(), L"hours") ||
+        !minutes_.Create(Handle(), kMinutesBounds, kMinutesUpDownBounds, inputFont_.Get(),
+                         L"minutes")) {
         return false;
     }
     const auto press = [](ColorImageButton& button) {

@@ -319,6 +319,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
 
 struct AccessibleNode {
     std::wstring name;
+    std::wstring value;
     long role = 0;
     long state = 0;
 };
@@ -337,6 +338,9 @@ AccessibleNode Describe(HWND window) {
     BSTR name = nullptr;
     if (object->get_accName(self, &name) == S_OK && name != nullptr) node.name = name;
     ::SysFreeString(name);
+    BSTR text = nullptr;
+    if (object->get_accValue(self, &text) == S_OK && text != nullptr) node.value = text;
+    ::SysFreeString(text);
     VARIANT value{};
     if (SUCCEEDED(object->get_accRole(self, &value)) && value.vt == VT_I4) node.role = value.lVal;
     if (SUCCEEDED(object->get_accState(self, &value)) && value.vt == VT_I4) node.state = value.lVal;
@@ -405,6 +409,24 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
         EXPECT_EQ(byName[e.name].role, e.role);
         EXPECT_EQ(byName[e.name].state, e.state);
     }
+    // The standard fields take the names of their painted labels; the pickers keep their text
+    // as the value.
+    const TaskPage& page = window.Page();
+    const struct {
+        HWND window;
+        const wchar_t* name;
+    } fields[] = {{page.DailyTimePicker().Handle(), L"Daily time"},
+                  {page.SpecifiedDatePicker().Handle(), L"Specified date"},
+                  {page.SpecifiedTimePicker().Handle(), L"Specified time"},
+                  {page.DelayHours().FieldHandle(), L"hours"},
+                  {page.DelayHours().UpDownHandle(), L"hours"},
+                  {page.DelayMinutes().FieldHandle(), L"minutes"},
+                  {page.DelayMinutes().UpDownHandle(), L"minutes"}};
+    for (const auto& field : fields) {
+        EXPECT_EQ(Describe(field.window).name, field.name);
+    }
+    EXPECT_EQ(Describe(page.DailyTimePicker().Handle()).value,
+              TextOf(page.DailyTimePicker().Handle()));
 
     // Focus and check changes are told as events and show in the state.
     g_winEvents.clear();
