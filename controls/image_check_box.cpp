@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "controls/system_colors.h"
+
 namespace dusk {
 
 void ImageCheckBox::SetStatus(CheckBoxStatus status) {
@@ -86,7 +88,7 @@ ImageCheckBox::Layout ImageCheckBox::Fit(const Picture& picture, TextMeasurer& m
 
 void ImageCheckBox::FitWidth(TextMeasurer& measurer) { Fit(ListPicture(), measurer); }
 
-void ImageCheckBox::PaintCheckBox(Canvas& canvas) {
+void ImageCheckBox::PaintCheckBox(Canvas& canvas, bool systemColors) {
     current_ = ListPicture();
     const Layout layout = Fit(current_, canvas);
     const int lineHeight = std::max(layout.text.height, layout.boxHeight);
@@ -94,11 +96,24 @@ void ImageCheckBox::PaintCheckBox(Canvas& canvas) {
         layout.boxWidth + captionLeft_ + 4,
         captionTop_ == kCaptionCentred ? (lineHeight - layout.text.height) / 2 : captionTop_};
     if (parent_) PaintParentBackground(canvas);
-    if (!current_.Empty()) {
+    dusk::Font font = font_;
+    if (systemColors) {
+        font.color = enabled_ ? kSystemWindowText : kSystemGrayText;
+        PaintPlainBox(canvas, layout, font.color);
+    } else if (!current_.Empty()) {
         canvas.DrawPicture(current_, {(layout.boxWidth - current_.Width()) / 2,
                                       (layout.boxHeight - current_.Height()) / 2});
     }
-    if (parent_) canvas.DrawTextLine(caption_, font_, caption);
+    if (parent_) canvas.DrawTextLine(caption_, font, caption);
+}
+
+void ImageCheckBox::PaintPlainBox(Canvas& canvas, const Layout& layout, Color ink) const {
+    // The picture's place, or a box of 10 x 10 where there is no picture.
+    const Size mark = current_.Empty() ? Size{10, 10} : Size{current_.Width(), current_.Height()};
+    const Point at{(layout.boxWidth - mark.width) / 2, (layout.boxHeight - mark.height) / 2};
+    canvas.DrawRectangle({at.x, at.y, at.x + mark.width, at.y + mark.height}, ink, kSystemWindow);
+    if (status_ == CheckBoxStatus::Unchecked) return;
+    canvas.FillRectangle({at.x + 2, at.y + 2, at.x + mark.width - 2, at.y + mark.height - 2}, ink);
 }
 
 void ImageCheckBox::PaintParentBackground(Canvas& canvas) {

@@ -53,8 +53,10 @@ public:
     // The list picture chosen at the last paint.
     const Picture& CurrentPicture() const { return current_; }
 
-    // Draws the whole control onto its own surface, in the control's coordinates.
-    void PaintCheckBox(Canvas& canvas);
+    // Draws the whole control onto its own surface, in the control's coordinates. In system
+    // colours (a high-contrast theme) the picture gives way to a plain box, drawn with the
+    // caption in the window text colour, grey text while disabled; the layout stays.
+    void PaintCheckBox(Canvas& canvas, bool systemColors = false);
     // Takes the autosized width for the current picture and caption, as PaintCheckBox would,
     // without drawing anything.
     void FitWidth(TextMeasurer& measurer);
@@ -79,6 +81,7 @@ private:
     const Picture& ListPicture() const;
     void Click();
     void PaintParentBackground(Canvas& canvas);
+    void PaintPlainBox(Canvas& canvas, const Layout& layout, Color ink) const;
     CheckBoxLook Look() const;
 
     CheckBoxStatus status_ = CheckBoxStatus::Unchecked;

@@ -3,6 +3,7 @@
 #include "controls/focus_cycle.h"
 #include "controls/win32/buffered_paint.h"
 #include "controls/win32/gdi_canvas.h"
+#include "controls/win32/high_contrast.h"
 #include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"
 
@@ -130,7 +131,7 @@ void CheckBoxWindow::Fit() {
 }
 
 void CheckBoxWindow::Paint(Canvas& canvas) {
-    box_.PaintCheckBox(canvas);
+    box_.PaintCheckBox(canvas, HighContrastOn());
     if (::GetFocus() == Handle()) {
         PaintFocusCue(canvas, {0, 0, box_.Width(), box_.Height()}, focusCueColor_);
     }

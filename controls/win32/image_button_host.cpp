@@ -1,7 +1,9 @@
 #include "controls/win32/image_button_host.h"
 
 #include "base/win32/window_base.h"
+#include "controls/plain_button_face.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/high_contrast.h"
 #include "controls/win32/window_scale.h"
 
 namespace dusk::win32 {
@@ -23,6 +25,10 @@ RECT ImageButtonHost::Bounds() const {
 
 void ImageButtonHost::Paint(Canvas& canvas) const {
     if (!button_.Visible()) return;
+    // A caption on a skin picture may be lost in a high-contrast theme; a glyph stays legible.
+    if (HighContrastOn() && !button_.Caption().empty()) {
+        return PaintPlainButtonFace(canvas, button_, over_ || pressed_);
+    }
     // Composed at the window's scale: an enlarged 96 DPI face would blur its caption and edges.
     const DisplayScale scale = ScaleOf(window_);
     canvas.DrawDevicePicture(button_.FaceAt(scale, DetailedPicturesFor(scale)),

@@ -4,6 +4,7 @@
 
 #include "controls/picture_ops.h"
 #include "controls/win32/buffered_paint.h"
+#include "controls/win32/high_contrast.h"
 #include "controls/win32/keyboard_navigation.h"
 #include "controls/win32/window_scale.h"
 #include "core/win32/instance_block.h"
@@ -44,16 +45,6 @@ MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWind
         if (events_.onSkinButton) events_.onSkinButton(code);
     };
 }
-
-namespace {
-
-bool HighContrastOn() {
-    HIGHCONTRASTW contrast{sizeof contrast, 0, nullptr};
-    return ::SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
-}  // namespace
 
 bool MainWindow::Create(HWND owner) {
     SetSystemColorsInForce(HighContrastOn());

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "controls/color_image_button.h"
+#include "controls/plain_button_face.h"
 #include "controls/test_pictures.h"
 #include "fakes/fake_canvas.h"
 
@@ -219,6 +220,32 @@ TEST_F(ButtonTest, OnlyALeftPressReleasedOverTheButtonClicks) {
     EXPECT_EQ(clicks, 0);
     EXPECT_EQ(downs, 1);
     EXPECT_EQ(ups, 2);
+}
+
+TEST_F(ButtonTest, InAHighContrastThemeTheFaceIsPlainInSystemColours) {
+    constexpr Color kButtonText = 0xFF000012, kGreyText = 0xFF000011, kHighlight = 0xFF00000D;
+    button.SetBounds(5, 6, 40, 20);
+    button.SetCaption(L"OK");
+    const struct {
+        bool enabled, lit;
+        Color outline, caption;
+    } cases[] = {{true, false, kButtonText, kButtonText},
+                 {true, true, kHighlight, kButtonText},
+                 {false, true, kButtonText, kGreyText}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.enabled << c.lit);
+        button.SetEnabled(c.enabled);
+        test::FakeCanvas canvas;
+        PaintPlainButtonFace(canvas, button, c.lit);
+        ASSERT_EQ(canvas.ops.size(), 2u);
+        EXPECT_EQ(canvas.ops[0].kind, test::FakeCanvas::Kind::Rectangle);
+        EXPECT_EQ(canvas.ops[0].rect, (Rect{5, 6, 45, 26}));
+        EXPECT_EQ(canvas.ops[0].pen, c.outline);
+        EXPECT_EQ(canvas.ops[0].brush, 0xFF00000Fu);
+        EXPECT_EQ(canvas.ops[1].text, L"OK");
+        EXPECT_EQ(canvas.ops[1].font.color, c.caption);
+        EXPECT_EQ(canvas.ops[1].at, (Point{5 + 14, 6 + 3}));  // centred: 12 x 13 in 40 x 20
+    }
 }
 
 TEST(PlainButtonTest, KeepsItsStoredPictureInEveryStateAndStillClicks) {

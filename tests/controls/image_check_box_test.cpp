@@ -119,6 +119,42 @@ TEST_F(CheckBoxTest, SmallPictureSitsCentredInTheBoxAndTheWidthFitsTheCaption) {
     EXPECT_EQ(box.Height(), 14);
 }
 
+TEST_F(CheckBoxTest, InSystemColoursAPlainBoxAndTheCaptionShowTheStateLegibly) {
+    constexpr Color kText = 0xFF000008, kGrey = 0xFF000011, kWindow = 0xFF000005;
+    const struct {
+        CheckBoxStatus status;
+        bool enabled;
+        Color ink;
+        bool marked;
+    } cases[] = {{CheckBoxStatus::Checked, true, kText, true},
+                 {CheckBoxStatus::Unchecked, true, kText, false},
+                 {CheckBoxStatus::Grayed, false, kGrey, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(int(c.status));
+        box.SetStatus(c.status);
+        box.SetEnabled(c.enabled);
+        canvas.ops.clear();
+        box.PaintCheckBox(canvas, true);
+        EXPECT_TRUE(canvas.OfKind(Kind::Picture).empty());
+        const auto boxes = canvas.OfKind(Kind::Rectangle);
+        ASSERT_EQ(boxes.size(), 1u);
+        // The picture's place; a grayed box, which has no picture in this list, the default.
+        EXPECT_EQ(boxes[0].rect,
+                  c.status == CheckBoxStatus::Grayed ? (Rect{2, 2, 12, 12}) : (Rect{2, 2, 11, 11}));
+        EXPECT_EQ(boxes[0].pen, c.ink);
+        EXPECT_EQ(boxes[0].brush, kWindow);
+        const auto fills = canvas.OfKind(Kind::Fill);
+        EXPECT_EQ(fills.size(), c.marked ? 3u : 2u);  // two of the parent, then the mark
+        if (c.marked) {
+            EXPECT_EQ(fills.back().pen, c.ink);
+        }
+        const auto texts = canvas.OfKind(Kind::Text);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].font.color, c.ink);
+        EXPECT_EQ(texts[0].at, (Point{18, 0}));
+    }
+}
+
 TEST_F(CheckBoxTest, FitWidthTakesTheCaptionsWidthOnlyWhenAutosized) {
     test::FakeTextRenderer measurer;
     int changes = 0;
