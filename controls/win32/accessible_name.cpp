@@ -9,12 +9,33 @@
 #include <memory>
 #include <utility>
 
+#include "base/win32/system_library.h"
 #include "controls/win32/control_accessible.h"
 
 namespace dusk::win32 {
 namespace {
 
 constexpr UINT_PTR kSubclassId = 0x4E414D45;  // "NAME"
+
+// The subclass calls of the common controls, taken from the version the manifest names: the
+// program imports nothing from comctl32 at load time.
+struct SubclassCalls {
+    using SetFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR);
+    using RemoveFn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR);
+    using DefaultFn = LRESULT(WINAPI*)(HWND, UINT, WPARAM, LPARAM);
+
+    UniqueModule library = LoadCommonControls();
+    SetFn set = ExportedFunction<SetFn>(library.Get(), "SetWindowSubclass");
+    RemoveFn remove = ExportedFunction<RemoveFn>(library.Get(), "RemoveWindowSubclass");
+    DefaultFn byDefault = ExportedFunction<DefaultFn>(library.Get(), "DefSubclassProc");
+
+    bool Complete() const { return set != nullptr && remove != nullptr && byDefault != nullptr; }
+};
+
+const SubclassCalls& Subclassing() {
+    static const SubclassCalls calls;
+    return calls;
+}
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -167,26 +188,27 @@ LRESULT CALLBACK NamedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
     auto* name = reinterpret_cast<std::wstring*>(data);
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         // A control with an object of its own keeps it.
-        if (const LRESULT own = ::DefSubclassProc(window, message, wParam, lParam); own != 0) {
+        const LRESULT own = Subclassing().byDefault(window, message, wParam, lParam);
+        if (own != 0) {
             return own;
         }
         return AnswerWithName(window, wParam, *name);
     }
     if (message == WM_NCDESTROY) {
-        ::RemoveWindowSubclass(window, NamedControlProc, kSubclassId);
+        Subclassing().remove(window, NamedControlProc, kSubclassId);
         std::unique_ptr<std::wstring>{name};  // the subclass's own copy
     }
-    return ::DefSubclassProc(window, message, wParam, lParam);
+    return Subclassing().byDefault(window, message, wParam, lParam);
 }
 
 }  // namespace
 
 bool NameForAccessibility(HWND control, const std::wstring& name) {
-    if (control == nullptr) return false;
+    if (control == nullptr || !Subclassing().Complete()) return false;
     // Owned by the subclass from here on; freed at WM_NCDESTROY.
     auto held = std::make_unique<std::wstring>(name);
-    if (!::SetWindowSubclass(control, NamedControlProc, kSubclassId,
-                             reinterpret_cast<DWORD_PTR>(held.get()))) {
+    if (!Subclassing().set(control, NamedControlProc, kSubclassId,
+                           reinterpret_cast<DWORD_PTR>(held.get()))) {
         return false;
     }
     held.release();
