@@ -131,6 +131,21 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
                       : ResamplePicture(*drawn, place.Width(), place.Height()),
                   {0, 0});
     EXPECT_EQ(test::CountMismatches(mainPixels, {place.left, place.top}, expected, 2), 0);
+    // Start Task's face is composed at the scale, not enlarged: every opaque pixel on screen,
+    // the caption's included, is the face composed from the pictures drawn for the scale.
+    const ColorImageButton& start = main.Page().StartTaskButton();
+    const Picture& face = start.FaceAt(scale, detailed);
+    EXPECT_NEAR(face.Width(), start.Width() * scale.Dpi() / 96.0, 1);
+    POINT corner{scale.Length(start.Left()), scale.Length(start.Top())};
+    ::MapWindowPoints(main.Page().Handle(), main.Handle(), &corner, 1);
+    Picture opaque = test::Crop(
+        mainPixels, {corner.x, corner.y, corner.x + face.Width(), corner.y + face.Height()});
+    for (int y = 0; y < face.Height(); ++y) {
+        for (int x = 0; x < face.Width(); ++x) {
+            if (face.AlphaAt(x, y) == 255) opaque.SetColorAt(x, y, face.ColorAt(x, y));
+        }
+    }
+    EXPECT_EQ(test::CountMismatches(mainPixels, {corner.x, corner.y}, opaque, 2), 0);
     main.Hide();
 
     CountdownWindow countdownWindow{*resources, skinCode, companion};
