@@ -33,8 +33,7 @@ Picture PictureForScale(const Picture& design, const DisplayScale& scale,
     const Picture* found = detailed != nullptr ? detailed->Find(design) : nullptr;
     const Picture& source = found != nullptr ? *found : design;
     const Size size = scale.Of(Size{design.Width(), design.Height()});
-    if (source.Width() == size.width && source.Height() == size.height) return source;
-    return ResamplePicture(source, size.width, size.height);
+    return FitPicture(source, size.width, size.height);
 }
 
 FacePicture& FacePicture::operator=(const Picture& picture) {

@@ -10,8 +10,8 @@ namespace dusk {
 
 enum class TextAlign { Custom = 0, Left = 1, Center = 2, Right = 3 };
 
-// The picture drawn for `scale`: the detailed one where the set has it, else the design picture,
-// resampled only where its size differs from the scaled size. At 96 DPI the design picture.
+// The picture drawn for `scale` at the scaled size: the detailed one where the set has it, else
+// the design picture, fitted (FitPicture). At 96 DPI the design picture.
 Picture PictureForScale(const Picture& design, const DisplayScale& scale,
                         const DetailedPictures* detailed);
 

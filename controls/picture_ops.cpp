@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -71,6 +72,24 @@ Picture ScalePicture(const Picture& source, int width, int height) {
         const int sourceY = int(std::int64_t(y) * source.Height() / height);
         for (int x = 0; x < width; ++x) {
             const int sourceX = int(std::int64_t(x) * source.Width() / width);
+            std::memcpy(result.Row(y) + 3 * x, source.Row(sourceY) + 3 * sourceX, 3);
+            if (result.HasAlpha()) result.AlphaRow(y)[x] = source.AlphaRow(sourceY)[sourceX];
+        }
+    }
+    return result;
+}
+
+Picture FitPicture(const Picture& source, int width, int height) {
+    if (source.Empty() || width <= 0 || height <= 0) return {};
+    if (source.Width() == width && source.Height() == height) return source;
+    if (std::abs(source.Width() - width) > 1 || std::abs(source.Height() - height) > 1) {
+        return ResamplePicture(source, width, height);
+    }
+    Picture result(width, height, source.HasAlpha());
+    for (int y = 0; y < height; ++y) {
+        const int sourceY = std::min(y, source.Height() - 1);
+        for (int x = 0; x < width; ++x) {
+            const int sourceX = std::min(x, source.Width() - 1);
             std::memcpy(result.Row(y) + 3 * x, source.Row(sourceY) + 3 * sourceX, 3);
             if (result.HasAlpha()) result.AlphaRow(y)[x] = source.AlphaRow(sourceY)[sourceX];
         }

@@ -24,6 +24,11 @@ Picture ScalePicture(const Picture& source, int width, int height);
 // a small factor stays smooth. Empty for an empty source or size.
 Picture ResamplePicture(const Picture& source, int width, int height);
 
+// A picture drawn for a display scale at exactly width x height: where the size differs by at
+// most one pixel each way (the rounding of the set's size against the layout's), the last column
+// and row are repeated or dropped, so the drawing stays sharp; any other size is resampled.
+Picture FitPicture(const Picture& source, int width, int height);
+
 // Composites `source` onto the colour bytes of `target` with its top-left at `at`, by the
 // source's alpha plane (a plain copy without one). The target's alpha plane is untouched.
 void CompositeOnto(Picture& target, const Picture& source, Point at);

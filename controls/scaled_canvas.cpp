@@ -55,7 +55,7 @@ void ScaledCanvas::DrawPicture(const Picture& picture, Point at) {
     if (source.Width() == target.Width() && source.Height() == target.Height()) {
         return device_.DrawPicture(source, corner);
     }
-    device_.DrawPicture(ResamplePicture(source, target.Width(), target.Height()), corner);
+    device_.DrawPicture(FitPicture(source, target.Width(), target.Height()), corner);
 }
 
 void ScaledCanvas::DrawDevicePicture(const Picture& picture, Point at) {

@@ -9,8 +9,8 @@ namespace dusk {
 
 // A canvas in design pixels over a canvas in display pixels: positions, sizes, line widths and
 // fonts scale (text is measured in the design font, so layouts do not move with the scale); a
-// picture is drawn from its detailed version for the scale where there is one (resampled to the
-// exact size when the set's scale differs), otherwise resampled itself. The origin is kept here, so
+// picture is drawn from its detailed version for the scale where there is one (fitted to the
+// exact size, FitPicture), otherwise fitted itself. The origin is kept here, so
 // every position rounds once.
 class ScaledCanvas : public Canvas {
 public:

@@ -97,8 +97,7 @@ Picture PictureAtSize(const Picture& design, DisplayScale scale, int size) {
     const DetailedPictures* detailed = DetailedPicturesFor(scale);
     const Picture* found = detailed != nullptr ? detailed->Find(design) : nullptr;
     const Picture& source = found != nullptr ? *found : design;
-    if (source.Width() == size && source.Height() == size) return source;
-    return ResamplePicture(source, size, size);
+    return FitPicture(source, size, size);
 }
 
 int SmallIconSize(DisplayScale scale) {

@@ -25,7 +25,7 @@ void PlaceChild(HWND child, const Rect& design);
 void SetDetailedPictureSource(std::function<const DetailedPictures*(DisplayScale)> source);
 const DetailedPictures* DetailedPicturesFor(DisplayScale scale);
 
-// A square picture at `size` pixels for a scale: drawn for the scale where there is one, resampled
+// A square picture at `size` pixels for a scale: drawn for the scale where there is one, fitted
 // to the exact size.
 Picture PictureAtSize(const Picture& design, DisplayScale scale, int size);
 

@@ -155,6 +155,24 @@ TEST(ScalePictureTest, ReplicatesPixelsWithTheirAlphaInBothDirections) {
     EXPECT_TRUE(ScalePicture(Picture(), 4, 4).Empty());
 }
 
+TEST(FitPictureTest, ARoundingPixelIsRepeatedOrDroppedAndOtherSizesAreResampled) {
+    const Picture source = Columns(3, 2, true);
+    const Picture grown = FitPicture(source, 4, 3);
+    ASSERT_EQ(grown.Width(), 4);
+    ASSERT_EQ(grown.Height(), 3);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 4; ++x) {
+            EXPECT_EQ(grown.ColorAt(x, y), source.ColorAt(std::min(x, 2), std::min(y, 1)));
+            EXPECT_EQ(grown.AlphaAt(x, y), std::min(x, 2));
+        }
+    }
+    const Picture shrunk = FitPicture(source, 2, 2);
+    EXPECT_EQ(shrunk.AlphaAt(1, 1), 1);
+    EXPECT_EQ(shrunk.ColorAt(1, 0), source.ColorAt(1, 0));
+    EXPECT_EQ(FitPicture(source, 6, 4), ResamplePicture(source, 6, 4));
+    EXPECT_EQ(FitPicture(source, 3, 2), source);
+}
+
 TEST(CompositeOntoTest, BlendsColourByTheSourceAlphaAndKeepsTargetAlpha) {
     Picture target(3, 3, true);
     target.SetAlphaAt(1, 1, 40);
