@@ -189,14 +189,11 @@ LRESULT CALLBACK NamedControlProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         // A control with an object of its own keeps it.
         const LRESULT own = Subclassing().byDefault(window, message, wParam, lParam);
-        if (own != 0) {
-            return own;
-        }
-        return AnswerWithName(window, wParam, *name);
+        return own != 0 ? own : AnswerWithName(window, wParam, *name);
     }
     if (message == WM_NCDESTROY) {
         Subclassing().remove(window, NamedControlProc, kSubclassId);
-        std::unique_ptr<std::wstring>{name};  // the subclass's own copy
+        const std::unique_ptr<std::wstring> owned(name);  // the subclass's own copy goes with it
     }
     return Subclassing().byDefault(window, message, wParam, lParam);
 }
