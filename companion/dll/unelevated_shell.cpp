@@ -18,13 +18,10 @@ namespace dusk::vimbly {
 namespace {
 
 using win32::ComPtr;
-using UniqueBstr = win32::UniqueResource<win32::HandleTraits<BSTR, ::SysFreeString>>;
+using UniqueBstr = win32::UniqueResource<win32::HandleTraits<BSTR, win32::com::FreeString>>;
 
-VARIANT EmptyVariant() {
-    VARIANT value;
-    ::VariantInit(&value);
-    return value;
-}
+// VT_EMPTY, as VariantInit leaves it.
+VARIANT EmptyVariant() { return VARIANT{}; }
 
 // The shell object of the desktop window's Explorer.
 ComPtr<IShellDispatch2> DesktopShell() {
@@ -39,8 +36,8 @@ ComPtr<IShellDispatch2> DesktopShell() {
     ComPtr<IShellDispatch2> shell;
     VARIANT none = EmptyVariant();
     long window = 0;
-    if (FAILED(::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
-                                  IID_IShellWindows, windows.PutVoid())) ||
+    if (FAILED(win32::com::CreateInstance(CLSID_ShellWindows, CLSCTX_LOCAL_SERVER,
+                                          IID_IShellWindows, windows.PutVoid())) ||
         windows->FindWindowSW(&none, &none, SWC_DESKTOP, &window, SWFO_NEEDDISPATCH,
                               desktop.Put()) != S_OK ||
         !desktop || FAILED(desktop.As(IID_IServiceProvider, services)) ||
@@ -62,7 +59,7 @@ bool OpenUnelevated(const wchar_t* target) {
     const win32::ComApartment com;
     const ComPtr<IShellDispatch2> shell = DesktopShell();
     if (!shell) return false;
-    const UniqueBstr file(::SysAllocString(target));
+    const UniqueBstr file(win32::com::AllocString(target, UINT(::lstrlenW(target))));
     VARIANT show = EmptyVariant();
     show.vt = VT_I4;
     show.lVal = SW_SHOWNORMAL;

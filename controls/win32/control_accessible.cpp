@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "base/win32/com_library.h"
 #include "base/win32/system_library.h"
 
 namespace dusk::win32 {
@@ -24,7 +25,7 @@ Function AccessibilityFunction(const char* name) {
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 void SetI4(VARIANT* out, LONG value) {
-    ::VariantInit(out);
+    *out = VARIANT{};  // VT_EMPTY, as VariantInit leaves it
     out->vt = VT_I4;
     out->lVal = value;
 }
@@ -33,7 +34,7 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     if (out == nullptr) return E_POINTER;
     *out = nullptr;
     if (text.empty()) return S_FALSE;
-    *out = ::SysAllocStringLen(text.data(), UINT(text.size()));
+    *out = com::AllocString(text.data(), UINT(text.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -126,13 +127,13 @@ public:
     }
     HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
         if (focus == nullptr) return E_POINTER;
-        ::VariantInit(focus);
+        *focus = VARIANT{};
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
         if (shared_->control.facts().focused) SetI4(focus, CHILDID_SELF);
         return focus->vt == VT_EMPTY ? S_FALSE : S_OK;
     }
     HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
-        if (selection != nullptr) ::VariantInit(selection);
+        if (selection != nullptr) *selection = VARIANT{};
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
@@ -162,12 +163,12 @@ public:
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE accNavigate(long, VARIANT, VARIANT* end) override {
-        if (end != nullptr) ::VariantInit(end);
+        if (end != nullptr) *end = VARIANT{};
         return S_FALSE;
     }
     HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
         if (child == nullptr) return E_POINTER;
-        ::VariantInit(child);
+        *child = VARIANT{};
         if (!Connected()) return CO_E_OBJNOTCONNECTED;
         const RECT bounds = shared_->control.screenBounds();
         const POINT point{x, y};

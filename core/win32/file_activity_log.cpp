@@ -12,12 +12,6 @@ namespace {
 
 constexpr const wchar_t* kFolders[] = {L"Tolvane", L"Dusk Relay"};
 
-struct CoTaskMemoryTraits {
-    using Handle = wchar_t*;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle memory) noexcept { ::CoTaskMemFree(memory); }
-};
-
 LogPathFacts FactsOf(HANDLE opened) {
     BY_HANDLE_FILE_INFORMATION info{};
     LogPathFacts facts;
@@ -68,9 +62,12 @@ UniqueFile OpenLogFile(const std::wstring& path) {
 }  // namespace
 
 std::wstring ProgramDataFolder() {
-    UniqueResource<CoTaskMemoryTraits> path;
-    if (FAILED(::SHGetKnownFolderPath(FOLDERID_ProgramData, 0, nullptr, path.Put()))) return {};
-    return path.Get();
+    // Not the known-folder call: its task memory would load COM at start-up.
+    wchar_t path[MAX_PATH] = {};
+    if (FAILED(
+            ::SHGetFolderPathW(nullptr, CSIDL_COMMON_APPDATA, nullptr, SHGFP_TYPE_CURRENT, path)))
+        return {};
+    return path;
 }
 
 FileActivityLog::FileActivityLog(const Clock& clock, std::wstring baseFolder, std::wstring name)

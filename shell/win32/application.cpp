@@ -77,8 +77,10 @@ Application::Application(PowerApi& power)
 MainWindowEvents Application::MainWindowEventsFor() {
     MainWindowEvents events;
     events.onFirstShow = [this] {
-        // The first showing restores the task as for any start; the scheduler's start counts
-        // down once it has finished.
+        // The icon joins the notification area once the window has painted. The first showing
+        // restores the task as for any start; the scheduler's start counts down once it has
+        // finished.
+        trayIcon_.Add(Handle(), resources_.trayIcons);
         controller_->OnFirstShow();
         ::PostMessageW(Handle(), kFirstShowDoneMessage, 0, 0);
     };
@@ -196,12 +198,11 @@ void Application::ConnectServices(const OsInfo& os) {
     trayCommands_.SetQuestionOwner(mainWindow_.Handle());
     trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
-    trayIcon_.SetMenu(&trayMenu_.Menu());
+    trayIcon_.SetMenu(&trayMenu_);
     trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
     // The main window offers Cancel Task for the task the balloon warned of.
     trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
     trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
-    trayIcon_.Add(Handle(), resources_.trayIcons);
 }
 
 void Application::ReportUnprotectedProgram(const std::wstring& path) {

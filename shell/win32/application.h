@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "base/win32/com_apartment.h"
 #include "base/win32/registry_settings_store.h"
 #include "base/win32/system_clock.h"
 #include "base/win32/window_base.h"
@@ -124,7 +123,6 @@ private:
     WindowMessenger messenger_;
     HandOff handOff_;
     UniqueHandle firstInstanceProcess_;  // while it counts this process's start down
-    ComApartment com_;                   // the Task Scheduler's objects live on this thread
 
     // Process-wide state the windows read when they need it.
     TaskRecord task_;

@@ -57,7 +57,9 @@ Application::StartResult Application::CarryOutCommand() {
     const bool keptLocally = result.code == CommandExitCode::Done &&
                              std::holds_alternative<SetCommand>(startRequest_.command) &&
                              taskStore_->Load().trigger != TriggerKind::None;
-    return keptLocally ? StartResult::Running : StartResult::CommandDone;
+    if (!keptLocally) return StartResult::CommandDone;
+    trayIcon_.Add(Handle(), resources_.trayIcons);
+    return StartResult::Running;
 }
 
 void Application::ReportCommand(const CommandResult& result) {

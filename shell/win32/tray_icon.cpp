@@ -141,7 +141,7 @@ void TrayIcon::OpenMenu() {
     ::SetForegroundWindow(window_);
     POINT cursor{};
     ::GetCursorPos(&cursor);
-    const int command = menu_->ShowAt(cursor);
+    const int command = menu_->Menu().ShowAt(cursor);
     menuOpen_ = false;
     if (command != 0 && OnMenuCommand) OnMenuCommand(command);
 }

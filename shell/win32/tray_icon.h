@@ -9,8 +9,8 @@
 
 #include "base/win32/unique_handle.h"
 #include "controls/picture.h"
-#include "controls/win32/owner_drawn_popup_menu.h"
 #include "shell/tray_icon_model.h"
+#include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
 
@@ -42,7 +42,7 @@ public:
     bool Add(HWND window, const IconPictures& pictures);
 
     // The menu a right-click opens; none: a right-click does nothing. Not owned.
-    void SetMenu(OwnerDrawnPopupMenu* menu) { menu_ = menu; }
+    void SetMenu(TrayPopupMenu* menu) { menu_ = menu; }
 
     // A double-click: bring the main window back.
     std::function<void()> OnRestore;
@@ -75,7 +75,7 @@ private:
     bool menuOpen_ = false;
     std::array<UniqueIcon, kIconCount> icons_;
     UniqueIcon programIcon_;
-    OwnerDrawnPopupMenu* menu_ = nullptr;
+    TrayPopupMenu* menu_ = nullptr;
 };
 
 }  // namespace dusk::win32

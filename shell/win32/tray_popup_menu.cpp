@@ -6,9 +6,23 @@
 
 namespace dusk::win32 {
 
-TrayPopupMenu::TrayPopupMenu(std::vector<MenuItem> items) : palettes_(SkinMenuPalettes()) {
-    menu_.SetItems(std::move(items));
-    ApplyTrayMenuStyle(menu_.Style(), palettes_);
+TrayPopupMenu::TrayPopupMenu(std::vector<MenuItem> items)
+    : items_(std::move(items)), palettes_(SkinMenuPalettes()) {
+    ApplyTrayMenuStyle(style_, palettes_);
+}
+
+void TrayPopupMenu::SetPaletteSlot(int slot) {
+    style_.SetPaletteSlot(slot);
+    if (menu_) menu_->Style().SetPaletteSlot(slot);
+}
+
+OwnerDrawnPopupMenu& TrayPopupMenu::Menu() {
+    if (!menu_) {
+        menu_.emplace();
+        menu_->SetItems(items_);
+        menu_->Style() = style_;
+    }
+    return *menu_;
 }
 
 void TrayPopupMenu::SetCheckPictures(const std::array<Picture, 5>& checks) {

@@ -13,18 +13,15 @@ namespace dusk::win32 {
 
 namespace {
 
-VARIANT EmptyVariant() {
-    VARIANT value;
-    ::VariantInit(&value);
-    return value;
-}
+// VT_EMPTY, as VariantInit leaves it.
+VARIANT EmptyVariant() { return VARIANT{}; }
 
 // The root folder of a connected task service.
 ComPtr<ITaskFolder> OpenRootFolder() {
     ComPtr<ITaskService> service;
     ComPtr<ITaskFolder> folder;
-    if (FAILED(::CoCreateInstance(CLSID_TaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_ITaskService, service.PutVoid())))
+    if (FAILED(com::CreateInstance(CLSID_TaskScheduler, CLSCTX_INPROC_SERVER, IID_ITaskService,
+                                   service.PutVoid())))
         return folder;
     if (FAILED(service->Connect(EmptyVariant(), EmptyVariant(), EmptyVariant(), EmptyVariant())))
         return folder;

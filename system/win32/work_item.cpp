@@ -34,8 +34,8 @@ struct Scheduler {
 
 // In place: the privilege it holds is given back where it was asked for.
 void OpenScheduler(Scheduler& scheduler, bool ntFamily) {
-    if (FAILED(::CoCreateInstance(CLSID_CTaskScheduler, nullptr, CLSCTX_INPROC_SERVER,
-                                  IID_ITaskScheduler, scheduler.object.PutVoid()))) {
+    if (FAILED(com::CreateInstance(CLSID_CTaskScheduler, CLSCTX_INPROC_SERVER, IID_ITaskScheduler,
+                                   scheduler.object.PutVoid()))) {
         scheduler.failure = SaveOutcome::NoScheduler;
     } else if (ntFamily) {
         scheduler.privilege.emplace(scheduler.api, kSecurityPrivilegeName);

@@ -198,7 +198,7 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     menu.SetPaletteSlot(MenuPaletteSlotFor(ButtonColor::Green));
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
     HiddenWindow window(icon);
-    icon.SetMenu(&menu.Menu());
+    icon.SetMenu(&menu);
     icon.OnRestore = [&] { mainWindow.Restore(); };
     icon.OnMenuCommand = [&](int command) { commands.Run(command); };
     ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
