@@ -150,7 +150,6 @@ std::optional<OsInfo> Application::CreateWindows() {
 
     skinCode_ = companion_.InitDLL(mainWindow_.Handle());
     const OsInfo os = companion_.GetOSInfo();
-    mainWindow_.ShowCompanionPages();
     skins_.ApplyStartupSkin();
     companion_.AddForm(L"frmMain", mainWindow_.Handle());
     companion_.AddForm(L"frmResource", resources_.Handle());
@@ -167,8 +166,7 @@ void Application::ConnectServices(const OsInfo& os) {
     logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
     taskStore_.emplace(settings_, programFolder_, *logonStart_);
     registration_.emplace(
-        *scheduler_, os.osFamily, owner,
-        PromptsFor(commandPrompts_, resources_.catalogue),
+        *scheduler_, os.osFamily, owner, PromptsFor(commandPrompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) {
             // A command sets its task without the notice.
             if (commandPrompts_.CommandRunning()) {

@@ -53,6 +53,10 @@ bool CountdownWindow::Create(HWND owner) {
     logic_.host.showTopmost = [this] { ShowOverOthers([this] { ShowTopmost(); }); };
     logic_.host.hide = [this] { CloseModal(); };
     logic_.host.viewChanged = [this] { ViewChanged(); };
+    return true;
+}
+
+bool CountdownWindow::CreateContent() {
     const auto digits = [this] {
         return ScreenRect(Handle(), {kPanelOrigin.x + kBackdropAt.x, kPanelOrigin.y + kBackdropAt.y,
                                      kPanelOrigin.x + kUnitsAt.x + 30, kPanelOrigin.y + 103});

@@ -24,6 +24,7 @@ public:
     CountdownWindow(const ResourceWindow& resources, const std::uint8_t& skinCode,
                     Companion& companion);
 
+    // Hidden and empty until its first showing, owned by `owner`.
     bool Create(HWND owner);
 
     // Shows the 30-second countdown and returns; onDone tells how it ended: RanOut only when
@@ -38,6 +39,7 @@ public:
     std::function<int(POINT)> choosePostpone;
 
 protected:
+    bool CreateContent() override;
     void PaintPanel(Canvas& canvas) override;
     void TimerTick(UINT_PTR id) override;
     void CloseRequested() override;

@@ -89,11 +89,16 @@ void MainWindow::BindTimers(TimerModel& watchTimer, TimerModel& clockTimer) {
     clockTimer_->Attach(Handle());
 }
 
-void MainWindow::ShowCompanionPages() {
+void MainWindow::FillCompanionPage(int tab) {
+    if (pageFilled_[std::size_t(tab)]) return;
+    pageFilled_[std::size_t(tab)] = true;
     // The companion library lays its pages out in the pages' own pixels.
-    const Rect page = ScaleOf(Handle()).Of(PageBounds(kVimblyTab, client_));
-    companion_.ShowVimbly(vimblyPage_.Handle(), page.Width(), page.Height());
-    companion_.ShowOurProducts(ourProductsPage_.Handle(), page.Width(), page.Height());
+    const Rect page = ScaleOf(Handle()).Of(PageBounds(tab, client_));
+    if (tab == kVimblyTab) {
+        companion_.ShowVimbly(vimblyPage_.Handle(), page.Width(), page.Height());
+    } else {
+        companion_.ShowOurProducts(ourProductsPage_.Handle(), page.Width(), page.Height());
+    }
 }
 
 void MainWindow::Show() {
@@ -123,6 +128,7 @@ void MainWindow::ApplySkin() {
 void MainWindow::SelectTab(int tab) {
     if (tab < 0 || tab >= TitleArea::kTabCount) return;
     activeTab_ = tab;
+    FillCompanionPage(tab);
     ::ShowWindow(PageHandle(tab), SW_SHOW);
     for (int other = 0; other < TitleArea::kTabCount; ++other) {
         if (other != tab) ::ShowWindow(PageHandle(other), SW_HIDE);
@@ -252,6 +258,7 @@ bool MainWindow::LinkMessage(UINT message, LPARAM lParam) {
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_MOUSEMOVE) title_.MakeHints();
     switch (message) {
         case WM_SHOWWINDOW:
             if (wParam != FALSE && !firstShowDone_) FormShow();

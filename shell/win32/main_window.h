@@ -39,8 +39,6 @@ public:
     bool Create(HWND owner);
     // The task controller's watch and clock timers as this window's timers.
     void BindTimers(TimerModel& watchTimer, TimerModel& clockTimer);
-    // Fills the second and third tabs' pages from the companion library.
-    void ShowCompanionPages();
 
     // Shown in its normal state and brought to the front.
     void Show();
@@ -73,6 +71,8 @@ private:
     void Activated(HWND previous);
     bool LinkMessage(UINT message, LPARAM lParam);
     void PlaceEdges(Size client);
+    // The companion library fills the second and third tabs' pages when they first show.
+    void FillCompanionPage(int tab);
 
     const ResourceWindow& resources_;
     MainWindowEvents events_;
@@ -85,6 +85,7 @@ private:
     PanelWindow ourProductsPage_;
     PanelWindow vimblyPage_;
     int activeTab_ = kTaskTab;
+    std::array<bool, TitleArea::kTabCount> pageFilled_{true, false, false};
     bool firstShowDone_ = false;
     bool firstActivation_ = true;
     bool taskPartDone_ = false;         // the first showing's task part has begun

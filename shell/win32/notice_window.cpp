@@ -36,7 +36,6 @@ NoticeWindow::NoticeWindow(const ResourceWindow& resources, BackgroundNotice& lo
 
 bool NoticeWindow::Create(HWND owner) {
     if (!CreateSkinnedDialog(owner)) return false;
-    if (!checkBox_.Create(Handle(), kPanelOrigin)) return false;
     logic_.host.show = [this] { ShowOverOthers([this] { ShowCentred(); }); };
     logic_.host.hide = [this] { CloseModal(); };
     return true;

@@ -16,6 +16,7 @@ public:
     NoticeWindow(const ResourceWindow& resources, BackgroundNotice& logic,
                  const std::uint8_t& skinCode, Companion& companion);
 
+    // Hidden and empty until its first showing, owned by `owner`.
     bool Create(HWND owner);
     // The window to centre on at each showing; none centres on the screen.
     void SetMainWindow(HWND mainWindow) { mainWindow_ = mainWindow; }
@@ -23,6 +24,7 @@ public:
     HWND CheckBoxHandle() const { return checkBox_.Handle(); }
 
 protected:
+    bool CreateContent() override { return checkBox_.Create(Handle(), kPanelOrigin); }
     void PaintPanel(Canvas& canvas) override;
     void SkinApplied() override;
     std::vector<HWND> FocusOrder() override {

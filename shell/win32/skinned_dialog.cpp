@@ -18,13 +18,23 @@ SkinnedDialog::SkinnedDialog(const ResourceWindow& resources, const std::uint8_t
     }
 }
 
-bool SkinnedDialog::CreateSkinnedDialog(HWND owner) {
-    if (!CreateForm(layout_.form, owner)) return false;
+bool SkinnedDialog::CreateSkinnedDialog(HWND owner) { return CreateForm(layout_.form, owner); }
+
+bool SkinnedDialog::MakeContent() {
+    if (contentMade_) return true;
+    contentMade_ = true;
     for (auto& slot : buttons_) {
         if (!CreateButton(*slot)) return false;
     }
+    if (!CreateContent()) return false;
     ApplySkin();
     return true;
+}
+
+LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The buttons and child controls exist before the first showing paints.
+    if (message == WM_SHOWWINDOW && wParam != FALSE) MakeContent();
+    return SkinnedForm::HandleMessage(message, wParam, lParam);
 }
 
 bool SkinnedDialog::CreateButton(ButtonSlot& slot) {

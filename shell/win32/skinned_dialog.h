@@ -41,8 +41,11 @@ protected:
     SkinnedDialog(const ResourceWindow& resources, const std::uint8_t& skinCode,
                   Companion& companion, const DialogLayout& layout);
 
-    // The hidden window with its buttons, in the current skin.
+    // The hidden window, styled but empty: its buttons and child controls are made when it
+    // first shows, in the skin then in force.
     bool CreateSkinnedDialog(HWND owner);
+    // The window's own child controls, made after the buttons at the first showing.
+    virtual bool CreateContent() { return true; }
 
     // The panel's background and everything on it, in the panel's coordinates.
     void PaintPanelBackground(Canvas& canvas);
@@ -54,6 +57,7 @@ protected:
     std::vector<HWND> ButtonFocusHandles() const;
     // The button's place on the screen, as its focus stand-in tells screen readers.
     RECT ButtonScreenRect(std::size_t index) const;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     const ResourceWindow& resources_;
     GdiTextRenderer text_;
@@ -69,10 +73,12 @@ private:
         FocusProxy focus;
     };
     bool CreateButton(ButtonSlot& slot);
+    bool MakeContent();
 
     DialogLayout layout_;
     std::vector<std::unique_ptr<ButtonSlot>> buttons_;
     Color panelColor_;
+    bool contentMade_ = false;
 };
 
 }  // namespace dusk::win32

@@ -108,23 +108,34 @@ TitleArea::TitleArea(const ResourceWindow& resources)
     close.SetHint(L"Close");
 }
 
+std::array<ImageButton*, TitleArea::kButtonCount> TitleArea::Buttons() {
+    return {&minimize,       &maximize,       &restore,        &close,
+            &tabs[0],        &tabs[1],        &tabs[2],        &skinButtons[0],
+            &skinButtons[1], &skinButtons[2], &skinButtons[3], &skinButtons[4]};
+}
+
 bool TitleArea::Create(HWND window, const std::function<void(ImageButtonHost&)>& addButton) {
     window_ = window;
-    ImageButton* const buttons[] = {&minimize,       &maximize,       &restore,
-                                    &close,          &tabs[0],        &tabs[1],
-                                    &tabs[2],        &skinButtons[0], &skinButtons[1],
-                                    &skinButtons[2], &skinButtons[3], &skinButtons[4]};
     // The pictures are loaded by now; a plain button keeps the one it is given.
     for (std::size_t i = 0; i < skinButtons.size(); ++i) {
         skinButtons[i].SetPicture(resources_.main.skinButtons[std::size_t(kSkinButtons[i].color)]);
     }
-    if (!hints_.Create(window)) return false;
-    hints_.SetInitialDelay(kHintDelayMs);
+    const auto buttons = Buttons();
     for (std::size_t i = 0; i < hosts_.size(); ++i) {
         hosts_[i].emplace(window, *buttons[i]);
         addButton(*hosts_[i]);
+    }
+    return true;
+}
+
+bool TitleArea::MakeHints() {
+    if (hints_.Handle() != nullptr) return true;
+    if (!hints_.Create(window_)) return false;
+    hints_.SetInitialDelay(kHintDelayMs);
+    const auto buttons = Buttons();
+    for (std::size_t i = 0; i < hosts_.size(); ++i) {
         // A disabled control shows no hint.
-        if (!buttons[i]->Hint().empty() && buttons[i]->Enabled()) {
+        if (hosts_[i] && !buttons[i]->Hint().empty() && buttons[i]->Enabled()) {
             hints_.Add(i, hosts_[i]->Bounds(), buttons[i]->Hint());
         }
     }

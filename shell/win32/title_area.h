@@ -23,6 +23,7 @@ class TitleArea {
 
 public:
     static constexpr int kTabCount = 3;
+    static constexpr std::size_t kButtonCount = 4 + kTabCount + 5;
 
     explicit TitleArea(const ResourceWindow& resources);
     TitleArea(const TitleArea&) = delete;
@@ -31,6 +32,8 @@ public:
     // Hosts the buttons on the window; addButton registers each host with the window's mouse
     // routing, in the order they take the pointer.
     bool Create(HWND window, const std::function<void(ImageButtonHost&)>& addButton);
+    // The hints' tooltip, made when the pointer first moves over the window.
+    bool MakeHints();
     // The window's client width changed.
     void Layout(int clientWidth);
     void Paint(Canvas& canvas) const;
@@ -57,13 +60,15 @@ public:
     std::array<ImageButton, 5> skinButtons;  // Green, Red, Yellow, Blue, Black from the left
 
 private:
+    // In the order they take the pointer.
+    std::array<ImageButton*, kButtonCount> Buttons();
     Rect LinkBox() const;
     void InvalidateLink() const;
 
     const ResourceWindow& resources_;
     HWND window_ = nullptr;
     int shift_ = 0;  // of the right-hand group, from its design place
-    std::array<std::optional<ImageButtonHost>, 4 + kTabCount + 5> hosts_;
+    std::array<std::optional<ImageButtonHost>, kButtonCount> hosts_;
     std::array<int, kTabCount> paintOrder_{2, 1, 0};  // the last one lies on top
     ToolTips hints_;
     bool linkHover_ = false;
