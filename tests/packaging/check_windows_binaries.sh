@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # DuskRelay.exe must be a 32-bit GUI program for Intel 80386 that asks for administrator rights
 # and is aware of each monitor's DPI, needs only known system DLLs and Vimbly.dll, and Vimbly.dll
-# must export the ten calls undecorated.
+# must export the ten calls undecorated; neither loads COM at start-up.
 set -u
 bin="$1"
 exe="$bin/DuskRelay.exe"
@@ -36,6 +36,11 @@ check_imports() {  # file, allowed names beyond the known DLLs
 }
 check_imports "$exe" "vimbly.dll"
 check_imports "$dll" ""
+# COM is loaded when a task is set or read, not at every start.
+for file in "$exe" "$dll"; do
+    load_time_imports "$file" | grep -qxE 'ole32.dll|oleaut32.dll' &&
+        fail "$(basename "$file") loads COM at start-up"
+done
 imports=$(load_time_imports "$exe")
 echo "$imports" | grep -qx vimbly.dll || fail "DuskRelay.exe does not import Vimbly.dll at load time"
 
