@@ -54,6 +54,13 @@ bool FitsItsSlot(const std::optional<Picture>& picture, const PictureInfo& info)
                        info);
 }
 
+std::string_view SuffixOf(int percent) {
+    for (const PictureSet& set : kPictureSets) {
+        if (set.percent == percent) return set.suffix;
+    }
+    return {};
+}
+
 // The picture of a stem of the picture table; blank when it does not fit its slot.
 Picture LoadCheckedPicture(HMODULE module, const std::string& stem) {
     const auto info = std::find_if(std::begin(kPictures), std::end(kPictures),
@@ -79,6 +86,7 @@ void ResourceWindow::LoadPictures(HMODULE module) {
     loaded_ = true;
     module_ = module;
     detailed_.clear();
+    decodedStems_.clear();
     SetDetailedPictureSource([this](DisplayScale scale) { return DetailedFor(scale); });
     failed_.clear();
     // Every picture is checked here; those of the lists that hold one colour at a time are
@@ -98,9 +106,24 @@ void ResourceWindow::LoadPictures(HMODULE module) {
             continue;
         }
         target->second(*picture);
+        decodedStems_.emplace_back(info.stem);
     }
-    ConnectColorSources(
-        *this, [module](const std::string& stem) { return LoadCheckedPicture(module, stem); });
+    ConnectColorSources(*this,
+                        [this](const std::string& stem) { return DecodeColorPicture(stem); });
+}
+
+Picture ResourceWindow::DecodeColorPicture(const std::string& stem) {
+    Picture picture = LoadCheckedPicture(module_, stem);
+    decodedStems_.push_back(stem);
+    for (auto& [percent, set] : detailed_) AddDetailed(set, percent, stem, picture);
+    return picture;
+}
+
+void ResourceWindow::AddDetailed(DetailedPictures& set, int percent, const std::string& stem,
+                                 const Picture& design) const {
+    std::optional<Picture> detailed =
+        LoadPictureResource(module_, stem + std::string(SuffixOf(percent)));
+    if (detailed) set.Add(design, std::move(*detailed));
 }
 
 const DetailedPictures* ResourceWindow::DetailedFor(DisplayScale scale) const {
@@ -113,11 +136,10 @@ const DetailedPictures* ResourceWindow::DetailedFor(DisplayScale scale) const {
     if (set == std::begin(kPictureSets)) return nullptr;
     const auto [found, fresh] = detailed_.try_emplace(percent);
     if (!fresh) return &found->second;
-    for (const PictureInfo& info : kPictures) {
-        std::optional<Picture> design = LoadPictureResource(module_, info.stem);
-        std::optional<Picture> detailed =
-            LoadPictureResource(module_, std::string(info.stem) + std::string(set->suffix));
-        if (design && detailed) found->second.Add(*design, std::move(*detailed));
+    for (const std::string& stem : decodedStems_) {
+        if (const std::optional<Picture> design = LoadPictureResource(module_, stem)) {
+            AddDetailed(found->second, percent, stem, *design);
+        }
     }
     return &found->second;
 }

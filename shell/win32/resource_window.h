@@ -66,9 +66,10 @@ public:
     const std::vector<std::wstring>& FailedPictures() const { return failed_; }
 
     // The one place that picks a picture set by display scale: the pictures drawn for the set
-    // nearest to `scale`, decoded at the first need, each found by its design picture. Null
-    // where the design pictures are the nearest. The windows' paints find them through
-    // DetailedPicturesFor once the pictures are loaded.
+    // nearest to `scale`, each found by its design picture. Null where the design pictures are
+    // the nearest. Only the pictures decoded so far have theirs decoded, at the first need; a
+    // colour's come when its design pictures are first read. The windows' paints find them
+    // through DetailedPicturesFor once the pictures are loaded.
     const DetailedPictures* DetailedFor(DisplayScale scale) const;
 
     ImageButtonPictures tabButtons, closeButtons, minimizeButtons, maximizeButtons, restoreButtons;
@@ -93,7 +94,14 @@ protected:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // A design picture of one colour, read at the first need, with its pictures of the sets
+    // already in use.
+    Picture DecodeColorPicture(const std::string& stem);
+    void AddDetailed(DetailedPictures& set, int percent, const std::string& stem,
+                     const Picture& design) const;
+
     std::vector<std::wstring> failed_;
+    std::vector<std::string> decodedStems_;  // design pictures decoded so far
     bool loaded_ = false;
     HMODULE module_ = nullptr;
     mutable std::map<int, DetailedPictures> detailed_;  // by set percent

@@ -32,8 +32,12 @@ bool SkinnedDialog::MakeContent() {
 }
 
 LRESULT SkinnedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    // The buttons and child controls exist before the first showing paints.
-    if (message == WM_SHOWWINDOW && wParam != FALSE) MakeContent();
+    // The buttons and child controls exist before the first showing paints, whether
+    // ShowWindow or SetWindowPos shows the window.
+    if (message == WM_WINDOWPOSCHANGING &&
+        (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW) != 0) {
+        MakeContent();
+    }
     return SkinnedForm::HandleMessage(message, wParam, lParam);
 }
 
