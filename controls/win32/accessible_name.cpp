@@ -9,6 +9,7 @@
 #include <memory>
 #include <utility>
 
+#include "base/win32/com_library.h"
 #include "base/win32/system_library.h"
 #include "controls/win32/control_accessible.h"
 
@@ -41,7 +42,7 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 
 HRESULT ReturnText(const std::wstring& text, BSTR* out) {
     if (out == nullptr) return E_POINTER;
-    *out = ::SysAllocStringLen(text.data(), UINT(text.size()));
+    *out = com::AllocString(text.data(), UINT(text.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -80,7 +81,7 @@ public:
         if (!IsSelf(child) || value == nullptr || (result == S_OK && *value != nullptr)) {
             return result;
         }
-        if (result == S_OK) ::SysFreeString(*value);
+        if (result == S_OK) com::FreeString(*value);
         *value = nullptr;
         wchar_t text[128]{};
         ::GetWindowTextW(window_, text, int(std::size(text)));
