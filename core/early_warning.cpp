@@ -7,10 +7,7 @@
 
 namespace dusk {
 
-namespace {
-
-// The task's next moment after now: a daily task's next showing, a one-shot task's own.
-std::optional<DateTime> NextMoment(const TaskRecord& task, DateTime now,
+std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now,
                                    const RegionalFormats& formats) {
     if (!IsTaskSet(task.status)) return std::nullopt;
     if (task.trigger == TriggerKind::Daily) {
@@ -23,8 +20,6 @@ std::optional<DateTime> NextMoment(const TaskRecord& task, DateTime now,
     if (IsOneShot(task.trigger)) return formats.ParseDateTime(task.dueText);
     return std::nullopt;
 }
-
-}  // namespace
 
 std::int32_t ReadWarnMinutes(SettingsStore& store) {
     std::int32_t minutes = kDefaultWarnMinutes;
@@ -42,11 +37,14 @@ bool WriteWarnMinutes(SettingsStore& store, std::int32_t minutes) {
                               minutes) == kWriteDone;
 }
 
+std::wstring WarnMinutesText(std::int32_t minutes) {
+    if (minutes <= 0) return L"Off";
+    return minutes == 1 ? L"1 minute" : std::to_wstring(minutes) + L" minutes";
+}
+
 std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue& warning,
                               const RegionalFormats& formats) {
-    const std::wstring minutes =
-        warning.minutesLeft == 1 ? L"1 minute" : std::to_wstring(warning.minutesLeft) + L" minutes";
-    return std::wstring(actionCaption) + L" in " + minutes + L", at " +
+    return std::wstring(actionCaption) + L" in " + WarnMinutesText(warning.minutesLeft) + L", at " +
            formats.FormatLongTime(warning.due);
 }
 
@@ -57,7 +55,7 @@ std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime n
     if (extraMoment_) {
         if (auto warning = CheckMoment(*extraMoment_, now, leadMinutes)) return warning;
     }
-    const auto moment = NextMoment(task, now, formats);
+    const auto moment = NextTaskMoment(task, now, formats);
     if (!moment) return std::nullopt;
     return CheckMoment(*moment, now, leadMinutes);
 }
@@ -65,12 +63,17 @@ std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime n
 std::optional<WarningDue> EarlyWarning::CheckMoment(DateTime due, DateTime now,
                                                     std::int32_t leadMinutes) {
     const std::int64_t ahead = MillisecondsBetween(due, now);
+    std::erase_if(warned_, [now](DateTime moment) { return moment < now; });
     if (ahead <= kDueWindowMs || ahead > leadMinutes * DateTime::kMsPerMinute) return std::nullopt;
-    if (warned_ == due) return std::nullopt;
-    warned_ = due;
+    if (Warned(due)) return std::nullopt;
+    warned_.push_back(due);
     const auto minutesLeft =
         static_cast<int>((ahead + DateTime::kMsPerMinute - 1) / DateTime::kMsPerMinute);
     return WarningDue{due, minutesLeft};
+}
+
+bool EarlyWarning::Warned(DateTime due) const {
+    return std::find(warned_.begin(), warned_.end(), due) != warned_.end();
 }
 
 }  // namespace dusk

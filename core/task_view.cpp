@@ -54,6 +54,7 @@ void TaskView::LockTaskControls() {
     controls.delayMinutesField.SetEnabled(false);
     startTaskButton.SetVisible(false);
     cancelTaskButton.SetVisible(false);
+    postponeButton.SetVisible(false);
 }
 
 void TaskView::ClearActionChoice() {

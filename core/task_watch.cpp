@@ -21,6 +21,7 @@ TaskWatch::TaskWatch(TaskRecord& task, TaskView& view, TaskWatchServices service
 void TaskWatch::Watch(TriggerKind trigger) {
     lastDailyMoment_.reset();
     movedDailyMoment_.reset();
+    skippedDailyMoment_.reset();
     watchesOwnMoment_ = true;
     watchTimer.SetInterval(trigger == TriggerKind::Daily ? kWatchIntervalNearMs
                                                          : kWatchIntervalAtLoadMs);
@@ -41,7 +42,7 @@ void TaskWatch::OnWatchTimerTick() {
         if (!IsTaskDue(task_, Now(), services_.formats)) return;
         // Each day's moment gets one countdown, however it ends.
         const auto moment = TaskMomentNear(task_, Now(), services_.formats);
-        if (moment == lastDailyMoment_) return;
+        if (moment == lastDailyMoment_ || moment == skippedDailyMoment_) return;
         lastDailyMoment_ = moment;
     } else {
         if (!IsTaskDue(task_, Now(), services_.formats)) return;
@@ -62,8 +63,14 @@ void TaskWatch::OnScheduledStart(std::function<void()> onDone) {
         return;
     }
     if (task_.trigger == TriggerKind::Daily) {
+        const auto moment = TaskMomentNear(task_, Now(), services_.formats);
+        if (moment == skippedDailyMoment_) {
+            services_.log.Record(L"scheduled start for a postponed occurrence: nothing performed");
+            if (onDone) onDone();
+            return;
+        }
         // The watch timer must not count the same moment down again.
-        lastDailyMoment_ = TaskMomentNear(task_, Now(), services_.formats);
+        lastDailyMoment_ = moment;
     }
     RunCountdown(std::move(onDone));
 }
@@ -116,12 +123,15 @@ void TaskWatch::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
     }
 }
 
-bool TaskWatch::Postpone(int minutes) {
-    const auto plan = PlanPostponement(task_, Now(), minutes, services_.formats);
+bool TaskWatch::Postpone(int minutes, DateTime from) {
+    const auto plan = PlanPostponement(task_, from, minutes, services_.formats);
     if (!plan || !IsTaskSet(task_.status)) return false;
     const std::wstring keyword(ActionKeyword(task_.actionCode));
     if (plan->trigger == TriggerKind::Daily) {
+        // Postponed before it came, the day's own occurrence gives way to the moved one.
+        if (!movedDailyMoment_ && Now() < from) skippedDailyMoment_ = from;
         movedDailyMoment_ = plan->due;
+        postponedMoment_ = plan->due;
         watchTimer.SetInterval(kWatchIntervalNearMs);
         watchTimer.SetEnabled(true);
         services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due) +
@@ -145,6 +155,7 @@ bool TaskWatch::Postpone(int minutes) {
         watchTimer.SetEnabled(true);
     }
     task_.dueText = plan->dueText;
+    postponedMoment_ = plan->due;
     view_.UpdateTaskSummary();
     services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due));
     return true;

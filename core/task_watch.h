@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/clock.h"
@@ -49,6 +50,7 @@ public:
     void StopWatching() {
         watchTimer.SetEnabled(false);
         movedDailyMoment_.reset();
+        skippedDailyMoment_.reset();
         watchesOwnMoment_ = false;
     }
 
@@ -57,12 +59,16 @@ public:
     // now. onDone runs once, after the countdown and any action, or at once when no set task is
     // due now.
     void OnScheduledStart(std::function<void()> onDone);
-    // Moves the set task by minutes from now without performing it: a one-shot task is set
-    // again like a new one, a daily task's current occurrence only is moved. False when the
-    // task could not be held at its new moment (it stays as it was).
-    bool Postpone(int minutes);
+    // Moves the set task to minutes after `from` (now, or the moment at hand while it is still
+    // ahead) without performing it: a one-shot task is set again like a new one, a daily task's
+    // current occurrence only is moved, and one still ahead is skipped. False when the task
+    // could not be held at its new moment (it stays as it was).
+    bool Postpone(int minutes, DateTime from);
+    bool Postpone(int minutes) { return Postpone(minutes, Now()); }
     // A daily occurrence moved by a postponement, counted down by the watch.
     std::optional<DateTime> MovedDailyMoment() const { return movedDailyMoment_; }
+    // The moment the latest postponement chose, once: the early warning takes it as known.
+    std::optional<DateTime> TakePostponedMoment() { return std::exchange(postponedMoment_, {}); }
 
 private:
     DateTime Now() const { return services_.clock.Now(); }
@@ -79,6 +85,10 @@ private:
     // The daily moment counted down last, so that no moment is counted down twice.
     std::optional<DateTime> lastDailyMoment_;
     std::optional<DateTime> movedDailyMoment_;
+    // A daily occurrence a postponement replaced before it came: neither the watch nor a
+    // scheduled start counts it down.
+    std::optional<DateTime> skippedDailyMoment_;
+    std::optional<DateTime> postponedMoment_;
     // The task is kept inside the program, so the watch counts its own moments down too.
     bool watchesOwnMoment_ = false;
 };

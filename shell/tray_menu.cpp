@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/early_warning.h"
 #include "core/postponement.h"
 #include "system/power_actions.h"
 
@@ -24,6 +25,16 @@ std::vector<MenuItem> PostponeMenuItems() {
         items.push_back({.caption = minutes % 60 == 0 ? std::to_wstring(minutes / 60) + L" hour"
                                                       : std::to_wstring(minutes) + L" minutes",
                          .command = minutes});
+    }
+    return items;
+}
+
+std::vector<MenuItem> WarnMinutesMenuItems(std::int32_t current) {
+    std::vector<MenuItem> items;
+    for (const std::int32_t minutes : kWarnMinutesChoices) {
+        items.push_back({.caption = WarnMinutesText(minutes),
+                         .checked = minutes == current,
+                         .command = minutes + 1});
     }
     return items;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <vector>
 
@@ -24,6 +25,12 @@ std::vector<MenuItem> TrayMenuItems();
 // The countdown's Postpone menu: "10 minutes", "30 minutes" and "1 hour"; each item's command is
 // its length in minutes.
 std::vector<MenuItem> PostponeMenuItems();
+
+// The early warning's lead times: "Off", "1 minute", "5 minutes", "10 minutes" and "15 minutes",
+// the current one checked; each item's command is its minutes plus one, so that Off has one too.
+std::vector<MenuItem> WarnMinutesMenuItems(std::int32_t current);
+// The minutes a command of that menu stands for; negative for none (the menu was dismissed).
+constexpr std::int32_t WarnMinutesOfCommand(int command) { return command - 1; }
 
 // Item height 21, separator height 10, side bar 20, the system menu font, the given palettes (not
 // owned). The palette slot is left to the skin.

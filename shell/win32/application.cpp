@@ -100,6 +100,7 @@ SkinTargets Application::SkinTargetsFor() {
     targets.menuPaletteSlot = [this](int slot) {
         trayMenu_.SetPaletteSlot(slot);
         postponeMenu_.SetPaletteSlot(slot);
+        warnMinutesMenu_.SetPaletteSlot(slot);
     };
     targets.countdownWindow = [this](Color, ButtonColor, Color) { countdownWindow_.ApplySkin(); };
     targets.noticeWindow = [this](Color, ButtonColor, Color) { noticeWindow_.ApplySkin(); };
@@ -182,7 +183,7 @@ void Application::ConnectServices(const OsInfo& os) {
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
                                power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
-    controller_->warnMinutes = ReadWarnMinutes(settings_);
+    controller_->BindWarningLead(settings_);
     controller_->onEarlyWarning = [this](const std::wstring& text) {
         trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
     };
@@ -192,13 +193,20 @@ void Application::ConnectServices(const OsInfo& os) {
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
     postponeMenu_.SetCheckPictures(resources_.menuChecks);
-    countdownWindow_.choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
+    warnMinutesMenu_.SetCheckPictures(resources_.menuChecks);
+    const auto choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
+    countdownWindow_.choosePostpone = choosePostpone;
+    mainWindow_.Page().choosePostpone = choosePostpone;
+    mainWindow_.Page().WarningLead().choose = [this](POINT at, std::int32_t current) {
+        warnMinutesMenu_.Menu().SetItems(WarnMinutesMenuItems(current));
+        return WarnMinutesOfCommand(warnMinutesMenu_.Menu().ShowAt(at));
+    };
     trayCommands_.SetQuestionOwner(mainWindow_.Handle());
     trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_.Menu());
     trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
-    // The main window offers Cancel Task for the task the balloon warned of.
+    // The main window offers Cancel Task and Postpone for the task the balloon warned of.
     trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
     trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
     trayIcon_.Add(Handle(), resources_.trayIcons);

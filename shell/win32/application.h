@@ -157,6 +157,7 @@ private:
 
     TrayPopupMenu trayMenu_{TrayMenuItems()};
     TrayPopupMenu postponeMenu_{PostponeMenuItems()};
+    TrayPopupMenu warnMinutesMenu_{WarnMinutesMenuItems(kDefaultWarnMinutes)};
     TrayMenuCommands trayCommands_;
     SkinSelector skins_;
     MessageBoxUserPrompts prompts_;  // over the main window

@@ -31,7 +31,9 @@ constexpr Point kClockAt{520, 0};
 
 constexpr int kCheckBoxHeight = 14;
 constexpr int kActionLeft = 57;
-constexpr int kActionTops[] = {153, 206, 260, 310, 334};
+// The five actions evenly spaced in their box, as far from its bottom as the first is from the
+// title bar.
+constexpr int kActionTops[] = {153, 195, 237, 279, 321};
 constexpr int kTriggerLeft = 316;
 constexpr int kTriggerTops[] = {152, 205, 256};
 
@@ -46,6 +48,8 @@ constexpr Rect kPickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpeci
 // What assistive technology calls the fields, whose labels are painted.
 constexpr const wchar_t* kPickerNames[] = {L"Daily time", L"Specified date", L"Specified time"};
 constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
+constexpr Rect kPostponeBounds{380, 372, 380 + 110, 372 + 33};  // beside Cancel Task
+constexpr Point kWarningLeadAt{60, 399};                        // under the summary
 
 std::vector<Label> StaticLabels() {
     return {
@@ -61,19 +65,21 @@ std::vector<Label> StaticLabels() {
     };
 }
 
-ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture& smallPicture) {
+// smallPicture: none for a caption alone.
+ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture* smallPicture,
+                                   const Rect& bounds = kTaskButtonBounds) {
     ColorButtonLayout layout;
     layout.caption = caption;
     layout.font = {L"Tahoma", 12, true, 0x9D4700};
     layout.captionAlign = TextAlign::Center;
-    layout.captionLeft = 8;
+    layout.captionLeft = smallPicture != nullptr ? 8 : 0;
     layout.captionTop = -1;
-    layout.smallPicture = &smallPicture;
+    layout.smallPicture = smallPicture;
     layout.smallPictureAt = {13, 7};
     layout.needStretch = true;
     layout.animationEnd = 64;
     layout.animationParam = 4;
-    layout.bounds = kTaskButtonBounds;
+    layout.bounds = bounds;
     return layout;
 }
 
@@ -87,6 +93,8 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
       minutes_(view.controls.delayMinutesField, view.controls.delayMinutesUpDown),
       startButton_(text_),
       cancelButton_(text_),
+      postponeButton_(text_),
+      warningLead_(view.warningLead, kWarningLeadAt),
       staticLabels_(StaticLabels()) {
     TaskControls& c = view_.controls;
     using Kind = DateTimePickerHost::Kind;
@@ -100,6 +108,7 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
 TaskPage::~TaskPage() {
     view_.startTaskButton.OnStateChanged = nullptr;
     view_.cancelTaskButton.OnStateChanged = nullptr;
+    view_.postponeButton.OnStateChanged = nullptr;
     for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
 }
 
@@ -123,14 +132,26 @@ void TaskPage::SetUpCheckBoxes() {
 }
 
 void TaskPage::SetUpButtons() {
-    LoadColorButton(startButton_, TaskButtonLayout(L"Start Task", resources_.taskStartSmall),
+    LoadColorButton(startButton_, TaskButtonLayout(L"Start Task", &resources_.taskStartSmall),
                     resources_.taskButtons);
-    LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", resources_.taskCancelSmall),
+    LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", &resources_.taskCancelSmall),
+                    resources_.taskButtons);
+    LoadColorButton(postponeButton_, TaskButtonLayout(L"Postpone", nullptr, kPostponeBounds),
                     resources_.taskButtons);
     startButton_.OnClick = [this] { view_.startTaskButton.Click(); };
     cancelButton_.OnClick = [this] { view_.cancelTaskButton.Click(); };
+    view_.postponeButton.OnClick = [this] { OnPostponeClick(); };
+    postponeButton_.OnClick = [this] { view_.postponeButton.Click(); };
     BindButton(view_.startTaskButton, startButton_, startFocus_);
     BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
+    BindButton(view_.postponeButton, postponeButton_, postponeFocus_);
+}
+
+void TaskPage::OnPostponeClick() {
+    if (!choosePostpone || !view_.onPostponeChosen || Handle() == nullptr) return;
+    const RECT button = ScreenRect(Handle(), kPostponeBounds);
+    const int minutes = choosePostpone({button.left, button.bottom});
+    if (minutes > 0) view_.onPostponeChosen(minutes);
 }
 
 void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus) {
@@ -181,21 +202,31 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
         };
     };
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
-    for (auto [focus, button] :
-         {std::pair{&startFocus_, &startButton_}, std::pair{&cancelFocus_, &cancelButton_}}) {
-        const auto bounds = [this] { return ScreenRect(Handle(), kTaskButtonBounds); };
-        if (!focus->Create(Handle(), button->Caption(), AccessibleRole::PushButton, bounds)) {
+    const struct {
+        FocusProxy* focus;
+        ColorImageButton* button;
+        Rect place;
+    } buttons[] = {{&startFocus_, &startButton_, kTaskButtonBounds},
+                   {&cancelFocus_, &cancelButton_, kTaskButtonBounds},
+                   {&postponeFocus_, &postponeButton_, kPostponeBounds}};
+    for (const auto& b : buttons) {
+        const auto bounds = [this, place = b.place] { return ScreenRect(Handle(), place); };
+        if (!b.focus->Create(Handle(), b.button->Caption(), AccessibleRole::PushButton, bounds)) {
             return false;
         }
-        focus->onPress = press(*button);
-        focus->onFocusChanged = repaint;
+        b.focus->onPress = press(*b.button);
+        b.focus->onFocusChanged = repaint;
     }
+    if (!warningLead_.Create(Handle())) return false;
     view_.startTaskButton.OnStateChanged();
     view_.cancelTaskButton.OnStateChanged();
+    view_.postponeButton.OnStateChanged();
     startHost_.emplace(Handle(), startButton_);
     cancelHost_.emplace(Handle(), cancelButton_);
+    postponeHost_.emplace(Handle(), postponeButton_);
     buttons_.Add(*startHost_);
     buttons_.Add(*cancelHost_);
+    buttons_.Add(*postponeHost_);
 
     const int right = kDesignSize.width;
     BindLabel(view_.summaryLabel, {kSummaryAt.x, kSummaryAt.y - 4, right, kSummaryAt.y + 24});
@@ -242,6 +273,8 @@ std::vector<HWND> TaskPage::FocusOrder() const {
     order.push_back(checkBoxes_[daily + 2]->Handle());
     order.push_back(hours_.FieldHandle());
     order.push_back(minutes_.FieldHandle());
+    order.push_back(warningLead_.FocusHandle());
+    order.push_back(postponeFocus_.Handle());
     order.push_back(startFocus_.Handle());
     order.push_back(cancelFocus_.Handle());
     return order;
@@ -262,6 +295,7 @@ void TaskPage::ApplySkin() {
     const Skin& skin = SkinFor(skinCode_);
     startButton_.SetColor(skin.button);
     cancelButton_.SetColor(skin.button);
+    postponeButton_.SetColor(skin.button);
     for (const auto& box : checkBoxes_) box->SetFocusCueColor(skin.window);
     pickers_[1]->SetCalendarColors(skin.calendar, ::GetSysColor(COLOR_BACKGROUND));
     if (Handle() != nullptr) {
@@ -294,13 +328,16 @@ void TaskPage::PaintContent(Canvas& canvas) {
     canvas.DrawTextLine(view_.triggerBoxTitle.Text(), kBoxTitleFont, kTriggerTitleAt);
     canvas.DrawPicture(pictures.hourglass, kHourglassAt);
     canvas.DrawTextLine(view_.summaryLabel.Text(), kSummaryFont, kSummaryAt);
-    if (startHost_) startHost_->Paint(canvas);
-    if (cancelHost_) cancelHost_->Paint(canvas);
-    if (startFocus_.Focused() || cancelFocus_.Focused()) {
-        const Rect& b = kTaskButtonBounds;
+    warningLead_.Paint(canvas, SkinFor(skinCode_).window);
+    for (auto* host : {&startHost_, &cancelHost_, &postponeHost_}) {
+        if (*host) (*host)->Paint(canvas);
+    }
+    const auto cue = [&canvas, this](const Rect& b) {
         PaintFocusCue(canvas, {b.left + 2, b.top + 2, b.right - 2, b.bottom - 2},
                       SkinFor(skinCode_).window);
-    }
+    };
+    if (startFocus_.Focused() || cancelFocus_.Focused()) cue(kTaskButtonBounds);
+    if (postponeFocus_.Focused()) cue(kPostponeBounds);
 }
 
 std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {
@@ -312,6 +349,7 @@ std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {
 }
 
 LRESULT TaskPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (warningLead_.Route(message, lParam)) return message == WM_SETCURSOR;
     if (buttons_.Route(Handle(), message, wParam, lParam)) return message == WM_SETCURSOR;
     const auto paint = [this](Canvas& canvas) {
         EraseBackground(canvas);

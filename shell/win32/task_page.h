@@ -20,6 +20,7 @@
 #include "controls/win32/image_button_router.h"
 #include "core/task_view.h"
 #include "shell/win32/resource_window.h"
+#include "shell/win32/warning_lead_link.h"
 
 namespace dusk::win32 {
 
@@ -41,7 +42,8 @@ public:
     bool Create(HWND parent, const Rect& bounds);
     // The child controls placed, and given their font, for the page's current display scale.
     void Relayout();
-    // Reading order: the actions, each time choice with its fields, Start Task, Cancel Task.
+    // Reading order: the actions, each time choice with its fields, the early warning's lead
+    // time, Postpone, Start Task, Cancel Task.
     std::vector<HWND> FocusOrder() const;
 
     // Button colours, box outlines and title bars, and the date picker's calendar colours.
@@ -49,6 +51,10 @@ public:
 
     const ColorImageButton& StartTaskButton() const { return startButton_; }
     const ColorImageButton& CancelTaskButton() const { return cancelButton_; }
+    const ColorImageButton& PostponeButton() const { return postponeButton_; }
+    WarningLeadLink& WarningLead() { return warningLead_; }
+    // Opens the Postpone menu at a screen point; answers the minutes chosen, 0 for none.
+    std::function<int(POINT)> choosePostpone;
     const DateTimePickerHost& DailyTimePicker() const { return *pickers_[0]; }
     const DateTimePickerHost& SpecifiedDatePicker() const { return *pickers_[1]; }
     const DateTimePickerHost& SpecifiedTimePicker() const { return *pickers_[2]; }
@@ -70,6 +76,7 @@ private:
     void SetUpButtons();
     void BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus);
     void BindLabel(LabelModel& model, const Rect& area);
+    void OnPostponeClick();
     void PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const;
     std::optional<LRESULT> Notify(const NMHDR& header);
 
@@ -88,11 +95,15 @@ private:
 
     ColorImageButton startButton_;
     ColorImageButton cancelButton_;
+    ColorImageButton postponeButton_;
     std::optional<ImageButtonHost> startHost_;  // once the window exists
     std::optional<ImageButtonHost> cancelHost_;
+    std::optional<ImageButtonHost> postponeHost_;
     FocusProxy startFocus_;
     FocusProxy cancelFocus_;
+    FocusProxy postponeFocus_;
     ImageButtonRouter buttons_;
+    WarningLeadLink warningLead_;
 
     std::vector<Label> staticLabels_;
     std::vector<LabelModel*> boundLabels_;  // their notices are dropped with the page

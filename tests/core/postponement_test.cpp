@@ -134,10 +134,12 @@ TEST(PostponementTest, ARegisteredOneShotTaskIsRegisteredAgainAtItsNewMoment) {
     t.view.controls.delayMinutesField.SetText(L"5");
     t.controller.OnStartTaskClick();
     ASSERT_TRUE(t.registration.registered);
+    // Postponed from the main window before its moment (the job's whole minute, 22:11), the task
+    // moves an hour past it.
     ASSERT_TRUE(t.controller.OnPostpone(60));
-    EXPECT_EQ(t.registration.registered->start, At(2016, 12, 24, 22, 5, 9, 300));
+    EXPECT_EQ(t.registration.registered->start, At(2016, 12, 24, 23, 11, 0));
     EXPECT_EQ(t.registration.registered->delayMinutesText, L"60");
-    EXPECT_EQ(t.task.fromNowDueText, t.formats.FormatDefault(At(2016, 12, 24, 22, 5, 9)));
+    EXPECT_EQ(t.task.fromNowDueText, t.formats.FormatDefault(At(2016, 12, 24, 23, 11, 0)));
     EXPECT_FALSE(t.controller.OnPostpone(15));  // not on the menu
 }
 
@@ -184,10 +186,53 @@ TEST(EarlyWarningTest, TheClockTickTellsTheWarningOnceInTheActionsWords) {
         t.clock.Advance(1000);
     }
     EXPECT_EQ(shown, std::vector<std::wstring>{L"Shut down in 5 minutes, at 9:10:00 PM"});
-    t.controller.warnMinutes = 0;
+    t.view.warningLead.SetValue(0);
     t.clock.Advance(DateTime::kMsPerDay);
     t.controller.clockTimer.Tick();
     EXPECT_EQ(shown.size(), 1u);
+}
+
+// Postpone on the main window: offered from the warning until the moment, moving the moment at
+// hand (not now) later; a daily occurrence postponed before it came is not counted down.
+TEST(EarlyWarningTest, TheMainWindowOffersPostponeWhileTheWarnedMomentIsAhead) {
+    for (const TriggerKind trigger : {TriggerKind::Daily, TriggerKind::FromNow}) {
+        SCOPED_TRACE(int(trigger));
+        WatchedTask t;
+        t.Start(trigger);  // due 21:10:00 or 21:10:09, under five minutes away
+        std::vector<std::wstring> shown;
+        t.controller.onEarlyWarning = [&](const std::wstring& text) { shown.push_back(text); };
+        const auto tickAt = [&t](DateTime at) {
+            t.clock.Set(at);
+            t.controller.clockTimer.Tick();
+            return t.view.postponeButton.Visible();
+        };
+        t.view.warningLead.SetValue(0);
+        EXPECT_FALSE(tickAt(At(2016, 12, 24, 21, 5, 10)));  // Off: no warning, no Postpone
+        t.view.warningLead.SetValue(5);
+        EXPECT_TRUE(tickAt(At(2016, 12, 24, 21, 5, 11)));
+        ASSERT_EQ(shown.size(), 1u);
+
+        t.view.onPostponeChosen(10);
+        const DateTime moved = trigger == TriggerKind::Daily ? At(2016, 12, 24, 21, 20, 0)
+                                                             : At(2016, 12, 24, 21, 20, 9);
+        EXPECT_FALSE(t.view.postponeButton.Visible());  // 15 minutes away: not yet warned of
+        if (trigger == TriggerKind::Daily) {
+            // The scheduler's start at the day's own moment, which gave way, performs nothing.
+            t.clock.Set(At(2016, 12, 24, 21, 10, 0));
+            t.controller.OnScheduledStart(nullptr);
+            EXPECT_TRUE(t.Logged(L"scheduled start for a postponed occurrence"));
+        }
+        t.countdown.outcomes = {CountdownOutcome::Cancelled, CountdownOutcome::Cancelled};
+        t.RunWatch(At(2016, 12, 24, 21, 14, 0));
+        EXPECT_TRUE(t.starts.empty());  // not at the moment that gave way
+        EXPECT_TRUE(tickAt(moved.Plus(-5 * DateTime::kMsPerMinute)));
+        EXPECT_EQ(shown.size(), 2u);
+        EXPECT_FALSE(tickAt(moved.Plus(-30000)));  // the countdown's own time
+        t.RunWatch(At(2016, 12, 24, 21, 40, 0));
+        ASSERT_EQ(t.starts.size(), 1u);
+        EXPECT_GE(t.starts[0], moved.Plus(-30000));
+        EXPECT_LE(t.starts[0], moved.Plus(60000));
+    }
 }
 
 TEST(EarlyWarningTest, TheLeadTimeIsStoredAndOnlyItsChoicesReadBack) {
@@ -199,6 +244,32 @@ TEST(EarlyWarningTest, TheLeadTimeIsStoredAndOnlyItsChoicesReadBack) {
     }
     ASSERT_TRUE(WriteWarnMinutes(store, 7));
     EXPECT_EQ(ReadWarnMinutes(store), kDefaultWarnMinutes);
+}
+
+// The main window's choice shows the stored lead time, stores the user's pick at once and the
+// next tick warns with it; a pick that could not be stored still counts for this run.
+TEST(EarlyWarningTest, TheLeadTimeChosenInTheWindowIsStoredAndUsedAtOnce) {
+    WatchedTask t;
+    ASSERT_TRUE(WriteWarnMinutes(t.store, 1));
+    t.controller.BindWarningLead(t.store);
+    EXPECT_EQ(t.view.warningLead.Value(), 1);
+    t.Start(TriggerKind::Daily);  // 21:10:00, under five minutes away
+    std::vector<std::wstring> shown;
+    t.controller.onEarlyWarning = [&](const std::wstring& text) { shown.push_back(text); };
+    t.controller.clockTimer.Tick();
+    EXPECT_TRUE(shown.empty());
+    t.view.warningLead.Choose(10);
+    EXPECT_EQ(ReadWarnMinutes(t.store), 10);
+    t.controller.clockTimer.Tick();
+    EXPECT_EQ(shown.size(), 1u);
+
+    t.store.failWrites = true;
+    t.view.warningLead.Choose(0);
+    EXPECT_EQ(ReadWarnMinutes(t.store), 10);
+    EXPECT_TRUE(t.Logged(L"warning lead time not stored: Off"));
+    t.clock.Advance(DateTime::kMsPerDay);
+    t.controller.clockTimer.Tick();
+    EXPECT_EQ(shown.size(), 1u);
 }
 
 }  // namespace
