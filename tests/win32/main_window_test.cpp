@@ -27,7 +27,9 @@
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/skin.h"
+#include "shell/tray_menu.h"
 #include "shell/win32/countdown_window.h"
+#include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
 namespace {
@@ -88,6 +90,7 @@ protected:
                                                   prompts, registration, countdown, window,
                                                   shortcut, power, log, L"windows10"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
+        controller->BindWarningLead(store);
     }
 
     MainWindowEvents Events() {
@@ -162,10 +165,10 @@ TEST_F(MainWindowTest, LaysOutTheWindowTheTabsAndTheTaskControls) {
     const struct {
         const ImageCheckBox& box;
         Point at;
-    } boxes[] = {{c.shutDownRadio, {57, 153}}, {c.logOffRadio, {57, 206}},
-                 {c.standByRadio, {57, 260}},  {c.hibernateRadio, {57, 310}},
-                 {c.dailyBox, {316, 152}},     {c.specifiedBox, {316, 205}},
-                 {c.fromNowBox, {316, 256}}};
+    } boxes[] = {{c.shutDownRadio, {57, 153}}, {c.logOffRadio, {57, 195}},
+                 {c.standByRadio, {57, 237}},  {c.hibernateRadio, {57, 279}},
+                 {c.restartRadio, {57, 321}},  {c.dailyBox, {316, 152}},
+                 {c.specifiedBox, {316, 205}}, {c.fromNowBox, {316, 256}}};
     for (const auto& [box, at] : boxes) {
         const Rect place = PlaceOf(BoxWindow(box));
         EXPECT_EQ((Point{place.left, place.top}), at);
@@ -295,7 +298,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     EXPECT_EQ(CountDiffering(box, {0, 0, box.Width(), 1}, SkinFor(skinCode).window, 0), 0);
     press(VK_SPACE);
     EXPECT_EQ(view.controls.fromNowBox.Status(), CheckBoxStatus::Checked);
-    tab(3);  // the hours, the minutes, Start Task
+    tab(4);  // the hours, the minutes, the early warning, Start Task (Postpone is not offered)
     companion.answers = {kAnswerYes};
     registration.answer = RegistrationResult::Registered;
     press(VK_RETURN);
@@ -597,6 +600,87 @@ TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
         EXPECT_EQ(
             CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, skin.boxOutline, 0), 0);
     }
+}
+
+// Opens a menu of the program's in a nested loop, presses Down `downs` times and Enter there, and
+// keeps what the screen showed meanwhile.
+Picture ChooseFromMenu(int downs, const std::function<void()>& open) {
+    Picture screen;
+    int ticks = 0;
+    const test::ThreadTicker ticker([&] {
+        if (++ticks > 100) {
+            ::EndMenu();  // never hang, whatever went wrong
+            return;
+        }
+        const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
+        if (!screen.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
+        screen = test::CaptureWholeWindow(::GetDesktopWindow());
+        for (int i = 0; i < downs; ++i) {
+            ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+            ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
+        }
+        ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+    });
+    open();
+    Pump();
+    return screen;
+}
+
+// The early warning's lead time is picked from the program's menu under the task summary and
+// stored at once; once a task is warned of, Postpone beside Cancel Task moves it later.
+TEST_F(MainWindowTest, TheLeadTimeIsPickedAndStoredAndPostponeFollowsTheWarning) {
+    TrayPopupMenu leadMenu{WarnMinutesMenuItems(kDefaultWarnMinutes)};
+    TrayPopupMenu postponeMenu{PostponeMenuItems()};
+    leadMenu.SetCheckPictures(resources->menuChecks);
+    postponeMenu.SetCheckPictures(resources->menuChecks);
+    TaskPage& page = window.Page();
+    page.WarningLead().choose = [&](POINT at, std::int32_t current) {
+        leadMenu.Menu().SetItems(WarnMinutesMenuItems(current));
+        return WarnMinutesOfCommand(leadMenu.Menu().ShowAt(at));
+    };
+    page.choosePostpone = [&](POINT at) { return postponeMenu.Menu().ShowAt(at); };
+    ShowWindow();
+    std::int32_t stored = -1;
+    EXPECT_FALSE(ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPath, kWarnMinutesValue,
+                                   stored));
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name,
+              L"Early warning: 5 minutes before");
+    ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_warning.png"));
+
+    // A click on the lead time; the fifth item, 15 minutes.
+    const Picture menuShown =
+        ChooseFromMenu(5, [&] { test::PostClick(page.Handle(), {60 + 120, 399 + 6}); });
+    ASSERT_FALSE(menuShown.Empty()) << "the menu never showed";
+    ASSERT_TRUE(test::SaveArtifact(menuShown, "main_warning_menu.png"));
+    EXPECT_EQ(view.warningLead.Value(), 15);
+    EXPECT_EQ(ReadWarnMinutes(store), 15);
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name,
+              L"Early warning: 15 minutes before");
+    // From the keyboard: Enter on the focused choice, then Off at the top.
+    ::SetFocus(page.WarningLead().FocusHandle());
+    ChooseFromMenu(1, [&] { ::SendMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1); });
+    EXPECT_EQ(ReadWarnMinutes(store), 0);
+    view.warningLead.Choose(5);
+
+    // A task ten minutes away: Postpone comes once it is warned of, five minutes before.
+    controller->OnFromNowClick();
+    view.controls.delayHoursField.SetText(L"0");
+    view.controls.delayMinutesField.SetText(L"10");
+    companion.answers = {kAnswerYes};
+    registration.answer = RegistrationResult::Registered;
+    controller->OnStartTaskClick();
+    ASSERT_TRUE(registration.registered);
+    const DateTime due = *formats.ParseDateTime(task.dueText);
+    controller->clockTimer.Tick();
+    EXPECT_FALSE(page.PostponeButton().Visible());
+    clock.Set(due.Plus(-4 * DateTime::kMsPerMinute));
+    controller->clockTimer.Tick();
+    ShowWindow();
+    ASSERT_TRUE(page.PostponeButton().Visible());
+    ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_postpone.png"));
+    ChooseFromMenu(1, [&] { test::PostClick(page.Handle(), {380 + 55, 372 + 16}); });
+    EXPECT_EQ(registration.registered->start, due.Plus(10 * DateTime::kMsPerMinute));
+    EXPECT_FALSE(page.PostponeButton().Visible());  // the new moment is not warned of yet
 }
 
 TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {
