@@ -8,7 +8,7 @@
 namespace dusk {
 
 std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now,
-                                   const RegionalFormats& formats) {
+                                       const RegionalFormats& formats) {
     if (!IsTaskSet(task.status)) return std::nullopt;
     if (task.trigger == TriggerKind::Daily) {
         const auto daily = formats.ParseLongTime(task.dailyTimeText);

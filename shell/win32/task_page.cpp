@@ -1,6 +1,5 @@
 #include "shell/win32/task_page.h"
 
-#include "controls/focus_cycle.h"
 #include "controls/win32/window_scale.h"
 #include "core/task_model.h"
 #include "shell/color_button_layout.h"
@@ -91,9 +90,15 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
       skinCode_(skinCode),
       hours_(view.controls.delayHoursField, view.controls.delayHoursUpDown),
       minutes_(view.controls.delayMinutesField, view.controls.delayMinutesUpDown),
-      startButton_(text_),
-      cancelButton_(text_),
-      postponeButton_(text_),
+      startButton_(view.startTaskButton, text_,
+                   TaskButtonLayout(L"Start Task", &resources.taskStartSmall),
+                   resources.taskButtons),
+      cancelButton_(view.cancelTaskButton, text_,
+                    TaskButtonLayout(L"Cancel Task", &resources.taskCancelSmall),
+                    resources.taskButtons),
+      postponeButton_(view.postponeButton, text_,
+                      TaskButtonLayout(L"Postpone", nullptr, kPostponeBounds),
+                      resources.taskButtons),
       warningLead_(view.warningLead, kWarningLeadAt),
       staticLabels_(StaticLabels()) {
     TaskControls& c = view_.controls;
@@ -102,13 +107,11 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
     pickers_[1] = std::make_unique<DateTimePickerHost>(c.specifiedDatePicker, Kind::Date);
     pickers_[2] = std::make_unique<DateTimePickerHost>(c.specifiedTimePicker, Kind::Time);
     SetUpCheckBoxes();
-    SetUpButtons();
+    view_.postponeButton.OnClick = [this] { OnPostponeClick(); };
 }
 
 TaskPage::~TaskPage() {
-    view_.startTaskButton.OnStateChanged = nullptr;
-    view_.cancelTaskButton.OnStateChanged = nullptr;
-    view_.postponeButton.OnStateChanged = nullptr;
+    view_.postponeButton.OnClick = nullptr;
     for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
 }
 
@@ -131,37 +134,11 @@ void TaskPage::SetUpCheckBoxes() {
     }
 }
 
-void TaskPage::SetUpButtons() {
-    LoadColorButton(startButton_, TaskButtonLayout(L"Start Task", &resources_.taskStartSmall),
-                    resources_.taskButtons);
-    LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", &resources_.taskCancelSmall),
-                    resources_.taskButtons);
-    LoadColorButton(postponeButton_, TaskButtonLayout(L"Postpone", nullptr, kPostponeBounds),
-                    resources_.taskButtons);
-    startButton_.OnClick = [this] { view_.startTaskButton.Click(); };
-    cancelButton_.OnClick = [this] { view_.cancelTaskButton.Click(); };
-    view_.postponeButton.OnClick = [this] { OnPostponeClick(); };
-    postponeButton_.OnClick = [this] { view_.postponeButton.Click(); };
-    BindButton(view_.startTaskButton, startButton_, startFocus_);
-    BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
-    BindButton(view_.postponeButton, postponeButton_, postponeFocus_);
-}
-
 void TaskPage::OnPostponeClick() {
     if (!choosePostpone || !view_.onPostponeChosen || Handle() == nullptr) return;
     const RECT button = ScreenRect(Handle(), kPostponeBounds);
     const int minutes = choosePostpone({button.left, button.bottom});
     if (minutes > 0) view_.onPostponeChosen(minutes);
-}
-
-void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus) {
-    const auto follow = [&model, &button, &focus] {
-        button.SetVisible(model.Visible());
-        if (button.Enabled() != model.Enabled()) button.SetEnabled(model.Enabled());
-        focus.Follow(model.Visible(), model.Enabled());
-    };
-    model.OnStateChanged = follow;
-    follow();
 }
 
 void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
@@ -196,37 +173,11 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
                          L"minutes")) {
         return false;
     }
-    const auto press = [](ColorImageButton& button) {
-        return [&button] {
-            if (button.Visible() && button.Enabled() && button.OnClick) button.OnClick();
-        };
-    };
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
-    const struct {
-        FocusProxy* focus;
-        ColorImageButton* button;
-        Rect place;
-    } buttons[] = {{&startFocus_, &startButton_, kTaskButtonBounds},
-                   {&cancelFocus_, &cancelButton_, kTaskButtonBounds},
-                   {&postponeFocus_, &postponeButton_, kPostponeBounds}};
-    for (const auto& b : buttons) {
-        const auto bounds = [this, place = b.place] { return ScreenRect(Handle(), place); };
-        if (!b.focus->Create(Handle(), b.button->Caption(), AccessibleRole::PushButton, bounds)) {
-            return false;
-        }
-        b.focus->onPress = press(*b.button);
-        b.focus->onFocusChanged = repaint;
+    for (TaskPageButton* button : {&startButton_, &cancelButton_, &postponeButton_}) {
+        if (!button->Create(Handle(), buttons_, repaint)) return false;
     }
     if (!warningLead_.Create(Handle())) return false;
-    view_.startTaskButton.OnStateChanged();
-    view_.cancelTaskButton.OnStateChanged();
-    view_.postponeButton.OnStateChanged();
-    startHost_.emplace(Handle(), startButton_);
-    cancelHost_.emplace(Handle(), cancelButton_);
-    postponeHost_.emplace(Handle(), postponeButton_);
-    buttons_.Add(*startHost_);
-    buttons_.Add(*cancelHost_);
-    buttons_.Add(*postponeHost_);
 
     const int right = kDesignSize.width;
     BindLabel(view_.summaryLabel, {kSummaryAt.x, kSummaryAt.y - 4, right, kSummaryAt.y + 24});
@@ -274,9 +225,9 @@ std::vector<HWND> TaskPage::FocusOrder() const {
     order.push_back(hours_.FieldHandle());
     order.push_back(minutes_.FieldHandle());
     order.push_back(warningLead_.FocusHandle());
-    order.push_back(postponeFocus_.Handle());
-    order.push_back(startFocus_.Handle());
-    order.push_back(cancelFocus_.Handle());
+    order.push_back(postponeButton_.FocusHandle());
+    order.push_back(startButton_.FocusHandle());
+    order.push_back(cancelButton_.FocusHandle());
     return order;
 }
 
@@ -329,15 +280,9 @@ void TaskPage::PaintContent(Canvas& canvas) {
     canvas.DrawPicture(pictures.hourglass, kHourglassAt);
     canvas.DrawTextLine(view_.summaryLabel.Text(), kSummaryFont, kSummaryAt);
     warningLead_.Paint(canvas, SkinFor(skinCode_).window);
-    for (auto* host : {&startHost_, &cancelHost_, &postponeHost_}) {
-        if (*host) (*host)->Paint(canvas);
+    for (const TaskPageButton* button : {&startButton_, &cancelButton_, &postponeButton_}) {
+        button->Paint(canvas, SkinFor(skinCode_).window);
     }
-    const auto cue = [&canvas, this](const Rect& b) {
-        PaintFocusCue(canvas, {b.left + 2, b.top + 2, b.right - 2, b.bottom - 2},
-                      SkinFor(skinCode_).window);
-    };
-    if (startFocus_.Focused() || cancelFocus_.Focused()) cue(kTaskButtonBounds);
-    if (postponeFocus_.Focused()) cue(kPostponeBounds);
 }
 
 std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {

@@ -9,17 +9,16 @@
 #include <vector>
 
 #include "base/win32/window_base.h"
-#include "controls/color_image_button.h"
 #include "controls/display_scale.h"
 #include "controls/label.h"
 #include "controls/win32/buffered_paint.h"
 #include "controls/win32/check_box_window.h"
 #include "controls/win32/date_time_picker_host.h"
 #include "controls/win32/digit_field_host.h"
-#include "controls/win32/focus_proxy.h"
 #include "controls/win32/image_button_router.h"
 #include "core/task_view.h"
 #include "shell/win32/resource_window.h"
+#include "shell/win32/task_page_button.h"
 #include "shell/win32/warning_lead_link.h"
 
 namespace dusk::win32 {
@@ -49,9 +48,9 @@ public:
     // Button colours, box outlines and title bars, and the date picker's calendar colours.
     void ApplySkin();
 
-    const ColorImageButton& StartTaskButton() const { return startButton_; }
-    const ColorImageButton& CancelTaskButton() const { return cancelButton_; }
-    const ColorImageButton& PostponeButton() const { return postponeButton_; }
+    const ColorImageButton& StartTaskButton() const { return startButton_.Button(); }
+    const ColorImageButton& CancelTaskButton() const { return cancelButton_.Button(); }
+    const ColorImageButton& PostponeButton() const { return postponeButton_.Button(); }
     WarningLeadLink& WarningLead() { return warningLead_; }
     // Opens the Postpone menu at a screen point; answers the minutes chosen, 0 for none.
     std::function<int(POINT)> choosePostpone;
@@ -73,8 +72,6 @@ protected:
 
 private:
     void SetUpCheckBoxes();
-    void SetUpButtons();
-    void BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus);
     void BindLabel(LabelModel& model, const Rect& area);
     void OnPostponeClick();
     void PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const;
@@ -93,15 +90,9 @@ private:
     DigitFieldHost hours_;
     DigitFieldHost minutes_;
 
-    ColorImageButton startButton_;
-    ColorImageButton cancelButton_;
-    ColorImageButton postponeButton_;
-    std::optional<ImageButtonHost> startHost_;  // once the window exists
-    std::optional<ImageButtonHost> cancelHost_;
-    std::optional<ImageButtonHost> postponeHost_;
-    FocusProxy startFocus_;
-    FocusProxy cancelFocus_;
-    FocusProxy postponeFocus_;
+    TaskPageButton startButton_;
+    TaskPageButton cancelButton_;
+    TaskPageButton postponeButton_;
     ImageButtonRouter buttons_;
     WarningLeadLink warningLead_;
 

@@ -10,10 +10,12 @@ namespace dusk::win32 {
 
 namespace {
 
-constexpr wchar_t kTitle[] = L"Early warning: ";
+constexpr wchar_t kTitle[] = L"Early warning:";
 const Font kTitleFont{L"Tahoma", 11, true, 0x666666};
 const Font kLinkFont{L"Tahoma", 11, true, 0xBF6C11};
-constexpr int kMarkGap = 5;
+// Gaps of their own rather than blanks, which some scales measure narrower than they draw.
+constexpr int kTitleGap = 5;
+constexpr int kMarkGap = 6;
 constexpr int kMarkWidth = 7;
 constexpr int kLineWidth = 300;
 
@@ -45,22 +47,22 @@ bool WarningLeadLink::Create(HWND page) {
 }
 
 std::wstring WarningLeadLink::AccessibleName() const {
-    return kTitle + LeadText(model_.Value());
+    return std::wstring(kTitle) + L" " + LeadText(model_.Value());
 }
 
 void WarningLeadLink::Paint(Canvas& canvas, Color focusCue) {
     const std::wstring lead = LeadText(model_.Value());
     const Size title = canvas.MeasureText(kTitle, kTitleFont);
     const Size link = canvas.MeasureText(lead, kLinkFont);
-    const Point linkAt{at_.x + title.width, at_.y};
+    const Point linkAt{at_.x + title.width + kTitleGap, at_.y};
     canvas.DrawTextLine(kTitle, kTitleFont, at_);
     canvas.DrawTextLine(lead, kLinkFont, linkAt);
     // The drop-down mark: a small triangle pointing down, centred on the text.
     const int markLeft = linkAt.x + link.width + kMarkGap;
     const int markTop = at_.y + (link.height - kMarkWidth / 2) / 2;
     for (int row = 0; row <= kMarkWidth / 2; ++row) {
-        canvas.DrawLine({markLeft + row, markTop + row}, {markLeft + kMarkWidth - row, markTop + row},
-                        kLinkFont.color);
+        canvas.DrawLine({markLeft + row, markTop + row},
+                        {markLeft + kMarkWidth - row, markTop + row}, kLinkFont.color);
     }
     linkArea_ = {linkAt.x, at_.y, markLeft + kMarkWidth + 1, at_.y + link.height};
     if (hover_ || focus_.Focused()) {
@@ -68,10 +70,10 @@ void WarningLeadLink::Paint(Canvas& canvas, Color focusCue) {
         canvas.DrawLine({linkAt.x, y}, {linkAt.x + link.width, y}, kLinkFont.color);
     }
     if (focus_.Focused()) {
-        PaintFocusCue(canvas,
-                      {linkArea_.left - 2, linkArea_.top - 1, linkArea_.right + 2,
-                       linkArea_.bottom + 1},
-                      focusCue);
+        PaintFocusCue(
+            canvas,
+            {linkArea_.left - 2, linkArea_.top - 1, linkArea_.right + 2, linkArea_.bottom + 1},
+            focusCue);
     }
 }
 

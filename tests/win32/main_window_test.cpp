@@ -641,21 +641,20 @@ TEST_F(MainWindowTest, TheLeadTimeIsPickedAndStoredAndPostponeFollowsTheWarning)
     page.choosePostpone = [&](POINT at) { return postponeMenu.Menu().ShowAt(at); };
     ShowWindow();
     std::int32_t stored = -1;
-    EXPECT_FALSE(ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPath, kWarnMinutesValue,
-                                   stored));
-    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name,
-              L"Early warning: 5 minutes before");
+    EXPECT_FALSE(
+        ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPath, kWarnMinutesValue, stored));
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name, L"Early warning: 5 minutes before");
     ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_warning.png"));
 
     // A click on the lead time; the fifth item, 15 minutes.
-    const Picture menuShown =
-        ChooseFromMenu(5, [&] { test::PostClick(page.Handle(), {60 + 120, 399 + 6}); });
+    const Picture menuShown = ChooseFromMenu(5, [&] {
+        test::PostClick(page.Handle(), {60 + 120, 399 + 6});
+    });
     ASSERT_FALSE(menuShown.Empty()) << "the menu never showed";
     ASSERT_TRUE(test::SaveArtifact(menuShown, "main_warning_menu.png"));
     EXPECT_EQ(view.warningLead.Value(), 15);
     EXPECT_EQ(ReadWarnMinutes(store), 15);
-    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name,
-              L"Early warning: 15 minutes before");
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name, L"Early warning: 15 minutes before");
     // From the keyboard: Enter on the focused choice, then Off at the top.
     ::SetFocus(page.WarningLead().FocusHandle());
     ChooseFromMenu(1, [&] { ::SendMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1); });
