@@ -155,7 +155,8 @@ bool TaskWatch::Postpone(int minutes, DateTime from) {
         watchTimer.SetEnabled(true);
     }
     task_.dueText = plan->dueText;
-    postponedMoment_ = plan->due;
+    // As the task reads its moment back: to the second.
+    postponedMoment_ = services_.formats.ParseDateTime(task_.dueText);
     view_.UpdateTaskSummary();
     services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due));
     return true;

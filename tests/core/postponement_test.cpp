@@ -235,6 +235,24 @@ TEST(EarlyWarningTest, TheMainWindowOffersPostponeWhileTheWarnedMomentIsAhead) {
     }
 }
 
+// Postponed at the countdown to a moment within the lead time: no second balloon at once, and the
+// main window offers Postpone again.
+TEST(EarlyWarningTest, AMomentChosenAtTheCountdownIsNotWarnedOfAgain) {
+    WatchedTask t;
+    t.view.warningLead.SetValue(15);
+    t.Start(TriggerKind::FromNow);  // due 21:10:09
+    std::vector<std::wstring> shown;
+    t.controller.onEarlyWarning = [&](const std::wstring& text) { shown.push_back(text); };
+    t.controller.clockTimer.Tick();
+    t.countdown.outcomes = {CountdownOutcome::Postponed};
+    t.countdown.postponedMinutes = 10;
+    t.RunWatch(At(2016, 12, 24, 21, 11, 0));
+    ASSERT_EQ(t.starts.size(), 1u);
+    t.controller.clockTimer.Tick();
+    EXPECT_EQ(shown.size(), 1u);
+    EXPECT_TRUE(t.view.postponeButton.Visible());
+}
+
 TEST(EarlyWarningTest, TheLeadTimeIsStoredAndOnlyItsChoicesReadBack) {
     test::MemorySettingsStore store;
     EXPECT_EQ(ReadWarnMinutes(store), kDefaultWarnMinutes);

@@ -400,6 +400,8 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
         {L"Daily:", kCheck, kFocusable | kChecked},
         {L"Specified date and time:", kCheck, kFocusable},
         {L"From now:", kCheck, kFocusable},
+        {L"Early warning: 5 minutes before", kButton, kFocusable},
+        {L"Postpone", kButton, kFocusable | kHidden},
         {L"Start Task", kButton, kFocusable},
         {L"Cancel Task", kButton, kFocusable | kHidden},
         {L"Dusk Relay", kTab, kChecked},
