@@ -47,7 +47,7 @@ constexpr Rect kPickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpeci
 // What assistive technology calls the fields, whose labels are painted.
 constexpr const wchar_t* kPickerNames[] = {L"Daily time", L"Specified date", L"Specified time"};
 constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
-constexpr Rect kPostponeBounds{380, 372, 380 + 110, 372 + 33};  // beside Cancel Task
+constexpr Rect kPostponeBounds{390, 372, 390 + 100, 372 + 33};  // beside Cancel Task
 constexpr Point kWarningLeadAt{60, 399};                        // under the summary
 
 std::vector<Label> StaticLabels() {

@@ -681,7 +681,7 @@ TEST_F(MainWindowTest, TheLeadTimeIsPickedAndStoredAndPostponeFollowsTheWarning)
     ::SendMessageW(page.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));  // off the lead time
     Pump();
     ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_postpone.png"));
-    ChooseFromMenu(1, [&] { test::PostClick(page.Handle(), {380 + 55, 372 + 16}); });
+    ChooseFromMenu(1, [&] { test::PostClick(page.Handle(), {390 + 50, 372 + 16}); });
     EXPECT_EQ(registration.registered->start, due.Plus(10 * DateTime::kMsPerMinute));
     EXPECT_FALSE(page.PostponeButton().Visible());  // the new moment is not warned of yet
 }
