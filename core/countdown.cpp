@@ -11,21 +11,22 @@ namespace dusk {
 
 namespace {
 
-std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
-    switch (actionCode) {
-        case kActionShutDown:
+std::optional<CatalogueEntry> CaptionFor(TaskAction action) {
+    switch (action) {
+        case TaskAction::ShutDown:
             return CatalogueEntry::CountdownShutDownCaption;
-        case kActionLogOff:
+        case TaskAction::LogOff:
             return CatalogueEntry::CountdownLogOffCaption;
-        case kActionStandBy:
+        case TaskAction::StandBy:
             return CatalogueEntry::CountdownStandByCaption;
-        case kActionHibernate:
+        case TaskAction::Hibernate:
             return CatalogueEntry::CountdownHibernateCaption;
-        case kActionRestart:
+        case TaskAction::Restart:
             return CatalogueEntry::CountdownRestartCaption;
-        default:
-            return std::nullopt;  // code 4 and others keep the caption they have
+        case TaskAction::None:
+            break;
     }
+    return std::nullopt;  // the caption stays as it is
 }
 
 }  // namespace
@@ -36,7 +37,7 @@ Countdown::Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts)
     blinkTimer.OnTimer = [this] { onBlinkTick(); };
 }
 
-void Countdown::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
+void Countdown::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {
     if (Running()) {
         onDone(CountdownOutcome::Interrupted);
         return;
@@ -48,7 +49,7 @@ void Countdown::Start(std::int32_t actionCode, std::function<void(CountdownOutco
     ShowNumber(kCountdownLength);
     tickTimer.SetEnabled(true);
     blinkTimer.SetEnabled(true);
-    if (const auto entry = CaptionFor(actionCode)) caption_ = catalogue_.Text(*entry);
+    if (const auto entry = CaptionFor(action)) caption_ = catalogue_.Text(*entry);
     ViewChanged();
 }
 

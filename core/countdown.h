@@ -42,7 +42,7 @@ public:
 
     // Shows the countdown; the caption names the action it ends in. onDone runs once at its
     // end. A start while one runs ends the new one at once as interrupted.
-    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone);
+    void Start(TaskAction action, std::function<void(CountdownOutcome)> onDone);
     void onTick();
     void onBlinkTick();
     void onCancelClick();

@@ -37,8 +37,7 @@ std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue&
 class EarlyWarning {
 public:
     // The warning to show now, if any; each moment is warned of once.
-    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes,
-                                    const RegionalFormats& formats);
+    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes);
     // Another moment (a postponed occurrence) is watched for besides the task's own.
     void SetExtraMoment(std::optional<DateTime> moment) { extraMoment_ = moment; }
 

@@ -10,14 +10,12 @@ TaskController::TaskController(TaskRecord& task, TaskView& view, const TaskContr
       formats_(s.formats),
       choice_(task, view, s.clock, s.formats, s.catalogue, s.prompts),
       watch_(task, view,
-             {s.clock, s.formats, s.countdown, s.power, s.mainWindow, s.registration, s.taskStore,
-              s.log}),
+             {s.clock, s.countdown, s.power, s.mainWindow, s.registration, s.taskStore, s.log}),
       starter_(task, view, choice_, watch_,
-               {s.clock, s.formats, s.catalogue, s.taskStore, s.prompts, s.registration,
-                s.mainWindow, s.startupShortcut, s.log}),
-      restorer_(
-          task, view, watch_,
-          {s.clock, s.formats, s.catalogue, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
+               {s.clock, s.catalogue, s.taskStore, s.prompts, s.registration, s.mainWindow,
+                s.startupShortcut, s.log}),
+      restorer_(task, view, watch_,
+                {s.clock, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
       task_(task) {
     clockTimer.OnTimer = [this] { OnClockTick(); };
 }
@@ -26,13 +24,12 @@ void TaskController::OnClockTick() {
     const DateTime now = clock_.Now();
     view_.clockLabel.SetText(formats_.FormatDefault(now));
     warning_.SetExtraMoment(watch_.MovedDailyMoment());
-    const auto warning = warning_.Check(task_, now, warnMinutes, formats_);
+    const auto warning = warning_.Check(task_, now, warnMinutes);
     if (!warning || !onEarlyWarning) return;
     // The caption the action's radio button shows (Sleep where the system says so).
-    const auto radios = view_.controls.ActionRadios();
-    const auto index = static_cast<std::size_t>(task_.actionCode);
-    if (index >= radios.size()) return;
-    onEarlyWarning(EarlyWarningText(radios[index]->Caption(), *warning, formats_));
+    const ImageCheckBox* radio = view_.controls.ActionRadio(task_.action);
+    if (!radio) return;
+    onEarlyWarning(EarlyWarningText(radio->Caption(), *warning, formats_));
 }
 
 void TaskController::OnFirstShow() {

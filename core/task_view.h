@@ -19,8 +19,8 @@ namespace dusk {
 // through the models' own setters.
 class TaskView {
 public:
-    TaskView(TaskRecord& task, const MessageCatalogue& catalogue, const RegionalFormats& formats,
-             const Clock& clock);
+    TaskView(const TaskRecord& task, const MessageCatalogue& catalogue,
+             const RegionalFormats& formats, const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
 
@@ -56,7 +56,7 @@ public:
     void Refresh();
 
 private:
-    TaskRecord& task_;
+    const TaskRecord& task_;
     const MessageCatalogue& catalogue_;
     const RegionalFormats& formats_;
     const Clock& clock_;

@@ -68,10 +68,10 @@ Application::Application(PowerApi& power)
       elevatedStartGuard_(
           programFiles_, [this](const std::wstring& path) { ReportUnprotectedProgram(path); },
           &activityLog_),
-      trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
-      skins_(skinCode_, companion_, SkinTargetsFor()),
       prompts_(companion_, resources_.catalogue,
                [this] { return WindowHandle(mainWindow_.Handle()); }),
+      trayCommands_(mainWindow_, performer_, prompts_, resources_.catalogue, activityLog_),
+      skins_(skinCode_, companion_, SkinTargetsFor()),
       trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
 
 MainWindowEvents Application::MainWindowEventsFor() {
@@ -163,10 +163,9 @@ void Application::ConnectServices(const OsInfo& os) {
     const TaskOwner owner{programFolder_, os.taskNameSuffix, CurrentUserAccount()};
     scheduler_.emplace(os.osFamily);
     logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
-    taskStore_.emplace(settings_, programFolder_, *logonStart_);
+    taskStore_.emplace(settings_, formats_, programFolder_, *logonStart_);
     registration_.emplace(
-        *scheduler_, os.osFamily, owner,
-        PromptsFor(commandPrompts_, resources_.catalogue),
+        *scheduler_, os.osFamily, owner, PromptsFor(commandPrompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) {
             // A command sets its task without the notice.
             if (commandPrompts_.CommandRunning()) {
@@ -187,13 +186,12 @@ void Application::ConnectServices(const OsInfo& os) {
         trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
     };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
-    commands_.emplace(*controller_, task_, taskView_.controls, clock_, formats_, *taskStore_,
+    commands_.emplace(*controller_, task_, taskView_.controls, clock_, *taskStore_,
                       commandPrompts_);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
     postponeMenu_.SetCheckPictures(resources_.menuChecks);
     countdownWindow_.choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
-    trayCommands_.SetQuestionOwner(mainWindow_.Handle());
     trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_.Menu());

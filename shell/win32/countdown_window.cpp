@@ -73,8 +73,8 @@ void CountdownWindow::ViewChanged() {
     if (text != shown) remaining_.SetCaption(text);
 }
 
-void CountdownWindow::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
-    logic_.Start(actionCode, std::move(onDone));
+void CountdownWindow::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {
+    logic_.Start(action, std::move(onDone));
 }
 
 void CountdownWindow::ShowTopmost() {

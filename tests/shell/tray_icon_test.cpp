@@ -7,9 +7,11 @@
 #include "core/message_catalogue.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_main_window.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "shell/tray_icon_model.h"
 #include "shell/tray_menu.h"
+#include "system/power_action_performer.h"
 
 namespace dusk {
 namespace {
@@ -120,17 +122,30 @@ TEST(TrayMenuTest, Commands) {
         std::vector<std::string> mainWindow;
         std::string lastPowerCall;  // empty: none at all
         bool exited;
+        std::vector<std::wstring> logged;
     };
     const Case cases[] = {
-        {kTrayShow, {}, {}, {"restore"}, "", false},
-        {kTrayRestartNow, {kAnswerYes}, {L"Restart"}, {}, "ExitWindowsEx 0x06 0", false},
-        {kTrayRestartNow, {kAnswerNo}, {L"Restart"}, {}, "", false},
-        {kTrayShutDownNow, {kAnswerYes}, {L"ShutDown"}, {}, "ExitWindowsEx 0x0D 0", false},
-        {kTrayShutDownNow, {kAnswerNo}, {L"ShutDown"}, {}, "", false},
-        {kTrayExit, {kAnswerYes}, {L"Are you sure you want to exit?"}, {}, "", true},
-        {kTrayExit, {kAnswerNo}, {L"Are you sure you want to exit?"}, {}, "", false},
-        {0, {}, {}, {}, "", false},
-        {99, {}, {}, {}, "", false},
+        {kTrayShow, {}, {}, {"restore"}, "", false, {}},
+        {kTrayRestartNow,
+         {kAnswerYes},
+         {L"Restart"},
+         {},
+         "ExitWindowsEx 0x06 0",
+         false,
+         {L"action performed: Restart, the system answered 0"}},
+        {kTrayRestartNow, {kAnswerNo}, {L"Restart"}, {}, "", false, {}},
+        {kTrayShutDownNow,
+         {kAnswerYes},
+         {L"ShutDown"},
+         {},
+         "ExitWindowsEx 0x0D 0",
+         false,
+         {L"action performed: Shutdown, the system answered 0"}},
+        {kTrayShutDownNow, {kAnswerNo}, {L"ShutDown"}, {}, "", false, {}},
+        {kTrayExit, {kAnswerYes}, {L"Are you sure you want to exit?"}, {}, "", true, {}},
+        {kTrayExit, {kAnswerNo}, {L"Are you sure you want to exit?"}, {}, "", false, {}},
+        {0, {}, {}, {}, "", false, {}},
+        {99, {}, {}, {}, "", false, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
@@ -139,10 +154,12 @@ TEST(TrayMenuTest, Commands) {
         catalogue.SetText(CatalogueEntry::ConfirmShutDownNow, L"ShutDown");
         test::FakeMainWindow mainWindow;
         test::RecordingPowerApi power;
+        PowerActionPerformer performer(power);
         test::FakeCompanion companion;
         companion.answers.assign(c.answers.begin(), c.answers.end());
-        TrayMenuCommands commands(mainWindow, power, companion, catalogue);
-        commands.SetQuestionOwner(owner);
+        MessageBoxUserPrompts prompts(companion, catalogue, [owner] { return owner; });
+        RecordingActivityLog log;
+        TrayMenuCommands commands(mainWindow, performer, prompts, catalogue, log);
         bool exited = false;
         commands.OnExit = [&] { exited = true; };
 
@@ -159,6 +176,7 @@ TEST(TrayMenuTest, Commands) {
         EXPECT_EQ(mainWindow.calls, c.mainWindow);
         EXPECT_EQ(power.calls.empty() ? "" : power.calls.back(), c.lastPowerCall);
         EXPECT_EQ(exited, c.exited);
+        EXPECT_EQ(log.lines, c.logged);
         EXPECT_TRUE(companion.answers.empty());
     }
 }

@@ -37,7 +37,10 @@ using test::CountMismatches;
 
 class NoPowerAction : public PowerAction {
 public:
-    void Perform(std::int32_t) override { ADD_FAILURE() << "no action may be performed"; }
+    std::uint32_t Perform(TaskAction) override {
+        ADD_FAILURE() << "no action may be performed";
+        return 0;
+    }
 };
 
 // Runs every message that is waiting, the paints they cause included.
@@ -122,7 +125,7 @@ protected:
     TaskRecord task;
     RecordingActivityLog log;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\Dusk Relay", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\Dusk Relay", logonStart};
     TaskView view{task, resources->catalogue, formats, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
@@ -224,7 +227,7 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
 
     ClickAt(BoxWindow(view.controls.fromNowBox), {5, 7});
     ClickAt(BoxWindow(view.controls.logOffRadio), {5, 7});
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     EXPECT_TRUE(::IsWindowEnabled(page.DelayMinutes().UpDownHandle()));
 
     // Start Task: asked, registered, the task-set view, and the window goes away.
@@ -287,7 +290,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     tab(2);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.logOffRadio));
     press(VK_SPACE);
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     tab(7);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.fromNowBox));
     // The focus cue in the skin's window colour round the focused box.

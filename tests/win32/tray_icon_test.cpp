@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "fakes/fake_companion.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "gui_test_support.h"
 #include "shell/skin_selection.h"
 #include "shell/tray_menu.h"
 #include "shell/win32/resource_window.h"
 #include "shell/win32/tray_popup_menu.h"
+#include "system/power_action_performer.h"
 
 namespace dusk::win32 {
 namespace {
@@ -188,8 +190,11 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     MainWindow mainWindow;
     test::FakeCompanion companion;
     test::RecordingPowerApi power;
-    TrayMenuCommands commands(mainWindow, power, companion, resources->catalogue);
-    commands.SetQuestionOwner(mainWindow.Handle());
+    PowerActionPerformer performer(power);
+    MessageBoxUserPrompts prompts(companion, resources->catalogue,
+                                  [&mainWindow] { return WindowHandle(mainWindow.Handle()); });
+    RecordingActivityLog log;
+    TrayMenuCommands commands(mainWindow, performer, prompts, resources->catalogue, log);
     bool exited = false;
     commands.OnExit = [&] { exited = true; };
 
