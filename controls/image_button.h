@@ -112,11 +112,11 @@ public:
     bool ClickPending() const { return clickPending_; }
     int StretchMargin() const { return stretchMargin_; }
 
-    std::function<void()> OnClick;
-    std::function<void()> OnMouseEnter;
-    std::function<void()> OnMouseLeave;
-    std::function<void()> OnMouseDown;
-    std::function<void()> OnMouseUp;
+    std::function<void()> onClick;
+    std::function<void()> onMouseEnter;
+    std::function<void()> onMouseLeave;
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
     ControlHost host;
 
 protected:

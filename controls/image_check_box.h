@@ -68,7 +68,7 @@ public:
     void MouseDown(MouseButton button, bool doubleClick);
     void MouseUp(MouseButton button, bool overControl);
 
-    std::function<void()> OnClick;
+    std::function<void()> onClick;
     ControlHost host;
 
 private:

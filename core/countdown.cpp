@@ -33,8 +33,8 @@ std::optional<CatalogueEntry> CaptionFor(TaskAction action) {
 
 Countdown::Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts)
     : catalogue_(catalogue), prompts_(prompts) {
-    tickTimer.OnTimer = [this] { onTick(); };
-    blinkTimer.OnTimer = [this] { onBlinkTick(); };
+    tickTimer.onTimer = [this] { onTick(); };
+    blinkTimer.onTimer = [this] { onBlinkTick(); };
 }
 
 void Countdown::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {

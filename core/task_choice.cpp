@@ -23,17 +23,17 @@ TaskChoice::TaskChoice(const TaskRecord& task, TaskView& view, const Clock& cloc
     TaskControls& c = view_.controls;
     const auto radios = c.ActionRadios();
     for (std::size_t i = 0; i < radios.size(); ++i) {
-        radios[i]->OnClick = [this, action = kActions[i].action] { OnActionClick(action); };
+        radios[i]->onClick = [this, action = kActions[i].action] { OnActionClick(action); };
     }
-    c.dailyBox.OnClick = [this] { OnDailyClick(); };
-    c.specifiedBox.OnClick = [this] { OnSpecifiedClick(); };
-    c.fromNowBox.OnClick = [this] { OnFromNowClick(); };
+    c.dailyBox.onClick = [this] { OnDailyClick(); };
+    c.specifiedBox.onClick = [this] { OnSpecifiedClick(); };
+    c.fromNowBox.onClick = [this] { OnFromNowClick(); };
     for (DateTimePickerModel* picker :
          {&c.dailyTimePicker, &c.specifiedDatePicker, &c.specifiedTimePicker}) {
-        picker->OnChange = [this] { OnTaskInputChange(); };
+        picker->onChange = [this] { OnTaskInputChange(); };
     }
     for (DigitFieldModel* field : {&c.delayHoursField, &c.delayMinutesField}) {
-        field->OnChange = [this] { OnTaskInputChange(); };
+        field->onChange = [this] { OnTaskInputChange(); };
     }
 }
 

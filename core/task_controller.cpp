@@ -17,7 +17,7 @@ TaskController::TaskController(TaskRecord& task, TaskView& view, const TaskContr
       restorer_(task, view, watch_,
                 {s.clock, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
       task_(task) {
-    clockTimer.OnTimer = [this] { OnClockTick(); };
+    clockTimer.onTimer = [this] { OnClockTick(); };
 }
 
 void TaskController::OnClockTick() {

@@ -15,8 +15,8 @@ bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus
 TaskStarter::TaskStarter(TaskRecord& task, TaskView& view, TaskChoice& choice, TaskWatch& watch,
                          TaskStarterServices services)
     : task_(task), view_(view), choice_(choice), watch_(watch), services_(std::move(services)) {
-    view_.startTaskButton.OnClick = [this] { OnStartTaskClick(); };
-    view_.cancelTaskButton.OnClick = [this] { OnCancelTaskClick(); };
+    view_.startTaskButton.onClick = [this] { OnStartTaskClick(); };
+    view_.cancelTaskButton.onClick = [this] { OnCancelTaskClick(); };
 }
 
 void TaskStarter::OnStartTaskClick() {

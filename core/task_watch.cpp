@@ -16,7 +16,7 @@ constexpr int kNearDailySeconds = 60;
 
 TaskWatch::TaskWatch(TaskRecord& task, TaskView& view, TaskWatchServices services)
     : task_(task), view_(view), services_(services) {
-    watchTimer.OnTimer = [this] { OnWatchTimerTick(); };
+    watchTimer.onTimer = [this] { OnWatchTimerTick(); };
 }
 
 void TaskWatch::Watch(TriggerKind trigger) {

@@ -63,7 +63,7 @@ void TrayMenuCommands::Run(int command) {
             PerformAfterYes(CatalogueEntry::ConfirmShutDownNow, TaskAction::ShutDown);
             break;
         case kTrayExit:
-            if (Ask(CatalogueEntry::ConfirmExit) && OnExit) OnExit();
+            if (Ask(CatalogueEntry::ConfirmExit) && onExit) onExit();
             break;
         default:
             break;

@@ -34,7 +34,7 @@ void ApplyTrayMenuStyle(PopupMenuStyle& style, const PopupMenuPaletteList& palet
 PopupMenuPaletteList TrayMenuPalettes(const std::array<Picture, 5>& checks);
 
 // What the menu's commands do. Show brings the main window back; the immediate restart and
-// shut-down each ask first and log the system's answer; Exit asks and on Yes runs OnExit. None of
+// shut-down each ask first and log the system's answer; Exit asks and on Yes runs onExit. None of
 // them touches the task: a task registered with the system scheduler stays registered.
 class TrayMenuCommands {
 public:
@@ -42,7 +42,7 @@ public:
                      const MessageCatalogue& catalogue, ActivityLog& log);
 
     // Closes the main window, which ends the program.
-    std::function<void()> OnExit;
+    std::function<void()> onExit;
 
     // Any other command does nothing.
     void Run(int command);

@@ -192,13 +192,13 @@ void Application::ConnectServices(const OsInfo& os) {
     trayMenu_.SetCheckPictures(resources_.menuChecks);
     postponeMenu_.SetCheckPictures(resources_.menuChecks);
     countdownWindow_.choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
-    trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
+    trayCommands_.onExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_.Menu());
-    trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
+    trayIcon_.onRestore = [this] { mainWindow_.Restore(); };
     // The main window offers Cancel Task for the task the balloon warned of.
-    trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
-    trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
+    trayIcon_.onBalloonClick = [this] { mainWindow_.Restore(); };
+    trayIcon_.onMenuCommand = [this](int command) { trayCommands_.Run(command); };
     trayIcon_.Add(Handle(), resources_.trayIcons);
 }
 

@@ -34,8 +34,8 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, const std::uin
       logic_(resources.catalogue, prompts_),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
-    DialogButton(kCancelButton).OnClick = [this] { logic_.onCancelClick(); };
-    DialogButton(kPostponeButton).OnClick = [this] { OnPostponeClick(); };
+    DialogButton(kCancelButton).onClick = [this] { logic_.onCancelClick(); };
+    DialogButton(kPostponeButton).onClick = [this] { OnPostponeClick(); };
 }
 
 void CountdownWindow::OnPostponeClick() {

@@ -37,10 +37,10 @@ MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWind
       vimblyPage_(kPageColor),
       client_(kDesignSize) {
     for (int tab = 0; tab < TitleArea::kTabCount; ++tab) {
-        title_.tabs[std::size_t(tab)].OnClick = [this, tab] { SelectTab(tab); };
+        title_.tabs[std::size_t(tab)].onClick = [this, tab] { SelectTab(tab); };
     }
-    title_.minimize.OnClick = [this] { Minimize(); };
-    title_.close.OnClick = [this] { Hide(); };
+    title_.minimize.onClick = [this] { Minimize(); };
+    title_.close.onClick = [this] { Hide(); };
     title_.onSkinButton = [this](std::uint8_t code) {
         if (events_.onSkinButton) events_.onSkinButton(code);
     };

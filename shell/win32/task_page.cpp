@@ -98,9 +98,9 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
 }
 
 TaskPage::~TaskPage() {
-    view_.startTaskButton.OnStateChanged = nullptr;
-    view_.cancelTaskButton.OnStateChanged = nullptr;
-    for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
+    view_.startTaskButton.onStateChanged = nullptr;
+    view_.cancelTaskButton.onStateChanged = nullptr;
+    for (LabelModel* label : boundLabels_) label->onStateChanged = nullptr;
 }
 
 void TaskPage::SetUpCheckBoxes() {
@@ -127,8 +127,8 @@ void TaskPage::SetUpButtons() {
                     resources_.taskButtons);
     LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", resources_.taskCancelSmall),
                     resources_.taskButtons);
-    startButton_.OnClick = [this] { view_.startTaskButton.Click(); };
-    cancelButton_.OnClick = [this] { view_.cancelTaskButton.Click(); };
+    startButton_.onClick = [this] { view_.startTaskButton.Click(); };
+    cancelButton_.onClick = [this] { view_.cancelTaskButton.Click(); };
     BindButton(view_.startTaskButton, startButton_, startFocus_);
     BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
 }
@@ -139,12 +139,12 @@ void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button, FocusPro
         if (button.Enabled() != model.Enabled()) button.SetEnabled(model.Enabled());
         focus.Follow(model.Visible(), model.Enabled());
     };
-    model.OnStateChanged = follow;
+    model.onStateChanged = follow;
     follow();
 }
 
 void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
-    model.OnStateChanged = [this, area] {
+    model.onStateChanged = [this, area] {
         if (Handle() == nullptr) return;
         const RECT r = DeviceRect(Handle(), area);
         ::InvalidateRect(Handle(), &r, FALSE);
@@ -177,7 +177,7 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
     }
     const auto press = [](ColorImageButton& button) {
         return [&button] {
-            if (button.Visible() && button.Enabled() && button.OnClick) button.OnClick();
+            if (button.Visible() && button.Enabled() && button.onClick) button.onClick();
         };
     };
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
@@ -190,8 +190,8 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
         focus->onPress = press(*button);
         focus->onFocusChanged = repaint;
     }
-    view_.startTaskButton.OnStateChanged();
-    view_.cancelTaskButton.OnStateChanged();
+    view_.startTaskButton.onStateChanged();
+    view_.cancelTaskButton.onStateChanged();
     startHost_.emplace(Handle(), startButton_);
     cancelHost_.emplace(Handle(), cancelButton_);
     buttons_.Add(*startHost_);

@@ -53,7 +53,7 @@ struct CheckBoxTest : ::testing::Test {
             box.PaintCheckBox(canvas);
             log.push_back("paint");
         };
-        box.OnClick = [this] { log.push_back("click"); };
+        box.onClick = [this] { log.push_back("click"); };
     }
     void Click() {
         box.MouseDown(MouseButton::Left, false);

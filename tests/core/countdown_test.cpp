@@ -216,8 +216,8 @@ TEST(TimerModel, ReportsOnlyRealChangesAndDropsTicksWhileStopped) {
     TimerModel timer(1000);
     int changes = 0;
     int ticks = 0;
-    timer.OnStateChanged = [&] { ++changes; };
-    timer.OnTimer = [&] { ++ticks; };
+    timer.onStateChanged = [&] { ++changes; };
+    timer.onTimer = [&] { ++ticks; };
 
     timer.Tick();
     EXPECT_EQ(ticks, 0);

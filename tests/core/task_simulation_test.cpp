@@ -161,7 +161,7 @@ private:
 void Simulation::StartProgram() {
     process_ = std::make_unique<Process>(*this);
     Process& p = *process_;
-    p.controller.watchTimer.OnStateChanged = [this] {
+    p.controller.watchTimer.onStateChanged = [this] {
         const TimerModel& timer = process_->controller.watchTimer;
         nextWatchTick_.reset();
         if (timer.Enabled()) nextWatchTick_ = Now().Plus(timer.Interval());

@@ -25,7 +25,7 @@ TEST(TrayIconModelTest, IconIndexStaysInsideTheList) {
     for (const Case& c : cases) {
         TrayIconModel model(c.count, L"Tolvane Dusk Relay");
         int changes = 0;
-        model.OnChanged = [&] { ++changes; };
+        model.onChanged = [&] { ++changes; };
         model.SetIconIndex(c.index);
         EXPECT_EQ(model.IconIndex(), c.shown) << c.count << " " << c.index;
         EXPECT_EQ(changes, 1);
@@ -53,7 +53,7 @@ TEST(TrayIconModelTest, FollowsTheTaskIndicator) {
     TaskIndicator indicator;
     TrayIconModel model(3, L"Tolvane Dusk Relay");
     std::vector<std::pair<int, std::wstring>> shown;
-    model.OnChanged = [&] { shown.emplace_back(model.IconIndex(), model.Hint()); };
+    model.onChanged = [&] { shown.emplace_back(model.IconIndex(), model.Hint()); };
     model.Follow(indicator);
 
     indicator.Set(kIndicatorTaskSet, L"A task has been assigned...");
@@ -161,7 +161,7 @@ TEST(TrayMenuTest, Commands) {
         RecordingActivityLog log;
         TrayMenuCommands commands(mainWindow, performer, prompts, catalogue, log);
         bool exited = false;
-        commands.OnExit = [&] { exited = true; };
+        commands.onExit = [&] { exited = true; };
 
         commands.Run(c.command);
 

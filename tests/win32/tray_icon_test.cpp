@@ -164,7 +164,7 @@ TEST_F(TrayIconTest, TheEarlyWarningIsABalloonWithTheProgramsIconAndItsClickShow
     MainWindow mainWindow;
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
     HiddenWindow window(icon);
-    icon.OnBalloonClick = [&] { mainWindow.Restore(); };
+    icon.onBalloonClick = [&] { mainWindow.Restore(); };
     EXPECT_FALSE(icon.ShowBalloon(L"Tolvane Dusk Relay", L"early"));  // not added yet
     ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
     const std::wstring longText(300, L'x');
@@ -196,7 +196,7 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     RecordingActivityLog log;
     TrayMenuCommands commands(mainWindow, performer, prompts, resources->catalogue, log);
     bool exited = false;
-    commands.OnExit = [&] { exited = true; };
+    commands.onExit = [&] { exited = true; };
 
     TrayPopupMenu menu{TrayMenuItems()};
     menu.SetCheckPictures(resources->menuChecks);
@@ -204,8 +204,8 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
     HiddenWindow window(icon);
     icon.SetMenu(&menu.Menu());
-    icon.OnRestore = [&] { mainWindow.Restore(); };
-    icon.OnMenuCommand = [&](int command) { commands.Run(command); };
+    icon.onRestore = [&] { mainWindow.Restore(); };
+    icon.onMenuCommand = [&](int command) { commands.Run(command); };
     ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
 
     ASSERT_FALSE(::IsWindowVisible(mainWindow.Handle()));
