@@ -33,8 +33,8 @@ std::optional<CatalogueEntry> CaptionFor(TaskAction action) {
 
 Countdown::Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts)
     : catalogue_(catalogue), prompts_(prompts) {
-    tickTimer.onTimer = [this] { onTick(); };
-    blinkTimer.onTimer = [this] { onBlinkTick(); };
+    tickTimer.onTimer = [this] { OnTick(); };
+    blinkTimer.onTimer = [this] { OnBlinkTick(); };
 }
 
 void Countdown::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {
@@ -53,7 +53,7 @@ void Countdown::Start(TaskAction action, std::function<void(CountdownOutcome)> o
     ViewChanged();
 }
 
-void Countdown::onTick() {
+void Countdown::OnTick() {
     ShowNumber(seconds_);
     ViewChanged();
     const bool ranOut = seconds_ <= 0;
@@ -61,14 +61,14 @@ void Countdown::onTick() {
     if (ranOut) Finish(CountdownOutcome::RanOut);
 }
 
-void Countdown::onBlinkTick() {
+void Countdown::OnBlinkTick() {
     firstIconVisible_ = blinkPhase_;
     secondIconVisible_ = !blinkPhase_;
     blinkPhase_ = !blinkPhase_;
     ViewChanged();
 }
 
-void Countdown::onCancelClick() {
+void Countdown::OnCancelClick() {
     if (!Running()) return;
     // The count stands still while the question is open; the icon keeps blinking.
     tickTimer.SetEnabled(false);
@@ -81,7 +81,7 @@ void Countdown::onCancelClick() {
     }
 }
 
-void Countdown::onPostpone(int minutes) {
+void Countdown::OnPostpone(int minutes) {
     if (!Running()) return;
     postponedMinutes_ = minutes;
     Finish(CountdownOutcome::Postponed);

@@ -98,7 +98,7 @@ TEST_F(CountdownTest, ConfirmedCancelEndsAsCancelledAndCloses) {
     Show();
     TickUntilClosed(5);
     companion.answers = {kAnswerYes};
-    form.onCancelClick();
+    form.OnCancelClick();
 
     EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::Cancelled});
     EXPECT_TRUE(Closed());
@@ -119,7 +119,7 @@ TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
         const auto before = TickUntilClosed(6);  // 30 29 28 27 26 25
         ASSERT_EQ(before.back(), "25");
         companion.answers = {answer};
-        form.onCancelClick();
+        form.OnCancelClick();
 
         EXPECT_TRUE(outcomes.empty()) << answer;
         EXPECT_FALSE(Closed()) << answer;
@@ -142,7 +142,7 @@ TEST_F(CountdownTest, EachShowingStartsAfreshAndEndsOnce) {
     form.Interrupt();  // the window went away
     form.Interrupt();
     companion.answers = {};
-    form.onCancelClick();  // nothing left to cancel: no question
+    form.OnCancelClick();  // nothing left to cancel: no question
     EXPECT_EQ(outcomes, (std::vector<CountdownOutcome>{CountdownOutcome::Interrupted,
                                                        CountdownOutcome::Interrupted}));
     EXPECT_TRUE(companion.boxes.empty());
