@@ -146,14 +146,14 @@ std::optional<OsInfo> Application::CreateWindows() {
     }
     noticeWindow_.SetMainWindow(mainWindow_.Handle());
 
-    skinCode_ = companion_.InitDLL(mainWindow_.Handle());
-    const OsInfo os = companion_.GetOSInfo();
+    skinCode_ = companion_.StartLibrary(mainWindow_.Handle());
+    const OsInfo os = companion_.ReadOsInfo();
     mainWindow_.ShowCompanionPages();
     skins_.ApplyStartupSkin();
-    companion_.AddForm(L"frmMain", mainWindow_.Handle());
-    companion_.AddForm(L"frmResource", resources_.Handle());
-    companion_.AddForm(L"jishi_frm", countdownWindow_.Handle());
-    companion_.AddForm(L"tishi_frm", noticeWindow_.Handle());
+    companion_.RegisterWindow(L"frmMain", mainWindow_.Handle());
+    companion_.RegisterWindow(L"frmResource", resources_.Handle());
+    companion_.RegisterWindow(L"jishi_frm", countdownWindow_.Handle());
+    companion_.RegisterWindow(L"tishi_frm", noticeWindow_.Handle());
     PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
                       InstanceWindowOf(mainWindow_.Handle()));
     return os;

@@ -500,8 +500,8 @@ TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
 TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
     window.ShowCompanionPages();
     ASSERT_GE(companion.calls.size(), 2u);
-    EXPECT_EQ(companion.calls[companion.calls.size() - 2], L"ShowVimbly");
-    EXPECT_EQ(companion.calls.back(), L"ShowOurProducts");
+    EXPECT_EQ(companion.calls[companion.calls.size() - 2], L"ShowCompanionPage");
+    EXPECT_EQ(companion.calls.back(), L"ShowProductsPage");
     ShowWindow();
     ClickAt(window.Handle(), {127 + 80, 50});
     EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
@@ -531,7 +531,7 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
     for (const int left : skinLefts) ClickAt(window.Handle(), {left + 7, 11});
     EXPECT_EQ(skinClicks, (std::vector<std::uint8_t>{2, 5, 4, 1, 3}));
     ClickAt(window.Handle(), {670, 56});
-    EXPECT_EQ(companion.calls.back(), L"VisitHomePage");
+    EXPECT_EQ(companion.calls.back(), L"OpenHomePage");
     EXPECT_TRUE(window.Title().LinkUnderlined());
 
     // Hints on minimize, close and the five skin buttons; over a skin button they come at once.
