@@ -31,7 +31,7 @@ struct ButtonTest : ::testing::Test {
         button.SetBounds(0, 0, 40, 20);
         button.SetPictureList(&list);
         button.SetNormalBadge(Solid(1, 1, kWhite));
-        button.host.RepaintNow = [this] { frames.push_back(button.Picture()); };
+        button.host.repaintNow = [this] { frames.push_back(button.Picture()); };
         button.onClick = [this] { ++clicks; };
         button.onMouseEnter = [this] { ++enters; };
         button.onMouseLeave = [this] { ++leaves; };
@@ -260,7 +260,7 @@ TEST(PlainButtonTest, KeepsItsStoredPictureInEveryStateAndStillClicks) {
     int clicks = 0;
     button.onClick = [&] { ++clicks; };
     int repaints = 0;
-    button.host.RepaintNow = [&] { ++repaints; };
+    button.host.repaintNow = [&] { ++repaints; };
 
     button.MouseEnter();
     EXPECT_EQ(button.Picture(), stored);

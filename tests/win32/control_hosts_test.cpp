@@ -240,15 +240,15 @@ TEST_F(CheckBoxWindowTest, HostsUnhookTheirControlsWhenTheyGo) {
         CheckBoxWindow window(otherBox);
         window.Create(parent.Handle(), {0, 0});
     }
-    ASSERT_FALSE(otherBox.host.RepaintNow);
-    ASSERT_FALSE(otherBox.host.Invalidate);
+    ASSERT_FALSE(otherBox.host.repaintNow);
+    ASSERT_FALSE(otherBox.host.invalidate);
     otherBox.SetStatus(CheckBoxStatus::Checked);
 
     GdiTextRenderer text;
     ColorImageButton button(text);
     { ImageButtonHost host(parent.Handle(), button); }
-    ASSERT_FALSE(button.host.RepaintNow);
-    ASSERT_FALSE(button.host.Invalidate);
+    ASSERT_FALSE(button.host.repaintNow);
+    ASSERT_FALSE(button.host.invalidate);
     button.SetEnabled(false);
 }
 
