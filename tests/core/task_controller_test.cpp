@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/stored_settings.h"
@@ -42,13 +43,6 @@ public:
         view.controls.delayHoursField.SetText(hours);
         view.controls.delayMinutesField.SetText(minutes);
         StartTask(kAnswerYes);
-    }
-    void PutStored(std::wstring_view name, std::wstring text) {
-        store.Put(kRootLocalMachine, kSettingsKeyPath, name, {StoredValue::Kind::Text, 0, text});
-    }
-    void PutAction(std::int32_t code) {
-        store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
-                  {StoredValue::Kind::Integer, code, L""});
     }
     // The message loop of the watch timer until `until`; a countdown takes 31 seconds, or 3
     // when it is cancelled, and its start is noted. Answers the number of ticks.
@@ -406,17 +400,27 @@ TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
     EXPECT_EQ(s.task.status, TaskStatus::Set);
 }
 
-TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
-    auto f = std::make_unique<test::TaskFixture>();
-    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue,
-                 {StoredValue::Kind::Text, 0, L"22 Uhr"});
-    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
-                 {StoredValue::Kind::Integer, 0, L""});  // shut down
-    f->controller.OnFirstShow();
-    EXPECT_EQ(f->task.status, TaskStatus::None);
-    EXPECT_EQ(f->Describe(), kNoTaskView);
-    EXPECT_TRUE(f->StoredNames().empty());
-    EXPECT_FALSE(f->controller.watchTimer.Enabled());
+// Written under another region or edited by hand: a time that does not read back never falls due.
+TEST(TaskControllerTest, UnreadableStoredTimesAreForgotten) {
+    const RegionalFormats germany(test::FixedRegionSettings("de-DE"));
+    const DateTime later = At(2016, 12, 24, 23, 0, 0);
+    const std::pair<std::wstring_view, std::wstring> stored[] = {
+        {kDailyTimeValue, L"22 Uhr"},
+        {kDailyTimeValue, germany.FormatLongTime(later).append(L"x")},
+        {kCountdownTimeValue, germany.FormatDateTime(later)},
+        {kWaitTimeWrittenValue, L""},
+    };
+    for (const auto& [name, text] : stored) {
+        auto f = std::make_unique<test::TaskFixture>();
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, name, {StoredValue::Kind::Text, 0, text});
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue,
+                     {StoredValue::Kind::Text, 0, L"1|0"});
+        f->controller.OnFirstShow();
+        EXPECT_EQ(f->task.status, TaskStatus::None) << text;
+        EXPECT_EQ(f->Describe(), kNoTaskView);
+        EXPECT_TRUE(f->StoredNames().empty());
+        EXPECT_FALSE(f->controller.watchTimer.Enabled());
+    }
 }
 
 TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {

@@ -3,8 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -151,18 +149,13 @@ TEST(PerformPowerAction, NoneMakesNoCallAtAll) {
     EXPECT_THAT(api.calls, ::testing::IsEmpty());
 }
 
-// A refused call answers the system's error code, read before the privilege is given back.
+// A refused call answers the system's error code, read before the privilege is given back (that
+// adjustment leaves 0 as the last error).
 TEST(PerformPowerAction, ARefusedCallAnswersItsErrorCode) {
     for (const ActionInfo& info : kActions) {
         RecordingPowerApi api;
         api.actionError = 1314;  // ERROR_PRIVILEGE_NOT_HELD
         EXPECT_EQ(PerformPowerAction(api, info.action), 1314u) << Narrow(info.keyword);
-        const auto answered = std::find(api.calls.rbegin(), api.calls.rend(), "GetLastError");
-        ASSERT_NE(answered, api.calls.rend());
-        const std::string& refused = *std::next(answered);
-        EXPECT_TRUE(refused.starts_with("ExitWindowsEx") ||
-                    refused.starts_with("SetSystemPowerState"))
-            << refused;
     }
 }
 
