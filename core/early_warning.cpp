@@ -7,17 +7,12 @@
 
 namespace dusk {
 
-std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now,
-                                       const RegionalFormats& formats) {
+std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now) {
     if (!IsTaskSet(task.status)) return std::nullopt;
     if (task.trigger == TriggerKind::Daily) {
-        const auto daily = formats.ParseLongTime(task.dailyTimeText);
-        if (!daily) return std::nullopt;
-        const DateTime wholeSecond = DateTime::FromMilliseconds(
-            now.Milliseconds() - now.Milliseconds() % DateTime::kMsPerSecond);
-        return wholeSecond.Plus(DailyMsAhead(*daily, now));
+        return now.WholeSecond().Plus(DailyMsAhead(task.dailyTime, now));
     }
-    if (IsOneShot(task.trigger)) return formats.ParseDateTime(task.dueText);
+    if (IsOneShot(task.trigger)) return task.due;
     return std::nullopt;
 }
 
@@ -49,13 +44,12 @@ std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue&
 }
 
 std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime now,
-                                              std::int32_t leadMinutes,
-                                              const RegionalFormats& formats) {
+                                              std::int32_t leadMinutes) {
     if (leadMinutes <= 0) return std::nullopt;
     if (extraMoment_) {
         if (auto warning = CheckMoment(*extraMoment_, now, leadMinutes)) return warning;
     }
-    const auto moment = NextTaskMoment(task, now, formats);
+    const auto moment = NextTaskMoment(task, now);
     if (!moment) return std::nullopt;
     return CheckMoment(*moment, now, leadMinutes);
 }

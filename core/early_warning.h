@@ -26,8 +26,7 @@ std::wstring WarnMinutesText(std::int32_t minutes);
 
 // The task's next moment after now: a daily task's next showing, a one-shot task's own; nothing
 // while no task is set.
-std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now,
-                                       const RegionalFormats& formats);
+std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now);
 
 struct WarningDue {
     DateTime due;         // the task's moment warned of
@@ -45,8 +44,7 @@ std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue&
 class EarlyWarning {
 public:
     // The warning to show now, if any; each moment is warned of once.
-    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes,
-                                    const RegionalFormats& formats);
+    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes);
     // Another moment (a postponed occurrence) is watched for besides the task's own.
     void SetExtraMoment(std::optional<DateTime> moment) { extraMoment_ = moment; }
     // A moment the user has just chosen is not warned of again when it is already that near.

@@ -12,17 +12,15 @@ TaskController::TaskController(TaskRecord& task, TaskView& view, const TaskContr
       formats_(s.formats),
       choice_(task, view, s.clock, s.formats, s.catalogue, s.prompts),
       watch_(task, view,
-             {s.clock, s.formats, s.countdown, s.power, s.mainWindow, s.registration, s.taskStore,
-              s.log}),
+             {s.clock, s.countdown, s.power, s.mainWindow, s.registration, s.taskStore, s.log}),
       starter_(task, view, choice_, watch_,
-               {s.clock, s.formats, s.catalogue, s.taskStore, s.prompts, s.registration,
-                s.mainWindow, s.startupShortcut, s.log}),
-      restorer_(
-          task, view, watch_,
-          {s.clock, s.formats, s.catalogue, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
+               {s.clock, s.catalogue, s.taskStore, s.prompts, s.registration, s.mainWindow,
+                s.startupShortcut, s.log}),
+      restorer_(task, view, watch_,
+                {s.clock, s.taskStore, s.registration, s.mainWindow, s.osFamily}),
       task_(task),
       log_(s.log) {
-    clockTimer.OnTimer = [this] { OnClockTick(); };
+    clockTimer.onTimer = [this] { OnClockTick(); };
     view_.onPostponeChosen = [this](int minutes) { OnPostpone(minutes); };
 }
 
@@ -31,14 +29,13 @@ void TaskController::OnClockTick() {
     view_.clockLabel.SetText(formats_.FormatDefault(now));
     NotePostponedMoment(now);
     warning_.SetExtraMoment(watch_.MovedDailyMoment());
-    const auto warning = warning_.Check(task_, now, view_.warningLead.Value(), formats_);
+    const auto warning = warning_.Check(task_, now, view_.warningLead.Value());
     UpdatePostponeChoice(now);
     if (!warning || !onEarlyWarning) return;
     // The caption the action's radio button shows (Sleep where the system says so).
-    const auto radios = view_.controls.ActionRadios();
-    const auto index = static_cast<std::size_t>(task_.actionCode);
-    if (index >= radios.size()) return;
-    onEarlyWarning(EarlyWarningText(radios[index]->Caption(), *warning, formats_));
+    const ImageCheckBox* radio = view_.controls.ActionRadio(task_.action);
+    if (!radio) return;
+    onEarlyWarning(EarlyWarningText(radio->Caption(), *warning, formats_));
 }
 
 bool TaskController::OnPostpone(int minutes) {
@@ -64,7 +61,7 @@ void TaskController::BindWarningLead(SettingsStore& store) {
 
 std::optional<DateTime> TaskController::MomentAtHand(DateTime now) const {
     if (const auto moved = watch_.MovedDailyMoment()) return moved;
-    return NextTaskMoment(task_, now, formats_);
+    return NextTaskMoment(task_, now);
 }
 
 void TaskController::UpdatePostponeChoice(DateTime now) {

@@ -59,7 +59,7 @@ public:
     // What shows the early warning.
     std::function<void(const std::wstring& text)> onEarlyWarning;
 
-    void OnActionClick(std::int32_t actionCode) { choice_.OnActionClick(actionCode); }
+    void OnActionClick(TaskAction action) { choice_.OnActionClick(action); }
     void OnDailyClick() { choice_.OnDailyClick(); }
     void OnSpecifiedClick() { choice_.OnSpecifiedClick(); }
     void OnFromNowClick() { choice_.OnFromNowClick(); }

@@ -22,8 +22,8 @@ namespace dusk {
 // through the models' own setters.
 class TaskView {
 public:
-    TaskView(TaskRecord& task, const MessageCatalogue& catalogue, const RegionalFormats& formats,
-             const Clock& clock);
+    TaskView(const TaskRecord& task, const MessageCatalogue& catalogue,
+             const RegionalFormats& formats, const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
 
@@ -64,7 +64,7 @@ public:
     void Refresh();
 
 private:
-    TaskRecord& task_;
+    const TaskRecord& task_;
     const MessageCatalogue& catalogue_;
     const RegionalFormats& formats_;
     const Clock& clock_;

@@ -12,7 +12,6 @@
 #include "core/main_window_host.h"
 #include "core/postponement.h"
 #include "core/power_action.h"
-#include "core/regional_formats.h"
 #include "core/task_model.h"
 #include "core/task_registration.h"
 #include "core/task_store.h"
@@ -26,7 +25,6 @@ constexpr std::uint32_t kWatchIntervalNearMs = 1000;  // within a minute, and at
 
 struct TaskWatchServices {
     const Clock& clock;
-    const RegionalFormats& formats;
     CountdownRunner& countdown;
     PowerAction& power;
     MainWindowHost& mainWindow;
@@ -75,6 +73,8 @@ private:
     // The countdown for the set task; onDone runs once it and any action are over.
     void RunCountdown(std::function<void()> onDone);
     void CountdownEnded(CountdownOutcome outcome, bool oneShot);
+    // Logs the system's answer; a failure is logged as such.
+    void PerformAction();
     void EndOneShotTask();
 
     TaskRecord& task_;

@@ -68,10 +68,10 @@ Application::Application(PowerApi& power)
       elevatedStartGuard_(
           programFiles_, [this](const std::wstring& path) { ReportUnprotectedProgram(path); },
           &activityLog_),
-      trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
-      skins_(skinCode_, companion_, SkinTargetsFor()),
       prompts_(companion_, resources_.catalogue,
                [this] { return WindowHandle(mainWindow_.Handle()); }),
+      trayCommands_(mainWindow_, performer_, prompts_, resources_.catalogue, activityLog_),
+      skins_(skinCode_, companion_, SkinTargetsFor()),
       trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
 
 MainWindowEvents Application::MainWindowEventsFor() {
@@ -147,14 +147,14 @@ std::optional<OsInfo> Application::CreateWindows() {
     }
     noticeWindow_.SetMainWindow(mainWindow_.Handle());
 
-    skinCode_ = companion_.InitDLL(mainWindow_.Handle());
-    const OsInfo os = companion_.GetOSInfo();
+    skinCode_ = companion_.StartLibrary(mainWindow_.Handle());
+    const OsInfo os = companion_.ReadOsInfo();
     mainWindow_.ShowCompanionPages();
     skins_.ApplyStartupSkin();
-    companion_.AddForm(L"frmMain", mainWindow_.Handle());
-    companion_.AddForm(L"frmResource", resources_.Handle());
-    companion_.AddForm(L"jishi_frm", countdownWindow_.Handle());
-    companion_.AddForm(L"tishi_frm", noticeWindow_.Handle());
+    companion_.RegisterWindow(L"frmMain", mainWindow_.Handle());
+    companion_.RegisterWindow(L"frmResource", resources_.Handle());
+    companion_.RegisterWindow(L"jishi_frm", countdownWindow_.Handle());
+    companion_.RegisterWindow(L"tishi_frm", noticeWindow_.Handle());
     PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
                       InstanceWindowOf(mainWindow_.Handle()));
     return os;
@@ -164,10 +164,9 @@ void Application::ConnectServices(const OsInfo& os) {
     const TaskOwner owner{programFolder_, os.taskNameSuffix, CurrentUserAccount()};
     scheduler_.emplace(os.osFamily);
     logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
-    taskStore_.emplace(settings_, programFolder_, *logonStart_);
+    taskStore_.emplace(settings_, formats_, programFolder_, *logonStart_);
     registration_.emplace(
-        *scheduler_, os.osFamily, owner,
-        PromptsFor(commandPrompts_, resources_.catalogue),
+        *scheduler_, os.osFamily, owner, PromptsFor(commandPrompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) {
             // A command sets its task without the notice.
             if (commandPrompts_.CommandRunning()) {
@@ -188,7 +187,7 @@ void Application::ConnectServices(const OsInfo& os) {
         trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
     };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
-    commands_.emplace(*controller_, task_, taskView_.controls, clock_, formats_, *taskStore_,
+    commands_.emplace(*controller_, task_, taskView_.controls, clock_, *taskStore_,
                       commandPrompts_);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
@@ -201,14 +200,13 @@ void Application::ConnectServices(const OsInfo& os) {
         warnMinutesMenu_.Menu().SetItems(WarnMinutesMenuItems(current));
         return WarnMinutesOfCommand(warnMinutesMenu_.Menu().ShowAt(at));
     };
-    trayCommands_.SetQuestionOwner(mainWindow_.Handle());
-    trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
+    trayCommands_.onExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_.Menu());
-    trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
+    trayIcon_.onRestore = [this] { mainWindow_.Restore(); };
     // The main window offers Cancel Task and Postpone for the task the balloon warned of.
-    trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
-    trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
+    trayIcon_.onBalloonClick = [this] { mainWindow_.Restore(); };
+    trayIcon_.onMenuCommand = [this](int command) { trayCommands_.Run(command); };
     trayIcon_.Add(Handle(), resources_.trayIcons);
 }
 

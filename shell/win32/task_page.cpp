@@ -107,12 +107,12 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
     pickers_[1] = std::make_unique<DateTimePickerHost>(c.specifiedDatePicker, Kind::Date);
     pickers_[2] = std::make_unique<DateTimePickerHost>(c.specifiedTimePicker, Kind::Time);
     SetUpCheckBoxes();
-    view_.postponeButton.OnClick = [this] { OnPostponeClick(); };
+    view_.postponeButton.onClick = [this] { OnPostponeClick(); };
 }
 
 TaskPage::~TaskPage() {
-    view_.postponeButton.OnClick = nullptr;
-    for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
+    view_.postponeButton.onClick = nullptr;
+    for (LabelModel* label : boundLabels_) label->onStateChanged = nullptr;
 }
 
 void TaskPage::SetUpCheckBoxes() {
@@ -142,7 +142,7 @@ void TaskPage::OnPostponeClick() {
 }
 
 void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
-    model.OnStateChanged = [this, area] {
+    model.onStateChanged = [this, area] {
         if (Handle() == nullptr) return;
         const RECT r = DeviceRect(Handle(), area);
         ::InvalidateRect(Handle(), &r, FALSE);

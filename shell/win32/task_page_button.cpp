@@ -11,26 +11,26 @@ TaskPageButton::TaskPageButton(ButtonModel& model, TextRenderer& text,
                                const ColorButtonLayout& layout, const ImageButtonPictures& pictures)
     : model_(model), button_(text), bounds_(layout.bounds) {
     LoadColorButton(button_, layout, pictures);
-    button_.OnClick = [this] { model_.Click(); };
-    model_.OnStateChanged = [this] {
+    button_.onClick = [this] { model_.Click(); };
+    model_.onStateChanged = [this] {
         button_.SetVisible(model_.Visible());
         if (button_.Enabled() != model_.Enabled()) button_.SetEnabled(model_.Enabled());
         focus_.Follow(model_.Visible(), model_.Enabled());
     };
-    model_.OnStateChanged();
+    model_.onStateChanged();
 }
 
-TaskPageButton::~TaskPageButton() { model_.OnStateChanged = nullptr; }
+TaskPageButton::~TaskPageButton() { model_.onStateChanged = nullptr; }
 
 bool TaskPageButton::Create(HWND page, ImageButtonRouter& router, std::function<void()> repaint) {
     page_ = page;
     const auto bounds = [this] { return ScreenRect(page_, bounds_); };
     if (!focus_.Create(page, button_.Caption(), AccessibleRole::PushButton, bounds)) return false;
     focus_.onPress = [this] {
-        if (button_.Visible() && button_.Enabled() && button_.OnClick) button_.OnClick();
+        if (button_.Visible() && button_.Enabled() && button_.onClick) button_.onClick();
     };
     focus_.onFocusChanged = std::move(repaint);
-    model_.OnStateChanged();
+    model_.onStateChanged();
     host_.emplace(page, button_);
     router.Add(*host_);
     return true;

@@ -14,43 +14,43 @@ namespace {
 
 using test::At;
 
-TaskRecord SetTask(TriggerKind trigger, std::wstring text) {
+TaskRecord SetTask(TriggerKind trigger, DateTime moment) {
     TaskRecord task;
     task.trigger = trigger;
     task.status = TaskStatus::Set;
-    (trigger == TriggerKind::Daily ? task.dailyTimeText : task.dueText) = std::move(text);
+    task.dailyTime = TimeOfDay::Of(moment);
+    task.due = moment;
     return task;
 }
 
 TEST(PostponementTest, OneShotTasksMoveFromNowAndDailyTasksKeepTheirTime) {
-    const test::TaskFixture f;
     const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
     struct Case {
         TriggerKind trigger;
         int minutes;
         DateTime due;
-        std::wstring storedDelay;
+        const wchar_t* storedDelayMinutes;
     };
     const Case cases[] = {
         {TriggerKind::Specified, 10, At(2016, 12, 24, 21, 15, 9), L""},
-        {TriggerKind::FromNow, 30, At(2016, 12, 24, 21, 35, 9, 300), L"0|30"},
-        {TriggerKind::FromNow, 60, At(2016, 12, 24, 22, 5, 9, 300), L"0|60"},
+        {TriggerKind::FromNow, 30, At(2016, 12, 24, 21, 35, 9, 300), L"30"},
+        {TriggerKind::FromNow, 60, At(2016, 12, 24, 22, 5, 9, 300), L"60"},
         {TriggerKind::Daily, 60, At(2016, 12, 24, 22, 5, 9, 300), L""},
     };
     for (const Case& c : cases) {
         const auto plan =
-            PlanPostponement(SetTask(c.trigger, L"9:05:00 PM"), now, c.minutes, f.formats);
+            PlanPostponement(SetTask(c.trigger, At(2016, 12, 24, 21, 5, 0)), now, c.minutes);
         ASSERT_TRUE(plan) << c.minutes;
         EXPECT_EQ(plan->due, c.due) << c.minutes;
         if (c.trigger == TriggerKind::Daily) continue;
         EXPECT_EQ(plan->job.trigger, c.trigger);
         EXPECT_EQ(plan->job.start, c.due);
-        EXPECT_EQ(plan->stored.delayText, c.storedDelay);
-        EXPECT_EQ(f.formats.ParseDateTime(plan->dueText),
-                  DateTime::FromMilliseconds(c.due.Milliseconds() / 1000 * 1000));
+        EXPECT_EQ(plan->stored.trigger, c.trigger);
+        EXPECT_EQ(plan->stored.due, c.due);
+        EXPECT_EQ(plan->stored.delayMinutesText, c.storedDelayMinutes);
     }
-    EXPECT_FALSE(PlanPostponement(SetTask(TriggerKind::FromNow, L""), now, 15, f.formats));
-    EXPECT_FALSE(PlanPostponement(TaskRecord{}, now, 10, f.formats));
+    EXPECT_FALSE(PlanPostponement(SetTask(TriggerKind::FromNow, now), now, 15));
+    EXPECT_FALSE(PlanPostponement(TaskRecord{}, now, 10));
 }
 
 // A task kept inside the program, run by its watch on the simulated clock.
@@ -61,7 +61,7 @@ public:
     void Start(TriggerKind trigger) {
         companion.answers = {kAnswerYes};
         registration.answer = RegistrationResult::Unavailable;
-        controller.OnActionClick(kActionShutDown);
+        controller.OnActionClick(TaskAction::ShutDown);
         if (trigger == TriggerKind::Daily) {
             controller.OnDailyClick();
             view.controls.dailyTimePicker.SetValue(At(2016, 12, 24, 21, 10, 0));
@@ -129,7 +129,7 @@ TEST(PostponementTest, ARegisteredOneShotTaskIsRegisteredAgainAtItsNewMoment) {
     WatchedTask t;
     t.companion.answers = {kAnswerYes};
     t.registration.answer = RegistrationResult::Registered;
-    t.controller.OnActionClick(kActionShutDown);
+    t.controller.OnActionClick(TaskAction::ShutDown);
     t.controller.OnFromNowClick();
     t.view.controls.delayMinutesField.SetText(L"5");
     t.controller.OnStartTaskClick();
@@ -139,14 +139,13 @@ TEST(PostponementTest, ARegisteredOneShotTaskIsRegisteredAgainAtItsNewMoment) {
     ASSERT_TRUE(t.controller.OnPostpone(60));
     EXPECT_EQ(t.registration.registered->start, At(2016, 12, 24, 23, 11, 0));
     EXPECT_EQ(t.registration.registered->delayMinutesText, L"60");
-    EXPECT_EQ(t.task.fromNowDueText, t.formats.FormatDefault(At(2016, 12, 24, 23, 11, 0)));
+    EXPECT_EQ(t.task.due, At(2016, 12, 24, 23, 11, 0));
     EXPECT_FALSE(t.controller.OnPostpone(15));  // not on the menu
 }
 
 TEST(EarlyWarningTest, WarnsOncePerMomentWithinTheLeadTime) {
-    const test::TaskFixture f;
-    const TaskRecord daily = SetTask(TriggerKind::Daily, L"9:30:00 PM");
-    const TaskRecord oneShot = SetTask(TriggerKind::Specified, L"12/24/2016 9:30:00 PM");
+    const TaskRecord daily = SetTask(TriggerKind::Daily, At(2016, 12, 20, 21, 30, 0));
+    const TaskRecord oneShot = SetTask(TriggerKind::Specified, At(2016, 12, 24, 21, 30, 0));
     struct Case {
         std::int32_t lead;
         DateTime now;
@@ -161,19 +160,19 @@ TEST(EarlyWarningTest, WarnsOncePerMomentWithinTheLeadTime) {
     for (const TaskRecord& task : {daily, oneShot}) {
         for (const Case& c : cases) {
             EarlyWarning warning;
-            const auto due = warning.Check(task, c.now, c.lead, f.formats);
+            const auto due = warning.Check(task, c.now, c.lead);
             EXPECT_EQ(due ? due->minutesLeft : 0, c.minutesLeft) << c.now.TimeOfDayMs();
             if (!due) continue;
             EXPECT_EQ(due->due, At(2016, 12, 24, 21, 30, 0));
-            EXPECT_FALSE(warning.Check(task, c.now.Plus(1000), c.lead, f.formats));
+            EXPECT_FALSE(warning.Check(task, c.now.Plus(1000), c.lead));
         }
     }
     // The next day's moment warns again; a moved occurrence warns too.
     EarlyWarning warning;
-    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 24, 21, 26, 0), 5, f.formats));
-    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 25, 21, 26, 0), 5, f.formats));
+    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 24, 21, 26, 0), 5));
+    EXPECT_TRUE(warning.Check(daily, At(2016, 12, 25, 21, 26, 0), 5));
     warning.SetExtraMoment(At(2016, 12, 25, 21, 40, 0));
-    EXPECT_EQ(warning.Check(daily, At(2016, 12, 25, 21, 36, 0), 5, f.formats)->minutesLeft, 4);
+    EXPECT_EQ(warning.Check(daily, At(2016, 12, 25, 21, 36, 0), 5)->minutesLeft, 4);
 }
 
 TEST(EarlyWarningTest, TheClockTickTellsTheWarningOnceInTheActionsWords) {

@@ -39,7 +39,10 @@ using test::CountMismatches;
 
 class NoPowerAction : public PowerAction {
 public:
-    void Perform(std::int32_t) override { ADD_FAILURE() << "no action may be performed"; }
+    std::uint32_t Perform(TaskAction) override {
+        ADD_FAILURE() << "no action may be performed";
+        return 0;
+    }
 };
 
 // Runs every message that is waiting, the paints they cause included.
@@ -125,7 +128,7 @@ protected:
     TaskRecord task;
     RecordingActivityLog log;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\Dusk Relay", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\Dusk Relay", logonStart};
     TaskView view{task, resources->catalogue, formats, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
@@ -227,7 +230,7 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
 
     ClickAt(BoxWindow(view.controls.fromNowBox), {5, 7});
     ClickAt(BoxWindow(view.controls.logOffRadio), {5, 7});
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     EXPECT_TRUE(::IsWindowEnabled(page.DelayMinutes().UpDownHandle()));
 
     // Start Task: asked, registered, the task-set view, and the window goes away.
@@ -290,7 +293,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     tab(2);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.logOffRadio));
     press(VK_SPACE);
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     tab(7);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.fromNowBox));
     // The focus cue in the skin's window colour round the focused box.
@@ -502,8 +505,8 @@ TEST_F(MainWindowTest, PickersAndSpinButtonsKeepInStepWithTheirModels) {
 TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
     window.ShowCompanionPages();
     ASSERT_GE(companion.calls.size(), 2u);
-    EXPECT_EQ(companion.calls[companion.calls.size() - 2], L"ShowVimbly");
-    EXPECT_EQ(companion.calls.back(), L"ShowOurProducts");
+    EXPECT_EQ(companion.calls[companion.calls.size() - 2], L"ShowCompanionPage");
+    EXPECT_EQ(companion.calls.back(), L"ShowProductsPage");
     ShowWindow();
     ClickAt(window.Handle(), {127 + 80, 50});
     EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
@@ -533,7 +536,7 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
     for (const int left : skinLefts) ClickAt(window.Handle(), {left + 7, 11});
     EXPECT_EQ(skinClicks, (std::vector<std::uint8_t>{2, 5, 4, 1, 3}));
     ClickAt(window.Handle(), {670, 56});
-    EXPECT_EQ(companion.calls.back(), L"VisitHomePage");
+    EXPECT_EQ(companion.calls.back(), L"OpenHomePage");
     EXPECT_TRUE(window.Title().LinkUnderlined());
 
     // Hints on minimize, close and the five skin buttons; over a skin button they come at once.
@@ -671,7 +674,7 @@ TEST_F(MainWindowTest, TheLeadTimeIsPickedAndStoredAndPostponeFollowsTheWarning)
     registration.answer = RegistrationResult::Registered;
     controller->OnStartTaskClick();
     ASSERT_TRUE(registration.registered);
-    const DateTime due = *formats.ParseDateTime(task.dueText);
+    const DateTime due = task.due;
     controller->clockTimer.Tick();
     EXPECT_FALSE(page.PostponeButton().Visible());
     clock.Set(due.Plus(-4 * DateTime::kMsPerMinute));
