@@ -4,7 +4,7 @@
 namespace dusk {
 
 // A push button's state as the logic sets it. The window raises the button's clicks through
-// Click, which reaches OnClick while the button is shown and enabled; OnStateChanged lets the
+// Click, which reaches onClick while the button is shown and enabled; onStateChanged lets the
 // on-screen button follow the model and runs only when something actually changed.
 class ButtonModel {
 public:
@@ -18,17 +18,17 @@ public:
     void SetEnabled(bool enabled) { Change(enabled_, enabled); }
 
     void Click() {
-        if (visible_ && enabled_ && OnClick) OnClick();
+        if (visible_ && enabled_ && onClick) onClick();
     }
 
-    std::function<void()> OnClick;
-    std::function<void()> OnStateChanged;
+    std::function<void()> onClick;
+    std::function<void()> onStateChanged;
 
 private:
     void Change(bool& field, bool value) {
         if (field == value) return;
         field = value;
-        if (OnStateChanged) OnStateChanged();
+        if (onStateChanged) onStateChanged();
     }
 
     bool visible_;

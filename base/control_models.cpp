@@ -28,27 +28,27 @@ std::optional<int> FieldPosition(const std::wstring& text, int minimum, int maxi
 void DateTimePickerModel::SetValue(DateTime value) {
     if (value == value_) return;
     value_ = value;
-    Notify(OnStateChanged);
-    Notify(OnChange);
+    Notify(onStateChanged);
+    Notify(onChange);
 }
 
 void DateTimePickerModel::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    Notify(OnStateChanged);
+    Notify(onStateChanged);
 }
 
 void DigitFieldModel::SetText(std::wstring text) {
     if (text == text_) return;
     text_ = std::move(text);
-    Notify(OnStateChanged);
-    Notify(OnChange);
+    Notify(onStateChanged);
+    Notify(onChange);
 }
 
 void DigitFieldModel::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    Notify(OnStateChanged);
+    Notify(onStateChanged);
 }
 
 UpDownModel::UpDownModel(DigitFieldModel& field, int minimum, int maximum, int position)
@@ -57,7 +57,7 @@ UpDownModel::UpDownModel(DigitFieldModel& field, int minimum, int maximum, int p
 void UpDownModel::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     enabled_ = enabled;
-    Notify(OnStateChanged);
+    Notify(onStateChanged);
 }
 
 void UpDownModel::Step(int delta) {
@@ -67,7 +67,7 @@ void UpDownModel::Step(int delta) {
     const int moved = std::clamp(position_ + delta, minimum_, maximum_);
     if (moved != position_) {
         position_ = moved;
-        Notify(OnStateChanged);
+        Notify(onStateChanged);
     }
     field_.SetText(std::to_wstring(position_));
 }

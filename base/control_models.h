@@ -6,8 +6,8 @@
 
 namespace dusk {
 
-// Portable state of the platform controls the task logic reads and changes. OnChange is the
-// control's change event (the window's handler); OnStateChanged lets the on-screen control
+// Portable state of the platform controls the task logic reads and changes. onChange is the
+// control's change event (the window's handler); onStateChanged lets the on-screen control
 // follow any change of the model. Both run only when something actually changed.
 
 // A date picker or time picker; which part of the value counts is the caller's.
@@ -18,8 +18,8 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
-    std::function<void()> OnChange;
-    std::function<void()> OnStateChanged;
+    std::function<void()> onChange;
+    std::function<void()> onStateChanged;
 
 private:
     DateTime value_;
@@ -34,8 +34,8 @@ public:
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
 
-    std::function<void()> OnChange;
-    std::function<void()> OnStateChanged;
+    std::function<void()> onChange;
+    std::function<void()> onStateChanged;
 
 private:
     std::wstring text_;
@@ -59,7 +59,7 @@ public:
     void StepUp() { Step(+1); }
     void StepDown() { Step(-1); }
 
-    std::function<void()> OnStateChanged;
+    std::function<void()> onStateChanged;
 
 private:
     void Step(int delta);

@@ -38,11 +38,40 @@ public:
     // Milliseconds since midnight, 0 to kMsPerDay - 1.
     std::int64_t TimeOfDayMs() const;
     constexpr DateTime Plus(std::int64_t ms) const { return DateTime(ms_ + ms); }
+    // The same moment without its milliseconds.
+    constexpr DateTime WholeSecond() const {
+        return DateTime(ms_ - ((ms_ % kMsPerSecond) + kMsPerSecond) % kMsPerSecond);
+    }
 
     friend constexpr auto operator<=>(DateTime, DateTime) = default;
 
 private:
     constexpr explicit DateTime(std::int64_t ms) : ms_(ms) {}
+    std::int64_t ms_ = 0;
+};
+
+// A time of day on the clock, 00:00:00.000 to 23:59:59.999, of no particular date.
+class TimeOfDay {
+public:
+    constexpr TimeOfDay() = default;
+    // Wraps into one day.
+    static constexpr TimeOfDay FromMilliseconds(std::int64_t ms) {
+        return TimeOfDay(((ms % DateTime::kMsPerDay) + DateTime::kMsPerDay) % DateTime::kMsPerDay);
+    }
+    static TimeOfDay Of(DateTime moment) { return TimeOfDay(moment.TimeOfDayMs()); }
+
+    // Milliseconds since midnight.
+    constexpr std::int64_t Milliseconds() const { return ms_; }
+    // This time of day on the day of the given moment.
+    DateTime On(DateTime day) const { return day.Date().Plus(ms_); }
+    constexpr TimeOfDay WholeSecond() const {
+        return TimeOfDay(ms_ - ms_ % DateTime::kMsPerSecond);
+    }
+
+    friend constexpr auto operator<=>(TimeOfDay, TimeOfDay) = default;
+
+private:
+    constexpr explicit TimeOfDay(std::int64_t ms) : ms_(ms) {}
     std::int64_t ms_ = 0;
 };
 

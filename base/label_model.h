@@ -5,7 +5,7 @@
 
 namespace dusk {
 
-// A text label the logic writes. OnStateChanged lets the on-screen label follow the model and
+// A text label the logic writes. onStateChanged lets the on-screen label follow the model and
 // runs only when the text actually changed.
 class LabelModel {
 public:
@@ -18,10 +18,10 @@ public:
     void SetText(std::wstring text) {
         if (text == text_) return;
         text_ = std::move(text);
-        if (OnStateChanged) OnStateChanged();
+        if (onStateChanged) onStateChanged();
     }
 
-    std::function<void()> OnStateChanged;
+    std::function<void()> onStateChanged;
 
 private:
     std::wstring text_;

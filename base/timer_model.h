@@ -4,8 +4,8 @@
 
 namespace dusk {
 
-// A message-loop timer: ticks arrive on the GUI thread every interval while enabled. OnTimer is
-// the timer's event handler; OnStateChanged lets the Windows binding follow the model
+// A message-loop timer: ticks arrive on the GUI thread every interval while enabled. onTimer is
+// the timer's event handler; onStateChanged lets the Windows binding follow the model
 // (SetTimer/KillTimer) and runs only when something actually changed. The binding calls Tick
 // on WM_TIMER; tests call it themselves.
 class TimerModel {
@@ -33,15 +33,15 @@ public:
 
     // A tick that was already queued when the timer stopped is dropped.
     void Tick() {
-        if (enabled_ && OnTimer) OnTimer();
+        if (enabled_ && onTimer) onTimer();
     }
 
-    std::function<void()> OnTimer;
-    std::function<void()> OnStateChanged;
+    std::function<void()> onTimer;
+    std::function<void()> onStateChanged;
 
 private:
     void Changed() {
-        if (OnStateChanged) OnStateChanged();
+        if (onStateChanged) onStateChanged();
     }
 
     std::uint32_t interval_;

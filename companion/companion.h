@@ -25,15 +25,20 @@ class Companion {
 public:
     virtual ~Companion() = default;
     // Starts the library; answers the skin code it reports (1 Blue ... 5 Red).
-    virtual std::uint8_t InitDLL(WindowHandle mainWindow) = 0;
-    virtual OsInfo GetOSInfo() = 0;
-    virtual void ShowVimbly(WindowHandle panel, int width, int height) = 0;
-    virtual void ShowOurProducts(WindowHandle panel, int width, int height) = 0;
-    virtual void AddForm(const std::wstring& name, WindowHandle window) = 0;
-    virtual void FormStyle(WindowHandle window) = 0;
-    virtual void ChangeSize() = 0;
-    virtual void SetSkin(std::uint8_t buttonColor) = 0;
-    virtual void VisitHomePage() = 0;
+    virtual std::uint8_t StartLibrary(WindowHandle mainWindow) = 0;
+    virtual OsInfo ReadOsInfo() = 0;
+    // Fill the main window's third and second tab pages.
+    virtual void ShowCompanionPage(WindowHandle panel, int width, int height) = 0;
+    virtual void ShowProductsPage(WindowHandle panel, int width, int height) = 0;
+    // Introduces a window under the name the library knows it by ("frmMain"...).
+    virtual void RegisterWindow(const std::wstring& name, WindowHandle window) = 0;
+    // Each skinned window on creation and resize.
+    virtual void StyleWindow(WindowHandle window) = 0;
+    virtual void MainWindowResized() = 0;
+    // The skin's button colour (0 Blue ... 4 Red), which the library reports at the next start.
+    virtual void UseSkinColor(std::uint8_t buttonColor) = 0;
+    // The maker's web page.
+    virtual void OpenHomePage() = 0;
     // Modal; answers kAnswerYes or kAnswerNo for a question, anything for the others.
     // (Not named MessageBox: windows.h turns that name into a macro.)
     virtual int ShowMessageBox(WindowHandle owner, const std::wstring& text,

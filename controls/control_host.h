@@ -12,16 +12,16 @@ enum class MouseButton { Left, Right, Middle };
 // What a control asks of the window that hosts it. Either may be left empty (no host).
 struct ControlHost {
     // Paint the control now, before returning (a fade paints frame by frame this way).
-    std::function<void()> RepaintNow;
+    std::function<void()> repaintNow;
     // Something shown changed (picture, size, visibility): repaint soon, and take the control's
     // bounds again if they differ from the host's.
-    std::function<void()> Invalidate;
+    std::function<void()> invalidate;
 
     void Repaint() const {
-        if (RepaintNow) RepaintNow();
+        if (repaintNow) repaintNow();
     }
     void Changed() const {
-        if (Invalidate) Invalidate();
+        if (invalidate) invalidate();
     }
 };
 

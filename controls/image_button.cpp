@@ -143,20 +143,20 @@ void ImageButton::MouseEnter() {
     if (enableAnimation_) animationActive_ = true;
     clickPending_ = false;
     ComposeButtonFace(ButtonLook::MouseOn);
-    if (OnMouseEnter) OnMouseEnter();
+    if (onMouseEnter) onMouseEnter();
 }
 
 void ImageButton::MouseLeave() {
     if (!enabled_) return;
     ComposeButtonFace(ButtonLook::Normal);
-    if (OnMouseLeave) OnMouseLeave();
+    if (onMouseLeave) onMouseLeave();
 }
 
 void ImageButton::MouseDown(MouseButton button, bool doubleClick) {
     clicks_.Press(button, doubleClick);
     if (button != MouseButton::Left || !enabled_) return;
     ComposeButtonFace(ButtonLook::MouseDown, nullptr, false, true);
-    if (OnMouseDown) OnMouseDown();
+    if (onMouseDown) onMouseDown();
 }
 
 void ImageButton::MouseUp(MouseButton button, bool overButton) {
@@ -169,14 +169,14 @@ void ImageButton::MouseUp(MouseButton button, bool overButton) {
     } else {
         ComposeButtonFace(ButtonLook::MouseOn);
     }
-    if (OnMouseUp) OnMouseUp();
+    if (onMouseUp) onMouseUp();
 }
 
 void ImageButton::Click() {
     if (!enabled_) return;
     clickPending_ = true;
     ComposeButtonFace(ButtonLook::Normal, &normalBadge_, true);
-    if (OnClick) OnClick();
+    if (onClick) onClick();
 }
 
 void ImageButton::ShowPlain(const FacePicture& look) {

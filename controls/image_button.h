@@ -15,7 +15,7 @@ enum class ButtonLook { Normal, MouseOn, MouseDown };
 
 // Windowless push button that shows one picture, composed from a state picture, a small picture
 // and a one-line caption, optionally cross-fading to it. The host routes the pointer to it, keeps
-// its bounds in step (SetBounds, and Invalidate when the button resizes itself) and paints
+// its bounds in step (SetBounds, and host.invalidate when the button resizes itself) and paints
 // FaceAt(its display scale) at the button's origin, alpha-composited over the parent.
 //
 // A plain button stays suspended for life and keeps showing the Picture it was given; the colour
@@ -112,11 +112,11 @@ public:
     bool ClickPending() const { return clickPending_; }
     int StretchMargin() const { return stretchMargin_; }
 
-    std::function<void()> OnClick;
-    std::function<void()> OnMouseEnter;
-    std::function<void()> OnMouseLeave;
-    std::function<void()> OnMouseDown;
-    std::function<void()> OnMouseUp;
+    std::function<void()> onClick;
+    std::function<void()> onMouseEnter;
+    std::function<void()> onMouseLeave;
+    std::function<void()> onMouseDown;
+    std::function<void()> onMouseUp;
     ControlHost host;
 
 protected:

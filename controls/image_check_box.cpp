@@ -161,7 +161,7 @@ void ImageCheckBox::Click() {
         status_ = CheckBoxStatus::Checked;
     }
     host.Repaint();
-    if (OnClick) OnClick();
+    if (onClick) onClick();
 }
 
 }  // namespace dusk

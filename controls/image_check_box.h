@@ -9,9 +9,9 @@
 namespace dusk {
 
 // Image check box or radio button: a small picture from a picture list, then a one-line caption,
-// over whatever its parent paints behind it. The host gives it a surface of its own: RepaintNow
+// over whatever its parent paints behind it. The host gives it a surface of its own: repaintNow
 // must run PaintCheckBox on that surface before returning (so must the platform's paint
-// requests), and Invalidate means the control changed its own width.
+// requests), and invalidate means the control changed its own width.
 //
 // The control keeps no group: RadioButton only stops a click from unchecking a checked control.
 // Setting Status from code fires no event.
@@ -68,7 +68,7 @@ public:
     void MouseDown(MouseButton button, bool doubleClick);
     void MouseUp(MouseButton button, bool overControl);
 
-    std::function<void()> OnClick;
+    std::function<void()> onClick;
     ControlHost host;
 
 private:

@@ -11,32 +11,33 @@ namespace dusk {
 
 namespace {
 
-std::optional<CatalogueEntry> CaptionFor(std::int32_t actionCode) {
-    switch (actionCode) {
-        case kActionShutDown:
+std::optional<CatalogueEntry> CaptionFor(TaskAction action) {
+    switch (action) {
+        case TaskAction::ShutDown:
             return CatalogueEntry::CountdownShutDownCaption;
-        case kActionLogOff:
+        case TaskAction::LogOff:
             return CatalogueEntry::CountdownLogOffCaption;
-        case kActionStandBy:
+        case TaskAction::StandBy:
             return CatalogueEntry::CountdownStandByCaption;
-        case kActionHibernate:
+        case TaskAction::Hibernate:
             return CatalogueEntry::CountdownHibernateCaption;
-        case kActionRestart:
+        case TaskAction::Restart:
             return CatalogueEntry::CountdownRestartCaption;
-        default:
-            return std::nullopt;  // code 4 and others keep the caption they have
+        case TaskAction::None:
+            break;
     }
+    return std::nullopt;  // the caption stays as it is
 }
 
 }  // namespace
 
 Countdown::Countdown(const MessageCatalogue& catalogue, UserPrompts& prompts)
     : catalogue_(catalogue), prompts_(prompts) {
-    tickTimer.OnTimer = [this] { onTick(); };
-    blinkTimer.OnTimer = [this] { onBlinkTick(); };
+    tickTimer.onTimer = [this] { OnTick(); };
+    blinkTimer.onTimer = [this] { OnBlinkTick(); };
 }
 
-void Countdown::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
+void Countdown::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {
     if (Running()) {
         onDone(CountdownOutcome::Interrupted);
         return;
@@ -48,11 +49,11 @@ void Countdown::Start(std::int32_t actionCode, std::function<void(CountdownOutco
     ShowNumber(kCountdownLength);
     tickTimer.SetEnabled(true);
     blinkTimer.SetEnabled(true);
-    if (const auto entry = CaptionFor(actionCode)) caption_ = catalogue_.Text(*entry);
+    if (const auto entry = CaptionFor(action)) caption_ = catalogue_.Text(*entry);
     ViewChanged();
 }
 
-void Countdown::onTick() {
+void Countdown::OnTick() {
     ShowNumber(seconds_);
     ViewChanged();
     const bool ranOut = seconds_ <= 0;
@@ -60,14 +61,14 @@ void Countdown::onTick() {
     if (ranOut) Finish(CountdownOutcome::RanOut);
 }
 
-void Countdown::onBlinkTick() {
+void Countdown::OnBlinkTick() {
     firstIconVisible_ = blinkPhase_;
     secondIconVisible_ = !blinkPhase_;
     blinkPhase_ = !blinkPhase_;
     ViewChanged();
 }
 
-void Countdown::onCancelClick() {
+void Countdown::OnCancelClick() {
     if (!Running()) return;
     // The count stands still while the question is open; the icon keeps blinking.
     tickTimer.SetEnabled(false);
@@ -80,7 +81,7 @@ void Countdown::onCancelClick() {
     }
 }
 
-void Countdown::onPostpone(int minutes) {
+void Countdown::OnPostpone(int minutes) {
     if (!Running()) return;
     postponedMinutes_ = minutes;
     Finish(CountdownOutcome::Postponed);

@@ -42,17 +42,17 @@ public:
 
     // Shows the countdown; the caption names the action it ends in. onDone runs once at its
     // end. A start while one runs ends the new one at once as interrupted.
-    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone);
-    void onTick();
-    void onBlinkTick();
-    void onCancelClick();
+    void Start(TaskAction action, std::function<void(CountdownOutcome)> onDone);
+    void OnTick();
+    void OnBlinkTick();
+    void OnCancelClick();
     // A choice from the Postpone menu: the countdown ends as postponed, nothing is performed.
-    void onPostpone(int minutes);
+    void OnPostpone(int minutes);
     int PostponedMinutes() const { return postponedMinutes_; }
     // The window went away without an answer: nothing may be performed.
     void Interrupt();
     // The window never blocks a log-off or shut-down.
-    int onQueryEndSession() const { return 1; }
+    int OnQueryEndSession() const { return 1; }
 
 private:
     void ShowNumber(std::int32_t seconds);

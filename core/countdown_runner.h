@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/task_model.h"
+
 namespace dusk {
 
 enum class CountdownOutcome {
@@ -18,7 +20,7 @@ public:
     virtual ~CountdownRunner() = default;
     // onDone runs once, when the countdown has ended; a start while one runs ends at once as
     // interrupted.
-    virtual void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) = 0;
+    virtual void Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) = 0;
     // The length of the latest postponement chosen, in minutes.
     virtual int PostponedMinutes() const = 0;
 };

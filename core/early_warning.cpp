@@ -7,24 +7,14 @@
 
 namespace dusk {
 
-namespace {
-
-// The task's next moment after now: a daily task's next showing, a one-shot task's own.
-std::optional<DateTime> NextMoment(const TaskRecord& task, DateTime now,
-                                   const RegionalFormats& formats) {
+std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now) {
     if (!IsTaskSet(task.status)) return std::nullopt;
     if (task.trigger == TriggerKind::Daily) {
-        const auto daily = formats.ParseLongTime(task.dailyTimeText);
-        if (!daily) return std::nullopt;
-        const DateTime wholeSecond = DateTime::FromMilliseconds(
-            now.Milliseconds() - now.Milliseconds() % DateTime::kMsPerSecond);
-        return wholeSecond.Plus(DailyMsAhead(*daily, now));
+        return now.WholeSecond().Plus(DailyMsAhead(task.dailyTime, now));
     }
-    if (IsOneShot(task.trigger)) return formats.ParseDateTime(task.dueText);
+    if (IsOneShot(task.trigger)) return task.due;
     return std::nullopt;
 }
-
-}  // namespace
 
 std::int32_t ReadWarnMinutes(SettingsStore& store) {
     std::int32_t minutes = kDefaultWarnMinutes;
@@ -42,22 +32,24 @@ bool WriteWarnMinutes(SettingsStore& store, std::int32_t minutes) {
                               minutes) == kWriteDone;
 }
 
+std::wstring WarnMinutesText(std::int32_t minutes) {
+    if (minutes <= 0) return L"Off";
+    return minutes == 1 ? L"1 minute" : std::to_wstring(minutes) + L" minutes";
+}
+
 std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue& warning,
                               const RegionalFormats& formats) {
-    const std::wstring minutes =
-        warning.minutesLeft == 1 ? L"1 minute" : std::to_wstring(warning.minutesLeft) + L" minutes";
-    return std::wstring(actionCaption) + L" in " + minutes + L", at " +
+    return std::wstring(actionCaption) + L" in " + WarnMinutesText(warning.minutesLeft) + L", at " +
            formats.FormatLongTime(warning.due);
 }
 
 std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime now,
-                                              std::int32_t leadMinutes,
-                                              const RegionalFormats& formats) {
+                                              std::int32_t leadMinutes) {
     if (leadMinutes <= 0) return std::nullopt;
     if (extraMoment_) {
         if (auto warning = CheckMoment(*extraMoment_, now, leadMinutes)) return warning;
     }
-    const auto moment = NextMoment(task, now, formats);
+    const auto moment = NextTaskMoment(task, now);
     if (!moment) return std::nullopt;
     return CheckMoment(*moment, now, leadMinutes);
 }
@@ -65,12 +57,17 @@ std::optional<WarningDue> EarlyWarning::Check(const TaskRecord& task, DateTime n
 std::optional<WarningDue> EarlyWarning::CheckMoment(DateTime due, DateTime now,
                                                     std::int32_t leadMinutes) {
     const std::int64_t ahead = MillisecondsBetween(due, now);
+    std::erase_if(warned_, [now](DateTime moment) { return moment < now; });
     if (ahead <= kDueWindowMs || ahead > leadMinutes * DateTime::kMsPerMinute) return std::nullopt;
-    if (warned_ == due) return std::nullopt;
-    warned_ = due;
+    if (Warned(due)) return std::nullopt;
+    warned_.push_back(due);
     const auto minutesLeft =
         static_cast<int>((ahead + DateTime::kMsPerMinute - 1) / DateTime::kMsPerMinute);
     return WarningDue{due, minutesLeft};
+}
+
+bool EarlyWarning::Warned(DateTime due) const {
+    return std::find(warned_.begin(), warned_.end(), due) != warned_.end();
 }
 
 }  // namespace dusk

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/date_time.h"
 #include "base/settings_store.h"
@@ -20,6 +21,12 @@ inline constexpr std::wstring_view kWarnMinutesValue = L"WarnMinutes";
 // The stored lead time; the default when missing or not one of the choices.
 std::int32_t ReadWarnMinutes(SettingsStore& store);
 bool WriteWarnMinutes(SettingsStore& store, std::int32_t minutes);
+// How the main window names a lead time: "Off", "1 minute", "5 minutes".
+std::wstring WarnMinutesText(std::int32_t minutes);
+
+// The task's next moment after now: a daily task's next showing, a one-shot task's own; nothing
+// while no task is set.
+std::optional<DateTime> NextTaskMoment(const TaskRecord& task, DateTime now);
 
 struct WarningDue {
     DateTime due;         // the task's moment warned of
@@ -37,15 +44,21 @@ std::wstring EarlyWarningText(std::wstring_view actionCaption, const WarningDue&
 class EarlyWarning {
 public:
     // The warning to show now, if any; each moment is warned of once.
-    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes,
-                                    const RegionalFormats& formats);
+    std::optional<WarningDue> Check(const TaskRecord& task, DateTime now, std::int32_t leadMinutes);
     // Another moment (a postponed occurrence) is watched for besides the task's own.
     void SetExtraMoment(std::optional<DateTime> moment) { extraMoment_ = moment; }
+    // A moment the user has just chosen is not warned of again when it is already that near.
+    void NoteChosenMoment(DateTime due, DateTime now, std::int32_t leadMinutes) {
+        CheckMoment(due, now, leadMinutes);
+    }
+    bool Warned(DateTime due) const;
 
 private:
     std::optional<WarningDue> CheckMoment(DateTime due, DateTime now, std::int32_t leadMinutes);
 
-    std::optional<DateTime> warned_;
+    // The moments warned of that are not yet past: a postponed daily occurrence and the one it
+    // replaced may both be ahead.
+    std::vector<DateTime> warned_;
     std::optional<DateTime> extraMoment_;
 };
 

@@ -1,10 +1,8 @@
 #pragma once
 #include <array>
 #include <optional>
-#include <string>
 
 #include "base/date_time.h"
-#include "core/regional_formats.h"
 #include "core/stored_settings.h"
 #include "core/task_model.h"
 #include "core/task_registration.h"
@@ -22,13 +20,11 @@ constexpr std::array<int, 3> kPostponeMinutes = {10, 30, 60};
 struct Postponement {
     DateTime due;
     TriggerKind trigger = TriggerKind::None;
-    ScheduledTask job;     // one-shot: what is registered again
-    StoredTask stored;     // one-shot: what is kept when the task is kept inside the program
-    std::wstring dueText;  // one-shot: the task's new due text
+    ScheduledTask job;  // one-shot: what is registered again
+    StoredTask stored;  // one-shot: what is kept when the task is kept inside the program
 };
 
 // Nothing for a task that is not set or minutes outside kPostponeMinutes.
-std::optional<Postponement> PlanPostponement(const TaskRecord& task, DateTime now, int minutes,
-                                             const RegionalFormats& formats);
+std::optional<Postponement> PlanPostponement(const TaskRecord& task, DateTime now, int minutes);
 
 }  // namespace dusk

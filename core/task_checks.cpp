@@ -1,16 +1,16 @@
 #include "core/task_checks.h"
 
 #include "core/placeholder_text.h"
-#include "core/trigger_arithmetic.h"
+#include "core/task_controls.h"
 
 namespace dusk {
 
 SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime now,
                                      const RegionalFormats& formats,
                                      const MessageCatalogue& catalogue) {
-    // A text that does not read back names no moment to wait for: rejected like a past one.
-    const auto due = formats.ParseDateTime(SpecifiedDueText(date, timeOfDay, formats));
-    if (due && now < *due) return {true, {}};
+    // Kept to the second, as the task keeps it.
+    const DateTime due = WithTimeOfDay(date, timeOfDay.TimeOfDayMs()).WholeSecond();
+    if (now < due) return {true, {}};
     return {false, SubstitutePlaceholders(catalogue.Text(CatalogueEntry::SelectLaterTime),
                                           {{L"%s", formats.FormatDefault(now)}})};
 }

@@ -15,7 +15,7 @@ struct SpecifiedCheck {
 };
 
 // A specified moment is accepted only when it lies after now (milliseconds included). The
-// moment is the one its text reads back as, so the picker's milliseconds never count.
+// moment is kept to the second, so the picker's milliseconds never count.
 SpecifiedCheck CheckSpecifiedNotPast(DateTime date, DateTime timeOfDay, DateTime now,
                                      const RegionalFormats& formats,
                                      const MessageCatalogue& catalogue);

@@ -23,22 +23,22 @@ TaskChoice::TaskChoice(const TaskRecord& task, TaskView& view, const Clock& cloc
     TaskControls& c = view_.controls;
     const auto radios = c.ActionRadios();
     for (std::size_t i = 0; i < radios.size(); ++i) {
-        radios[i]->OnClick = [this, code = kActions[i].code] { OnActionClick(code); };
+        radios[i]->onClick = [this, action = kActions[i].action] { OnActionClick(action); };
     }
-    c.dailyBox.OnClick = [this] { OnDailyClick(); };
-    c.specifiedBox.OnClick = [this] { OnSpecifiedClick(); };
-    c.fromNowBox.OnClick = [this] { OnFromNowClick(); };
+    c.dailyBox.onClick = [this] { OnDailyClick(); };
+    c.specifiedBox.onClick = [this] { OnSpecifiedClick(); };
+    c.fromNowBox.onClick = [this] { OnFromNowClick(); };
     for (DateTimePickerModel* picker :
          {&c.dailyTimePicker, &c.specifiedDatePicker, &c.specifiedTimePicker}) {
-        picker->OnChange = [this] { OnTaskInputChange(); };
+        picker->onChange = [this] { OnTaskInputChange(); };
     }
     for (DigitFieldModel* field : {&c.delayHoursField, &c.delayMinutesField}) {
-        field->OnChange = [this] { OnTaskInputChange(); };
+        field->onChange = [this] { OnTaskInputChange(); };
     }
 }
 
-void TaskChoice::OnActionClick(std::int32_t actionCode) {
-    ImageCheckBox* radio = view_.controls.ActionRadio(actionCode);
+void TaskChoice::OnActionClick(TaskAction action) {
+    ImageCheckBox* radio = view_.controls.ActionRadio(action);
     if (!radio) return;
     view_.ClearActionChoice();
     radio->SetStatus(CheckBoxStatus::Checked);
@@ -79,11 +79,11 @@ void TaskChoice::OnFromNowClick() {
 
 void TaskChoice::OnTaskInputChange() { view_.UpdateTaskSummary(); }
 
-std::optional<ScheduledTask> TaskChoice::Chosen(std::int32_t actionCode) const {
+std::optional<ScheduledTask> TaskChoice::Chosen(TaskAction action) const {
     const TaskControls& c = view_.controls;
     const DateTime now = clock_.Now();
     ScheduledTask chosen;
-    chosen.actionKeyword = std::wstring(ActionKeyword(actionCode));
+    chosen.actionKeyword = std::wstring(ActionKeyword(action));
     if (chosen.actionKeyword.empty()) return std::nullopt;
     if (IsChecked(c.dailyBox)) {
         chosen.trigger = TriggerKind::Daily;

@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <optional>
 
 #include "base/clock.h"
@@ -22,7 +21,7 @@ public:
     TaskChoice(const TaskChoice&) = delete;
     TaskChoice& operator=(const TaskChoice&) = delete;
 
-    void OnActionClick(std::int32_t actionCode);
+    void OnActionClick(TaskAction action);
     void OnDailyClick();
     void OnSpecifiedClick();
     void OnFromNowClick();
@@ -31,7 +30,7 @@ public:
 
     // The chosen task as of now; a from-now moment is rounded up to the scheduler's minute.
     // Nothing when no action or trigger is chosen.
-    std::optional<ScheduledTask> Chosen(std::int32_t actionCode) const;
+    std::optional<ScheduledTask> Chosen(TaskAction action) const;
     // A past specified moment or a zero delay is refused with the catalogue's warning.
     bool CheckInput();
 

@@ -10,15 +10,15 @@ namespace dusk {
 namespace {
 
 struct ActionPair {
-    CommandAction action;
-    std::int32_t code;
+    CommandAction command;
+    TaskAction task;
 };
-constexpr std::array<ActionPair, 5> kActionCodes = {{
-    {CommandAction::Shutdown, kActionShutDown},
-    {CommandAction::Logoff, kActionLogOff},
-    {CommandAction::Sleep, kActionStandBy},
-    {CommandAction::Hibernate, kActionHibernate},
-    {CommandAction::Restart, kActionRestart},
+constexpr std::array<ActionPair, 5> kActionPairs = {{
+    {CommandAction::Shutdown, TaskAction::ShutDown},
+    {CommandAction::Logoff, TaskAction::LogOff},
+    {CommandAction::Sleep, TaskAction::StandBy},
+    {CommandAction::Hibernate, TaskAction::Hibernate},
+    {CommandAction::Restart, TaskAction::Restart},
 }};
 
 template <class... Handlers>
@@ -54,28 +54,26 @@ std::wstring CommandPrompts::EndCommand() {
     return std::exchange(reason_, {});
 }
 
-std::int32_t ActionCodeOf(CommandAction action) {
-    for (const ActionPair& pair : kActionCodes) {
-        if (pair.action == action) return pair.code;
+TaskAction TaskActionOf(CommandAction action) {
+    for (const ActionPair& pair : kActionPairs) {
+        if (pair.command == action) return pair.task;
     }
-    return kActionNone;
+    return TaskAction::None;
 }
 
-std::optional<CommandAction> CommandActionOf(std::int32_t actionCode) {
-    for (const ActionPair& pair : kActionCodes) {
-        if (pair.code == actionCode) return pair.action;
+std::optional<CommandAction> CommandActionOf(TaskAction action) {
+    for (const ActionPair& pair : kActionPairs) {
+        if (pair.task == action) return pair.command;
     }
     return std::nullopt;
 }
 
 TaskCommands::TaskCommands(TaskController& controller, TaskRecord& task, TaskControls& controls,
-                           const Clock& clock, const RegionalFormats& formats,
-                           const TaskStore& store, CommandPrompts& prompts)
+                           const Clock& clock, const TaskStore& store, CommandPrompts& prompts)
     : controller_(controller),
       task_(task),
       controls_(controls),
       clock_(clock),
-      formats_(formats),
       store_(store),
       prompts_(prompts) {}
 
@@ -112,7 +110,7 @@ CommandResult TaskCommands::Set(const SetCommand& command) {
 }
 
 void TaskCommands::Choose(const SetCommand& command) {
-    controller_.OnActionClick(ActionCodeOf(command.action));
+    controller_.OnActionClick(TaskActionOf(command.action));
     std::visit(
         Overloaded{[this](const DailyAt& daily) {
                        controller_.OnDailyClick();
@@ -140,8 +138,8 @@ CommandResult TaskCommands::Cancel() {
 
 CommandResult TaskCommands::Query() const {
     std::optional<QueriedTask> queried;
-    const auto action = CommandActionOf(task_.actionCode);
-    const auto moment = TaskMomentNear(task_, clock_.Now(), formats_);
+    const auto action = CommandActionOf(task_.action);
+    const auto moment = TaskMomentNear(task_, clock_.Now());
     if (IsTaskSet(task_.status) && action && moment) {
         queried.emplace();
         queried->action = *action;

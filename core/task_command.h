@@ -5,7 +5,6 @@
 #include "base/clock.h"
 #include "core/command_line.h"
 #include "core/command_line_text.h"
-#include "core/regional_formats.h"
 #include "core/task_controller.h"
 #include "core/task_store.h"
 #include "core/user_prompts.h"
@@ -43,8 +42,7 @@ struct CommandResult {
 class TaskCommands {
 public:
     TaskCommands(TaskController& controller, TaskRecord& task, TaskControls& controls,
-                 const Clock& clock, const RegionalFormats& formats, const TaskStore& store,
-                 CommandPrompts& prompts);
+                 const Clock& clock, const TaskStore& store, CommandPrompts& prompts);
 
     CommandResult Run(const ParsedCommandLine& command);
 
@@ -58,13 +56,12 @@ private:
     TaskRecord& task_;
     TaskControls& controls_;
     const Clock& clock_;
-    const RegionalFormats& formats_;
     const TaskStore& store_;
     CommandPrompts& prompts_;
 };
 
-// The action code of a command's action, and back; nullopt for a code no command names.
-std::int32_t ActionCodeOf(CommandAction action);
-std::optional<CommandAction> CommandActionOf(std::int32_t actionCode);
+// The task's action of a command's action, and back; nullopt for None.
+TaskAction TaskActionOf(CommandAction action);
+std::optional<CommandAction> CommandActionOf(TaskAction action);
 
 }  // namespace dusk

@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "base/clock.h"
+#include "base/settings_store.h"
 #include "base/timer_model.h"
 #include "core/activity_log.h"
 #include "core/countdown_runner.h"
@@ -54,20 +56,24 @@ public:
     TimerModel& watchTimer;
     TimerModel clockTimer{kClockIntervalMs};
     std::function<void()>& readNoticePreference;
-    // The early warning's lead time in minutes (0: off) and what shows it.
-    std::int32_t warnMinutes = kDefaultWarnMinutes;
+    // What shows the early warning.
     std::function<void(const std::wstring& text)> onEarlyWarning;
 
-    void OnActionClick(std::int32_t actionCode) { choice_.OnActionClick(actionCode); }
+    void OnActionClick(TaskAction action) { choice_.OnActionClick(action); }
     void OnDailyClick() { choice_.OnDailyClick(); }
     void OnSpecifiedClick() { choice_.OnSpecifiedClick(); }
     void OnFromNowClick() { choice_.OnFromNowClick(); }
     void OnStartTaskClick() { starter_.OnStartTaskClick(); }
     void OnCancelTaskClick() { starter_.OnCancelTaskClick(); }
+    // Each second: the clock, the early warning when the set task's moment is that near, and
+    // whether the main window offers Postpone.
     void OnClockTick();
-    // Postpone from the main window (after the early warning): the set task moves by minutes.
-    bool OnPostpone(int minutes) { return watch_.Postpone(minutes); }
-    // Each second: the clock, and the early warning when the set task's moment is that near.
+    // Postpone from the main window (after the early warning): the moment at hand moves to
+    // minutes after itself, or after now once it has come.
+    bool OnPostpone(int minutes);
+    // The lead time shown in the view is the stored one; the user's choice is stored at once and
+    // the next tick uses it.
+    void BindWarningLead(SettingsStore& store);
     // The task part of the main window's showing; later showings change nothing.
     void OnFirstShow();
     // The system scheduler started the program (this process or another): the countdown for the
@@ -80,6 +86,12 @@ public:
     void OnRefreshMessage() { view_.Refresh(); }
 
 private:
+    // The moment the task acts on next: a moved daily occurrence, or the task's own.
+    std::optional<DateTime> MomentAtHand(DateTime now) const;
+    // Postpone is offered while the moment at hand was warned of and is not yet due.
+    void UpdatePostponeChoice(DateTime now);
+    void NotePostponedMoment(DateTime now);
+
     TaskView& view_;
     const Clock& clock_;
     const RegionalFormats& formats_;
@@ -88,6 +100,7 @@ private:
     TaskStarter starter_;
     TaskRestorer restorer_;
     const TaskRecord& task_;
+    ActivityLog& log_;
     EarlyWarning warning_;
 };
 

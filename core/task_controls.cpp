@@ -21,7 +21,7 @@ TaskControls::TaskControls(DateTime today)
       delayMinutesUpDown(delayMinutesField, 0, 60, 0) {
     const auto radios = ActionRadios();
     for (std::size_t i = 0; i < radios.size(); ++i) {
-        SetUp(*radios[i], kActions[i].caption, true, kActions[i].code == kActionShutDown);
+        SetUp(*radios[i], kActions[i].caption, true, kActions[i].action == TaskAction::ShutDown);
     }
     SetUp(dailyBox, L"Daily:", false, true);
     SetUp(specifiedBox, L"Specified date and time:      ", false, false);
@@ -41,16 +41,21 @@ TaskControls::TaskControls(DateTime today)
     delayMinutesUpDown.SetEnabled(false);
 }
 
-std::int32_t CheckedActionCode(const TaskControls& controls) {
+TaskAction CheckedAction(const TaskControls& controls) {
     const auto radios = controls.ActionRadios();
     for (std::size_t i = 0; i < radios.size(); ++i) {
-        if (radios[i]->Status() == CheckBoxStatus::Checked) return kActions[i].code;
+        if (radios[i]->Status() == CheckBoxStatus::Checked) return kActions[i].action;
     }
-    return kActionNone;
+    return TaskAction::None;
 }
 
-ImageCheckBox* TaskControls::ActionRadio(std::int32_t actionCode) {
-    const auto index = ActionIndex(actionCode);
+ImageCheckBox* TaskControls::ActionRadio(TaskAction action) {
+    const auto index = ActionIndex(action);
+    return index ? ActionRadios()[*index] : nullptr;
+}
+
+const ImageCheckBox* TaskControls::ActionRadio(TaskAction action) const {
+    const auto index = ActionIndex(action);
     return index ? ActionRadios()[*index] : nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include "base/control_models.h"
 #include "base/date_time.h"
 #include "controls/image_check_box.h"
+#include "core/task_model.h"
 
 namespace dusk {
 
@@ -35,13 +36,14 @@ struct TaskControls {
     std::array<const ImageCheckBox*, 5> ActionRadios() const {
         return {&shutDownRadio, &logOffRadio, &standByRadio, &hibernateRadio, &restartRadio};
     }
-    // The radio button of an action code; null for a code without one.
-    ImageCheckBox* ActionRadio(std::int32_t actionCode);
+    // The radio button of an action; null for None.
+    ImageCheckBox* ActionRadio(TaskAction action);
+    const ImageCheckBox* ActionRadio(TaskAction action) const;
     std::array<ImageCheckBox*, 3> TriggerBoxes() { return {&dailyBox, &specifiedBox, &fromNowBox}; }
 };
 
-// The code of the first checked action radio button, kActionNone when none is checked.
-std::int32_t CheckedActionCode(const TaskControls& controls);
+// The action of the first checked action radio button, None when none is checked.
+TaskAction CheckedAction(const TaskControls& controls);
 
 // The time of day both time pickers start with and return to: noon.
 constexpr std::int64_t kDefaultPickerTimeOfDayMs = 12 * DateTime::kMsPerHour;

@@ -9,7 +9,7 @@ constexpr int kIndicatorNoTask = 0;
 constexpr int kIndicatorTaskSet = 1;
 constexpr int kIndicatorTaskCancelled = 2;
 
-// What the notification-area icon shows of the task: an icon index and a hint. OnChanged runs
+// What the notification-area icon shows of the task: an icon index and a hint. onChanged runs
 // only when something actually changed.
 class TaskIndicator {
 public:
@@ -20,12 +20,12 @@ public:
         if (iconIndex == iconIndex_ && hint == hint_) return;
         iconIndex_ = iconIndex;
         hint_ = std::move(hint);
-        if (OnChanged) OnChanged();
+        if (onChanged) onChanged();
     }
     void SetIconIndex(int iconIndex) { Set(iconIndex, hint_); }
     void SetHint(std::wstring hint) { Set(iconIndex_, std::move(hint)); }
 
-    std::function<void()> OnChanged;
+    std::function<void()> onChanged;
 
 private:
     int iconIndex_ = kIndicatorNoTask;

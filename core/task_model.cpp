@@ -2,21 +2,23 @@
 
 namespace dusk {
 
-std::optional<std::size_t> ActionIndex(std::int32_t code) {
+std::optional<std::size_t> ActionIndex(TaskAction action) {
     for (std::size_t i = 0; i < kActions.size(); ++i) {
-        if (kActions[i].code == code) return i;
+        if (kActions[i].action == action) return i;
     }
     return std::nullopt;
 }
 
-const ActionInfo* FindAction(std::int32_t code) {
-    const auto index = ActionIndex(code);
-    return index ? &kActions[*index] : nullptr;
+std::wstring_view ActionKeyword(TaskAction action) {
+    const auto index = ActionIndex(action);
+    return index ? kActions[*index].keyword : std::wstring_view();
 }
 
-std::wstring_view ActionKeyword(std::int32_t code) {
-    const ActionInfo* action = FindAction(code);
-    return action ? action->keyword : std::wstring_view();
+TaskAction ActionOfKeyword(std::wstring_view keyword) {
+    for (const ActionInfo& info : kActions) {
+        if (info.keyword == keyword) return info.action;
+    }
+    return TaskAction::None;
 }
 
 }  // namespace dusk

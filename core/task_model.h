@@ -1,34 +1,31 @@
 #pragma once
 #include <array>
 #include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "base/date_time.h"
+
 namespace dusk {
 
-constexpr std::int32_t kActionNone = -1;  // no action stored: nothing is performed
-constexpr std::int32_t kActionShutDown = 0;
-constexpr std::int32_t kActionLogOff = 1;
-constexpr std::int32_t kActionStandBy = 2;
-constexpr std::int32_t kActionHibernate = 3;
-constexpr std::int32_t kActionStandByAlias = 4;  // performed as stand by; never set by a task
-constexpr std::int32_t kActionRestart = 5;
+// The power action a task performs. None: no action is known (the store held none); nothing
+// is performed then.
+enum class TaskAction { None, ShutDown, LogOff, StandBy, Hibernate, Restart };
 
 struct ActionInfo {
-    std::int32_t code;
+    TaskAction action;
     std::wstring_view caption;
     std::wstring_view keyword;  // the action's name in a scheduled task's parameters
 };
 
 // In radio-button order.
 constexpr std::array<ActionInfo, 5> kActions = {{
-    {kActionShutDown, L"Shut down", L"Shutdown"},
-    {kActionLogOff, L"Log off", L"Logoff"},
-    {kActionStandBy, L"Stand by", L"Standby"},
-    {kActionHibernate, L"Hibernate", L"Hibernate"},
-    {kActionRestart, L"Restart", L"Restart"},
+    {TaskAction::ShutDown, L"Shut down", L"Shutdown"},
+    {TaskAction::LogOff, L"Log off", L"Logoff"},
+    {TaskAction::StandBy, L"Stand by", L"Standby"},
+    {TaskAction::Hibernate, L"Hibernate", L"Hibernate"},
+    {TaskAction::Restart, L"Restart", L"Restart"},
 }};
 
 // The program's file, as the Run value and the scheduler's job start it.
@@ -37,12 +34,12 @@ constexpr std::wstring_view kProgramFileName = L"DuskRelay.exe";
 // The stand-by caption on Windows Vista and later.
 constexpr std::wstring_view kSleepCaption = L"Sleep";
 
-// Null for a code that no radio button stands for (-1, 4, anything else).
-const ActionInfo* FindAction(std::int32_t code);
-// The action's place in kActions and among the radio buttons; null for such a code.
-std::optional<std::size_t> ActionIndex(std::int32_t code);
-// Empty for such a code.
-std::wstring_view ActionKeyword(std::int32_t code);
+// The action's place in kActions and among the radio buttons; nothing for None.
+std::optional<std::size_t> ActionIndex(TaskAction action);
+// Empty for None.
+std::wstring_view ActionKeyword(TaskAction action);
+// None for a keyword no action has.
+TaskAction ActionOfKeyword(std::wstring_view keyword);
 
 enum class TriggerKind { None, Daily, Specified, FromNow };
 
@@ -58,13 +55,12 @@ enum class TaskStatus {
 
 constexpr bool IsTaskSet(TaskStatus status) { return status == TaskStatus::Set; }
 
-// The one task a process holds. Times are texts in the regional forms that wrote them.
+// The one task a process holds.
 struct TaskRecord {
-    std::int32_t actionCode = kActionShutDown;
+    TaskAction action = TaskAction::ShutDown;
     TriggerKind trigger = TriggerKind::None;
-    std::wstring dailyTimeText;   // long time form; daily tasks
-    std::wstring dueText;         // date-time (specified) or default (from now) form
-    std::wstring fromNowDueText;  // due moment of a running from-now task, as summarised
+    TimeOfDay dailyTime;  // daily tasks
+    DateTime due;         // one-shot tasks
     TaskStatus status = TaskStatus::None;
 };
 

@@ -5,7 +5,6 @@
 #include <string_view>
 #include <utility>
 
-#include "core/placeholder_text.h"
 #include "core/trigger_arithmetic.h"
 
 namespace dusk {
@@ -15,13 +14,6 @@ namespace {
 // Families on which the stand-by action is called "Sleep".
 constexpr std::array<std::wstring_view, 4> kSleepFamilies = {L"vista", L"windows7", L"windows8",
                                                              L"windows10"};
-
-std::int32_t ActionCodeForKeyword(std::wstring_view keyword) {
-    for (const ActionInfo& action : kActions) {
-        if (action.keyword == keyword) return action.code;
-    }
-    return kActionNone;
-}
 
 // A stored delay is shown only where it is a number a delay field holds: a damaged value (text,
 // or long enough to stall the system's edit control) leaves the field empty.
@@ -47,7 +39,6 @@ void TaskRestorer::OnFirstShow() {
         }
     }
     task_.status = TaskStatus::None;
-    task_.fromNowDueText.clear();
     task_.trigger = TriggerKind::None;
     view_.Reset();
     if (readNoticePreference) readNoticePreference();
@@ -63,110 +54,92 @@ bool TaskRestorer::RestoreScheduledTask() {
     const auto scheduled = services_.registration.ReadRegistered();
     if (!scheduled) return false;
     TaskControls& c = view_.controls;
-    const RegionalFormats& formats = services_.formats;
-    const DateTime start = scheduled->start;
+    // The scheduler keeps the minute; the summary shows the moment to the second.
+    const DateTime start = scheduled->start.WholeSecond();
     switch (scheduled->trigger) {
         case TriggerKind::Daily:
             task_.trigger = TriggerKind::Daily;
-            task_.dailyTimeText = formats.FormatLongTime(start);
+            task_.dailyTime = TimeOfDay::Of(start);
             ShowStoredTaskSet(c.dailyBox);
             c.dailyTimePicker.SetValue(
                 WithTimeOfDay(c.dailyTimePicker.Value(), start.TimeOfDayMs()));
             break;
         case TriggerKind::Specified:
         case TriggerKind::FromNow:
-            task_.dueText = formats.FormatDateTime(start);
-            if (!IsDueStillValid(task_.dueText, Now(), formats)) {
+            if (!IsDueStillValid(start, Now())) {
                 services_.registration.DeleteRegistered();
-                task_.dueText.clear();
                 return false;
             }
             task_.trigger = scheduled->trigger;
+            task_.due = start;
             if (task_.trigger == TriggerKind::Specified) {
                 ShowStoredTaskSet(c.specifiedBox);
-                c.specifiedDatePicker.SetValue(
-                    WithTimeOfDay(start, c.specifiedDatePicker.Value().TimeOfDayMs()));
-                c.specifiedTimePicker.SetValue(
-                    WithTimeOfDay(c.specifiedTimePicker.Value(), start.TimeOfDayMs()));
+                ShowSpecifiedMoment(start);
             } else {
-                task_.fromNowDueText = task_.dueText;
                 ShowStoredTaskSet(c.fromNowBox);
-                c.delayHoursField.SetText(DelayFieldText(scheduled->delayHoursText));
-                c.delayMinutesField.SetText(DelayFieldText(scheduled->delayMinutesText));
+                ShowDelay(scheduled->delayHoursText, scheduled->delayMinutesText);
             }
             break;
         case TriggerKind::None:
             return false;  // a job that names no trigger is not acted on
     }
-    RestoreAction(ActionCodeForKeyword(scheduled->actionKeyword));
+    RestoreAction(ActionOfKeyword(scheduled->actionKeyword));
     return true;
 }
 
 bool TaskRestorer::LoadStoredTask() {
-    task_.dailyTimeText.clear();
-    task_.dueText.clear();
     task_.trigger = TriggerKind::None;
-
-    const RegionalFormats& formats = services_.formats;
     const StoredTask stored = services_.taskStore.Load();
-    task_.actionCode = stored.actionCode;
-    const std::wstring& text = stored.timeText;
+    task_.action = stored.action;
 
     TaskControls& c = view_.controls;
-    if (stored.trigger == TriggerKind::Daily) {
-        // A time that no longer reads back (the regional settings changed) can never fall due.
-        const auto timeOfDay = formats.ParseLongTime(text);
-        if (!timeOfDay) {
-            ForgetStoredTask();
-            return false;
-        }
-        task_.trigger = TriggerKind::Daily;
-        task_.dailyTimeText = text;
-        ShowStoredTaskSet(c.dailyBox);
-        c.dailyTimePicker.SetValue(WithTimeOfDay(c.dailyTimePicker.Value(), *timeOfDay));
-        services_.mainWindow.Hide();
-    } else if (stored.trigger == TriggerKind::Specified) {
-        if (!IsDueStillValid(text, Now(), formats)) {
-            ForgetStoredTask();
-            return false;
-        }
-        task_.trigger = TriggerKind::Specified;
-        task_.dueText = text;
-        ShowStoredTaskSet(c.specifiedBox);
-        // Read as a whole, so a date pattern with a blank in it still splits right.
-        const DateTime due = *formats.ParseDateTime(text);
-        c.specifiedDatePicker.SetValue(
-            WithTimeOfDay(due, c.specifiedDatePicker.Value().TimeOfDayMs()));
-        c.specifiedTimePicker.SetValue(
-            WithTimeOfDay(c.specifiedTimePicker.Value(), due.TimeOfDayMs()));
-    } else if (stored.trigger == TriggerKind::FromNow) {
-        if (!IsDueStillValid(text, Now(), formats)) {
-            ForgetStoredTask();
-            return false;
-        }
-        task_.trigger = TriggerKind::FromNow;
-        task_.dueText = text;
-        ShowStoredTaskSet(c.fromNowBox);
-        const std::wstring_view pair(stored.delayText);
-        const std::size_t bar = pair.find(L'|');
-        c.delayHoursField.SetText(DelayFieldText(pair.substr(0, bar)));
-        c.delayMinutesField.SetText(
-            bar == std::wstring_view::npos ? std::wstring() : DelayFieldText(pair.substr(bar + 1)));
-    } else {
+    if (stored.trigger == TriggerKind::None) {
         view_.Reset();
         c.specifiedDatePicker.SetValue(
             WithTimeOfDay(Now(), c.specifiedDatePicker.Value().TimeOfDayMs()));
+        return false;
     }
-
-    if (task_.trigger == TriggerKind::None) return false;
-    RestoreAction(task_.actionCode);
-    if (task_.trigger == TriggerKind::Daily) {
-        ShowRestoredSummary(CatalogueEntry::DailySummary, task_.dailyTimeText);
-    } else {
-        ShowRestoredSummary(CatalogueEntry::OnceSummary, task_.dueText);
+    // A time that no longer reads back (the regional settings changed) can never fall due; a
+    // one-shot moment long past is over.
+    if (!stored.readable || (IsOneShot(stored.trigger) && !IsDueStillValid(stored.due, Now()))) {
+        services_.taskStore.Clear();
+        return false;
     }
+    task_.trigger = stored.trigger;
+    task_.dailyTime = stored.dailyTime;
+    task_.due = stored.due;
+    switch (stored.trigger) {
+        case TriggerKind::Daily:
+            ShowStoredTaskSet(c.dailyBox);
+            c.dailyTimePicker.SetValue(
+                WithTimeOfDay(c.dailyTimePicker.Value(), stored.dailyTime.Milliseconds()));
+            services_.mainWindow.Hide();
+            break;
+        case TriggerKind::Specified:
+            ShowStoredTaskSet(c.specifiedBox);
+            ShowSpecifiedMoment(stored.due);
+            break;
+        case TriggerKind::FromNow:
+            ShowStoredTaskSet(c.fromNowBox);
+            ShowDelay(stored.delayHoursText, stored.delayMinutesText);
+            break;
+        case TriggerKind::None:
+            break;
+    }
+    RestoreAction(task_.action);
     watch_.Watch(task_.trigger);
     return true;
+}
+
+void TaskRestorer::ShowSpecifiedMoment(DateTime due) {
+    TaskControls& c = view_.controls;
+    c.specifiedDatePicker.SetValue(WithTimeOfDay(due, c.specifiedDatePicker.Value().TimeOfDayMs()));
+    c.specifiedTimePicker.SetValue(WithTimeOfDay(c.specifiedTimePicker.Value(), due.TimeOfDayMs()));
+}
+
+void TaskRestorer::ShowDelay(std::wstring_view hours, std::wstring_view minutes) {
+    view_.controls.delayHoursField.SetText(DelayFieldText(hours));
+    view_.controls.delayMinutesField.SetText(DelayFieldText(minutes));
 }
 
 void TaskRestorer::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
@@ -177,28 +150,11 @@ void TaskRestorer::ShowStoredTaskSet(ImageCheckBox& triggerBox) {
     view_.indicator.SetIconIndex(kIndicatorTaskSet);
 }
 
-void TaskRestorer::RestoreAction(std::int32_t actionCode) {
-    task_.actionCode = actionCode;
-    if (ImageCheckBox* radio = view_.controls.ActionRadio(actionCode)) {
+void TaskRestorer::RestoreAction(TaskAction action) {
+    task_.action = action;
+    if (ImageCheckBox* radio = view_.controls.ActionRadio(action)) {
         radio->SetStatus(CheckBoxStatus::Checked);
     }
-}
-
-std::wstring TaskRestorer::ActionName() const {
-    const ImageCheckBox* radio = view_.controls.ActionRadio(task_.actionCode);
-    return radio ? radio->Caption() : std::wstring();
-}
-
-void TaskRestorer::ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime) {
-    view_.summaryLabel.SetText(SubstitutePlaceholders(services_.catalogue.Text(entry),
-                                                      {{L"n%", ActionName()}, {L"s%", shownTime}}));
-}
-
-void TaskRestorer::ForgetStoredTask() {
-    services_.taskStore.Clear();
-    task_.trigger = TriggerKind::None;
-    task_.dailyTimeText.clear();
-    task_.dueText.clear();
 }
 
 }  // namespace dusk

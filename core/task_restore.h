@@ -1,12 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "base/clock.h"
 #include "core/main_window_host.h"
-#include "core/message_catalogue.h"
-#include "core/regional_formats.h"
 #include "core/task_registration.h"
 #include "core/task_store.h"
 #include "core/task_view.h"
@@ -16,8 +14,6 @@ namespace dusk {
 
 struct TaskRestorerServices {
     const Clock& clock;
-    const RegionalFormats& formats;
-    const MessageCatalogue& catalogue;
     TaskStore& taskStore;
     TaskRegistration& registration;
     MainWindowHost& mainWindow;
@@ -44,10 +40,10 @@ private:
     // The local task kept in the settings store; true when one was restored.
     bool LoadStoredTask();
     void ShowStoredTaskSet(ImageCheckBox& triggerBox);
-    void RestoreAction(std::int32_t actionCode);
-    std::wstring ActionName() const;
-    void ShowRestoredSummary(CatalogueEntry entry, const std::wstring& shownTime);
-    void ForgetStoredTask();
+    void RestoreAction(TaskAction action);
+    void ShowSpecifiedMoment(DateTime due);
+    // The delay fields as stored; a damaged text leaves its field empty.
+    void ShowDelay(std::wstring_view hours, std::wstring_view minutes);
 
     TaskRecord& task_;
     TaskView& view_;

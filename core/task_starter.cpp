@@ -15,29 +15,29 @@ bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus
 TaskStarter::TaskStarter(TaskRecord& task, TaskView& view, TaskChoice& choice, TaskWatch& watch,
                          TaskStarterServices services)
     : task_(task), view_(view), choice_(choice), watch_(watch), services_(std::move(services)) {
-    view_.startTaskButton.OnClick = [this] { OnStartTaskClick(); };
-    view_.cancelTaskButton.OnClick = [this] { OnCancelTaskClick(); };
+    view_.startTaskButton.onClick = [this] { OnStartTaskClick(); };
+    view_.cancelTaskButton.onClick = [this] { OnCancelTaskClick(); };
 }
 
 void TaskStarter::OnStartTaskClick() {
     if (!Ask(CatalogueEntry::ConfirmStartTask)) return;
     view_.DisableActionChoice();
-    const std::int32_t actionCode = CheckedActionCode(view_.controls);
+    const TaskAction action = CheckedAction(view_.controls);
     // The input is checked before the scheduler is asked, so either way of running the task
     // rejects it alike and the scheduler is never started for a task that cannot run.
-    if (!choice_.Chosen(actionCode) || !choice_.CheckInput()) {
+    if (!choice_.Chosen(action) || !choice_.CheckInput()) {
         view_.EnableActionChoice();
         return;
     }
-    task_.actionCode = actionCode;
+    task_.action = action;
     services_.registration.Prepare(
-        [this, actionCode](bool schedulerReady) { FinishStart(actionCode, schedulerReady); });
+        [this, action](bool schedulerReady) { FinishStart(action, schedulerReady); });
 }
 
-void TaskStarter::FinishStart(std::int32_t actionCode, bool schedulerReady) {
+void TaskStarter::FinishStart(TaskAction action, bool schedulerReady) {
     // The user may have taken a while over the prompts: the moment counts from their answer,
     // and a specified moment that has passed meanwhile is refused.
-    const auto chosen = choice_.Chosen(actionCode);
+    const auto chosen = choice_.Chosen(action);
     if (!choice_.CheckInput()) {
         view_.EnableActionChoice();
         return;
@@ -46,7 +46,7 @@ void TaskStarter::FinishStart(std::int32_t actionCode, bool schedulerReady) {
         switch (services_.registration.Register(*chosen)) {
             case RegistrationResult::Registered:
                 services_.log.Record(L"task set by " + services_.registration.Method() + L", " +
-                                     std::wstring(ActionKeyword(actionCode)) + L" due " +
+                                     std::wstring(ActionKeyword(action)) + L" due " +
                                      FormatIso(chosen->start));
                 ShowScheduledTaskSet(*chosen);
                 return;
@@ -58,7 +58,7 @@ void TaskStarter::FinishStart(std::int32_t actionCode, bool schedulerReady) {
         }
     }
     // A job left from before would act beside the local task.
-    if (!services_.registration.DeleteRegistered() || !StartTaskLocally(actionCode)) {
+    if (!services_.registration.DeleteRegistered() || !StartTaskLocally(action)) {
         services_.log.Record(L"task not set: it could not be saved");
         Warn(CatalogueEntry::SaveFailed);
         view_.EnableActionChoice();
@@ -105,7 +105,6 @@ void TaskStarter::OnCancelTaskClick() {
     view_.SetTaskIndicator(kIndicatorTaskCancelled,
                            services_.catalogue.Text(CatalogueEntry::TaskCancelledHint));
     task_.status = TaskStatus::Ended;
-    task_.fromNowDueText.clear();
     task_.trigger = TriggerKind::None;
     services_.log.Record(L"task cancelled");
 }
@@ -126,48 +125,41 @@ bool TaskStarter::IsRegistrable(const ScheduledTask& chosen) const {
 }
 
 void TaskStarter::ShowScheduledTaskSet(const ScheduledTask& scheduled) {
-    const TaskControls& c = view_.controls;
-    const RegionalFormats& formats = services_.formats;
     task_.trigger = scheduled.trigger;
     if (scheduled.trigger == TriggerKind::Daily) {
-        task_.dailyTimeText = formats.FormatLongTime(c.dailyTimePicker.Value());
-    } else if (scheduled.trigger == TriggerKind::Specified) {
-        task_.dueText =
-            SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
+        task_.dailyTime = TimeOfDay::Of(scheduled.start).WholeSecond();
     } else {
-        // The summary names the moment that was registered.
-        task_.dueText = formats.FormatDefault(scheduled.start);
-        task_.fromNowDueText = task_.dueText;
+        task_.due = scheduled.start.WholeSecond();
     }
     view_.DisableTriggerChoice();
     ShowTaskSet();
 }
 
-bool TaskStarter::StartTaskLocally(std::int32_t actionCode) {
+bool TaskStarter::StartTaskLocally(TaskAction action) {
     const TaskControls& c = view_.controls;
-    const RegionalFormats& formats = services_.formats;
-    StoredTask stored{TriggerKind::FromNow, actionCode, {}, {}};
+    StoredTask stored;
+    stored.action = action;
     if (IsChecked(c.dailyBox)) {
         stored.trigger = TriggerKind::Daily;
-        stored.timeText = formats.FormatLongTime(c.dailyTimePicker.Value());
+        stored.dailyTime = TimeOfDay::Of(c.dailyTimePicker.Value()).WholeSecond();
     } else if (IsChecked(c.specifiedBox)) {
         stored.trigger = TriggerKind::Specified;
-        stored.timeText =
-            SpecifiedDueText(c.specifiedDatePicker.Value(), c.specifiedTimePicker.Value(), formats);
+        stored.due = WithTimeOfDay(c.specifiedDatePicker.Value(),
+                                   c.specifiedTimePicker.Value().TimeOfDayMs())
+                         .WholeSecond();
     } else {
-        stored.timeText = FormatDelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
-                                           DelayFieldValue(c.delayMinutesField.Text()), formats);
-        stored.delayText = c.delayHoursField.Text() + L"|" + c.delayMinutesField.Text();
+        stored.trigger = TriggerKind::FromNow;
+        stored.due = DelayedDue(Now(), DelayFieldValue(c.delayHoursField.Text()),
+                                DelayFieldValue(c.delayMinutesField.Text()))
+                         .WholeSecond();
+        stored.delayHoursText = c.delayHoursField.Text();
+        stored.delayMinutesText = c.delayMinutesField.Text();
     }
     if (!services_.taskStore.Save(stored)) return false;
-    task_.actionCode = actionCode;
+    task_.action = action;
     task_.trigger = stored.trigger;
-    if (stored.trigger == TriggerKind::Daily) {
-        task_.dailyTimeText = stored.timeText;
-    } else {
-        task_.dueText = stored.timeText;
-    }
-    task_.fromNowDueText.clear();
+    task_.dailyTime = stored.dailyTime;
+    task_.due = stored.due;
     view_.DisableTriggerChoice();
     watch_.Watch(stored.trigger);
     ShowTaskSet();
@@ -185,11 +177,11 @@ void TaskStarter::ShowTaskSet() {
 }
 
 void TaskStarter::RecordLocalTask() {
-    const auto moment = TaskMomentNear(task_, Now(), services_.formats);
+    const auto moment = TaskMomentNear(task_, Now());
     const DateTime due = moment && task_.trigger == TriggerKind::Daily && *moment <= Now()
                              ? moment->Plus(DateTime::kMsPerDay)
                              : moment.value_or(Now());
-    services_.log.Record(L"task set locally, " + std::wstring(ActionKeyword(task_.actionCode)) +
+    services_.log.Record(L"task set locally, " + std::wstring(ActionKeyword(task_.action)) +
                          L" due " + FormatIso(due));
 }
 

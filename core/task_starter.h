@@ -1,12 +1,10 @@
 #pragma once
-#include <cstdint>
 #include <string>
 
 #include "base/clock.h"
 #include "core/activity_log.h"
 #include "core/main_window_host.h"
 #include "core/message_catalogue.h"
-#include "core/regional_formats.h"
 #include "core/startup_shortcut.h"
 #include "core/task_choice.h"
 #include "core/task_registration.h"
@@ -19,7 +17,6 @@ namespace dusk {
 
 struct TaskStarterServices {
     const Clock& clock;
-    const RegionalFormats& formats;
     const MessageCatalogue& catalogue;
     TaskStore& taskStore;
     UserPrompts& prompts;
@@ -46,14 +43,14 @@ public:
 
 private:
     DateTime Now() const { return services_.clock.Now(); }
-    void FinishStart(std::int32_t actionCode, bool schedulerReady);
+    void FinishStart(TaskAction action, bool schedulerReady);
     bool Ask(CatalogueEntry question);
     void Warn(CatalogueEntry warning);
     // A specified moment within the minute that has begun cannot be registered.
     bool IsRegistrable(const ScheduledTask& chosen) const;
     void ShowScheduledTaskSet(const ScheduledTask& scheduled);
     // Keeps the chosen, checked task inside the program; false when it could not be stored.
-    bool StartTaskLocally(std::int32_t actionCode);
+    bool StartTaskLocally(TaskAction action);
     // A new task is set: the view locks its inputs, offers Cancel Task and the window hides.
     void ShowTaskSet();
     void RecordLocalTask();

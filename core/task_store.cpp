@@ -1,13 +1,51 @@
 #include "core/task_store.h"
 
+#include <array>
 #include <utility>
 
 #include "core/stored_settings.h"
 
 namespace dusk {
 
-TaskStore::TaskStore(SettingsStore& store, std::wstring programFolder, LogonStart& logonStart)
-    : store_(store), programFolder_(std::move(programFolder)), logonStart_(logonStart) {}
+namespace {
+
+struct StoredCode {
+    TaskAction action;
+    std::int32_t code;
+};
+// The first code of an action is the one written.
+constexpr std::array<StoredCode, 7> kStoredCodes = {{
+    {TaskAction::None, -1},
+    {TaskAction::ShutDown, 0},
+    {TaskAction::LogOff, 1},
+    {TaskAction::StandBy, 2},
+    {TaskAction::Hibernate, 3},
+    {TaskAction::StandBy, 4},
+    {TaskAction::Restart, 5},
+}};
+
+}  // namespace
+
+std::int32_t StoredActionCode(TaskAction action) {
+    for (const StoredCode& stored : kStoredCodes) {
+        if (stored.action == action) return stored.code;
+    }
+    return -1;
+}
+
+TaskAction ActionOfStoredCode(std::int32_t code) {
+    for (const StoredCode& stored : kStoredCodes) {
+        if (stored.code == code) return stored.action;
+    }
+    return TaskAction::None;
+}
+
+TaskStore::TaskStore(SettingsStore& store, const RegionalFormats& formats,
+                     std::wstring programFolder, LogonStart& logonStart)
+    : store_(store),
+      formats_(formats),
+      programFolder_(std::move(programFolder)),
+      logonStart_(logonStart) {}
 
 StoredTask TaskStore::Load() const {
     StoredTask task;
@@ -23,10 +61,21 @@ StoredTask TaskStore::Load() const {
     } else {
         return task;
     }
-    task.timeText = std::move(text);
-    task.delayText = std::move(delay);
-    ReadStoredInteger(store_, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue,
-                      task.actionCode);
+    if (task.trigger == TriggerKind::Daily) {
+        const auto time = formats_.ParseLongTime(text);
+        task.readable = time.has_value();
+        task.dailyTime = TimeOfDay::FromMilliseconds(time.value_or(0));
+    } else {
+        const auto due = formats_.ParseDateTime(text);
+        task.readable = due.has_value();
+        task.due = due.value_or(DateTime());
+    }
+    const std::size_t bar = delay.find(L'|');
+    task.delayHoursText = delay.substr(0, bar);
+    if (bar != std::wstring::npos) task.delayMinutesText = delay.substr(bar + 1);
+    std::int32_t code = StoredActionCode(task.action);
+    ReadStoredInteger(store_, kRootLocalMachine, kSettingsKeyPathUpper, kAdjustInfoValue, code);
+    task.action = ActionOfStoredCode(code);
     return task;
 }
 
@@ -36,17 +85,19 @@ bool TaskStore::Save(const StoredTask& task) {
                kWriteDone;
     };
     bool saved = WriteStoredInteger(store_, kRootLocalMachine, kSettingsKeyPathUpper,
-                                    kAdjustInfoValue, task.actionCode) == kWriteDone;
+                                    kAdjustInfoValue, StoredActionCode(task.action)) == kWriteDone;
     switch (task.trigger) {
         case TriggerKind::Daily:
-            saved = saved && text(kDailyTimeValue, task.timeText);
+            saved = saved && text(kDailyTimeValue,
+                                  formats_.FormatLongTime(
+                                      DateTime::FromMilliseconds(task.dailyTime.Milliseconds())));
             break;
         case TriggerKind::Specified:
-            saved = saved && text(kCountdownTimeValue, task.timeText);
+            saved = saved && text(kCountdownTimeValue, formats_.FormatDateTime(task.due));
             break;
         case TriggerKind::FromNow:
-            saved = saved && text(kWaitTimeWrittenValue, task.timeText) &&
-                    text(kHourAndMinuteValue, task.delayText);
+            saved = saved && text(kWaitTimeWrittenValue, formats_.FormatDefault(task.due)) &&
+                    text(kHourAndMinuteValue, task.delayHoursText + L"|" + task.delayMinutesText);
             break;
         case TriggerKind::None:
             saved = false;

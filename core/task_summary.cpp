@@ -1,7 +1,6 @@
 #include "core/task_summary.h"
 
 #include "core/placeholder_text.h"
-#include "core/trigger_arithmetic.h"
 
 namespace dusk {
 
@@ -10,7 +9,7 @@ namespace {
 bool IsChecked(const ImageCheckBox& box) { return box.Status() == CheckBoxStatus::Checked; }
 
 // The caption of the checked action radio button (the last one, should several be checked).
-std::wstring ActionName(const TaskControls& controls) {
+std::wstring CheckedActionName(const TaskControls& controls) {
     std::wstring name;
     for (const ImageCheckBox* radio : controls.ActionRadios()) {
         if (IsChecked(*radio)) name = radio->Caption();
@@ -18,24 +17,39 @@ std::wstring ActionName(const TaskControls& controls) {
     return name;
 }
 
-const std::wstring& FromNowDueText(const TaskControls& controls, TaskRecord& task, DateTime now,
-                                   const RegionalFormats& formats) {
-    if (task.fromNowDueText.empty()) task.fromNowDueText = task.dueText;
-    if (task.fromNowDueText.empty()) {
-        task.fromNowDueText =
-            FormatDelayedDue(now, DelayFieldValue(controls.delayHoursField.Text()),
-                             DelayFieldValue(controls.delayMinutesField.Text()), formats);
+std::wstring SetTaskSummary(const TaskControls& controls, const TaskRecord& task,
+                            const MessageCatalogue& catalogue, const RegionalFormats& formats) {
+    using enum CatalogueEntry;
+    const ImageCheckBox* radio = controls.ActionRadio(task.action);
+    const std::wstring action = radio ? radio->Caption() : std::wstring();
+    switch (task.trigger) {
+        case TriggerKind::Daily:
+            return SubstitutePlaceholders(
+                catalogue.Text(DailySummary),
+                {{L"n%", action}, {L"s%", formats.FormatLongTime(task.dailyTime.On(DateTime()))}});
+        case TriggerKind::Specified:
+            return SubstitutePlaceholders(
+                catalogue.Text(OnceSummary),
+                {{L"n%", action}, {L"s%", formats.FormatDateTime(task.due)}});
+        case TriggerKind::FromNow:
+            return SubstitutePlaceholders(
+                catalogue.Text(OnceSummary),
+                {{L"n%", action}, {L"s%", formats.FormatDefault(task.due)}});
+        case TriggerKind::None:
+            break;
     }
-    return task.fromNowDueText;
+    return {};
 }
 
 }  // namespace
 
-std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
-                              const MessageCatalogue& catalogue, const RegionalFormats& formats,
-                              DateTime now) {
+std::wstring BuildTaskSummary(const TaskControls& controls, const TaskRecord& task,
+                              const MessageCatalogue& catalogue, const RegionalFormats& formats) {
     using enum CatalogueEntry;
-    const std::wstring action = ActionName(controls);
+    if (IsTaskSet(task.status) && task.trigger != TriggerKind::None) {
+        return SetTaskSummary(controls, task, catalogue, formats);
+    }
+    const std::wstring action = CheckedActionName(controls);
     std::wstring summary;
     if (IsChecked(controls.dailyBox)) {
         summary = SubstitutePlaceholders(
@@ -43,22 +57,16 @@ std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
             {{L"n%", action}, {L"s%", formats.FormatLongTime(controls.dailyTimePicker.Value())}});
     }
     if (IsChecked(controls.specifiedBox)) {
-        const std::wstring due = SpecifiedDueText(controls.specifiedDatePicker.Value(),
-                                                  controls.specifiedTimePicker.Value(), formats);
-        summary =
-            SubstitutePlaceholders(catalogue.Text(OnceSummary), {{L"n%", action}, {L"s%", due}});
+        const DateTime due = WithTimeOfDay(controls.specifiedDatePicker.Value(),
+                                           controls.specifiedTimePicker.Value().TimeOfDayMs());
+        summary = SubstitutePlaceholders(catalogue.Text(OnceSummary),
+                                         {{L"n%", action}, {L"s%", formats.FormatDateTime(due)}});
     }
     if (IsChecked(controls.fromNowBox)) {
-        if (IsTaskSet(task.status)) {
-            summary = SubstitutePlaceholders(
-                catalogue.Text(OnceSummary),
-                {{L"n%", action}, {L"s%", FromNowDueText(controls, task, now, formats)}});
-        } else {
-            summary = SubstitutePlaceholders(catalogue.Text(FromNowSummary),
-                                             {{L"n%", action},
-                                              {L"h%", controls.delayHoursField.Text()},
-                                              {L"m%", controls.delayMinutesField.Text()}});
-        }
+        summary = SubstitutePlaceholders(catalogue.Text(FromNowSummary),
+                                         {{L"n%", action},
+                                          {L"h%", controls.delayHoursField.Text()},
+                                          {L"m%", controls.delayMinutesField.Text()}});
     }
     return summary;
 }

@@ -9,11 +9,9 @@
 
 namespace dusk {
 
-// The one-line summary of the task under the task controls, from the checked action and
-// trigger. While a from-now task is set, its due moment is the one summarised, else the task's,
-// else the delay fields' from now, and is kept in task.fromNowDueText.
-std::wstring BuildTaskSummary(const TaskControls& controls, TaskRecord& task,
-                              const MessageCatalogue& catalogue, const RegionalFormats& formats,
-                              DateTime now);
+// The one-line summary under the task controls: of the task while one is set, else of the
+// checked action and trigger as they would be set now.
+std::wstring BuildTaskSummary(const TaskControls& controls, const TaskRecord& task,
+                              const MessageCatalogue& catalogue, const RegionalFormats& formats);
 
 }  // namespace dusk

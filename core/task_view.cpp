@@ -12,7 +12,7 @@ void Check(ImageCheckBox& box) { box.SetStatus(CheckBoxStatus::Checked); }
 
 }  // namespace
 
-TaskView::TaskView(TaskRecord& task, const MessageCatalogue& catalogue,
+TaskView::TaskView(const TaskRecord& task, const MessageCatalogue& catalogue,
                    const RegionalFormats& formats, const Clock& clock)
     : controls(clock.Now().Date()),
       task_(task),
@@ -54,6 +54,7 @@ void TaskView::LockTaskControls() {
     controls.delayMinutesField.SetEnabled(false);
     startTaskButton.SetVisible(false);
     cancelTaskButton.SetVisible(false);
+    postponeButton.SetVisible(false);
 }
 
 void TaskView::ClearActionChoice() {
@@ -97,7 +98,7 @@ void TaskView::SetTaskIndicator(int iconIndex, std::wstring hint) {
 }
 
 void TaskView::UpdateTaskSummary() {
-    summaryLabel.SetText(BuildTaskSummary(controls, task_, catalogue_, formats_, clock_.Now()));
+    summaryLabel.SetText(BuildTaskSummary(controls, task_, catalogue_, formats_));
 }
 
 void TaskView::Refresh() {

@@ -1,10 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "base/button_model.h"
+#include "base/choice_model.h"
 #include "base/clock.h"
 #include "base/label_model.h"
+#include "core/early_warning.h"
 #include "core/message_catalogue.h"
 #include "core/regional_formats.h"
 #include "core/task_controls.h"
@@ -19,14 +22,18 @@ namespace dusk {
 // through the models' own setters.
 class TaskView {
 public:
-    TaskView(TaskRecord& task, const MessageCatalogue& catalogue, const RegionalFormats& formats,
-             const Clock& clock);
+    TaskView(const TaskRecord& task, const MessageCatalogue& catalogue,
+             const RegionalFormats& formats, const Clock& clock);
     TaskView(const TaskView&) = delete;
     TaskView& operator=(const TaskView&) = delete;
 
     TaskControls controls;
     ButtonModel startTaskButton{true};    // "Start Task"
     ButtonModel cancelTaskButton{false};  // "Cancel Task"
+    ButtonModel postponeButton{false};    // "Postpone", while a warned moment is ahead
+    // A choice from the Postpone menu, in minutes; the controller acts on it.
+    std::function<void(int minutes)> onPostponeChosen;
+    ChoiceModel warningLead{kDefaultWarnMinutes};  // the early warning's lead time, 0 for off
     LabelModel summaryLabel{L"Please set a task."};
     LabelModel clockLabel;
     LabelModel actionBoxTitle{L"Task"};
@@ -36,7 +43,8 @@ public:
     // No task: shut down, daily at noon, delay 1 hour 0 minutes, Start Task shown, indicator 0.
     // The date picker keeps its date and takes now's time of day; the up-downs stay as they are.
     void Reset();
-    // Every task control unchecked and disabled, both task buttons hidden; up-downs untouched.
+    // Every task control unchecked and disabled, the task buttons and Postpone hidden; up-downs
+    // untouched.
     void LockTaskControls();
     void ClearActionChoice();
     void ClearTriggerChoice();
@@ -56,7 +64,7 @@ public:
     void Refresh();
 
 private:
-    TaskRecord& task_;
+    const TaskRecord& task_;
     const MessageCatalogue& catalogue_;
     const RegionalFormats& formats_;
     const Clock& clock_;

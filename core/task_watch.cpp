@@ -1,5 +1,6 @@
 #include "core/task_watch.h"
 
+#include <string>
 #include <utility>
 
 #include "core/trigger_arithmetic.h"
@@ -15,12 +16,13 @@ constexpr int kNearDailySeconds = 60;
 
 TaskWatch::TaskWatch(TaskRecord& task, TaskView& view, TaskWatchServices services)
     : task_(task), view_(view), services_(services) {
-    watchTimer.OnTimer = [this] { OnWatchTimerTick(); };
+    watchTimer.onTimer = [this] { OnWatchTimerTick(); };
 }
 
 void TaskWatch::Watch(TriggerKind trigger) {
     lastDailyMoment_.reset();
     movedDailyMoment_.reset();
+    skippedDailyMoment_.reset();
     watchesOwnMoment_ = true;
     watchTimer.SetInterval(trigger == TriggerKind::Daily ? kWatchIntervalNearMs
                                                          : kWatchIntervalAtLoadMs);
@@ -35,16 +37,16 @@ void TaskWatch::OnWatchTimerTick() {
     } else if (!watchesOwnMoment_) {
         return;
     } else if (task_.trigger == TriggerKind::Daily) {
-        const int ahead = DailySecondsAhead(task_.dailyTimeText, Now(), services_.formats);
+        const int ahead = DailySecondsAhead(task_.dailyTime, Now());
         watchTimer.SetInterval(ahead > kNearDailySeconds ? kWatchIntervalFarMs
                                                          : kWatchIntervalNearMs);
-        if (!IsTaskDue(task_, Now(), services_.formats)) return;
+        if (!IsTaskDue(task_, Now())) return;
         // Each day's moment gets one countdown, however it ends.
-        const auto moment = TaskMomentNear(task_, Now(), services_.formats);
-        if (moment == lastDailyMoment_) return;
+        const auto moment = TaskMomentNear(task_, Now());
+        if (moment == lastDailyMoment_ || moment == skippedDailyMoment_) return;
         lastDailyMoment_ = moment;
     } else {
-        if (!IsTaskDue(task_, Now(), services_.formats)) return;
+        if (!IsTaskDue(task_, Now())) return;
         // A one-shot task never falls due again while the countdown is open.
         watchTimer.SetEnabled(false);
     }
@@ -56,14 +58,20 @@ void TaskWatch::OnScheduledStart(std::function<void()> onDone) {
     services_.log.Record(L"scheduled start received");
     // A start that matches no task due now (none set, a job left from before, a run long
     // after its moment) performs nothing.
-    if (!IsScheduledStartDue(task_, Now(), services_.formats)) {
+    if (!IsScheduledStartDue(task_, Now())) {
         services_.log.Record(L"scheduled start matches no task due now: nothing performed");
         if (onDone) onDone();
         return;
     }
     if (task_.trigger == TriggerKind::Daily) {
+        const auto moment = TaskMomentNear(task_, Now());
+        if (moment == skippedDailyMoment_) {
+            services_.log.Record(L"scheduled start for a postponed occurrence: nothing performed");
+            if (onDone) onDone();
+            return;
+        }
         // The watch timer must not count the same moment down again.
-        lastDailyMoment_ = TaskMomentNear(task_, Now(), services_.formats);
+        lastDailyMoment_ = moment;
     }
     RunCountdown(std::move(onDone));
 }
@@ -74,8 +82,8 @@ void TaskWatch::RunCountdown(std::function<void()> onDone) {
     if (counting_) return;
     counting_ = true;
     const bool oneShot = IsOneShot(task_.trigger);
-    services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.actionCode)));
-    services_.countdown.Start(task_.actionCode, [this, oneShot](CountdownOutcome outcome) {
+    services_.log.Record(L"countdown shown for " + std::wstring(ActionKeyword(task_.action)));
+    services_.countdown.Start(task_.action, [this, oneShot](CountdownOutcome outcome) {
         counting_ = false;
         CountdownEnded(outcome, oneShot);
         for (const auto& waiter : std::exchange(countdownWaiters_, {})) waiter();
@@ -91,9 +99,7 @@ void TaskWatch::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
                 EndOneShotTask();
                 task_.status = TaskStatus::Ended;
             }
-            services_.power.Perform(task_.actionCode);
-            services_.log.Record(L"action performed: " +
-                                 std::wstring(ActionKeyword(task_.actionCode)));
+            PerformAction();
             break;
         case CountdownOutcome::Cancelled:
             services_.log.Record(L"countdown cancelled");
@@ -116,12 +122,15 @@ void TaskWatch::CountdownEnded(CountdownOutcome outcome, bool oneShot) {
     }
 }
 
-bool TaskWatch::Postpone(int minutes) {
-    const auto plan = PlanPostponement(task_, Now(), minutes, services_.formats);
+bool TaskWatch::Postpone(int minutes, DateTime from) {
+    const auto plan = PlanPostponement(task_, from, minutes);
     if (!plan || !IsTaskSet(task_.status)) return false;
-    const std::wstring keyword(ActionKeyword(task_.actionCode));
+    const std::wstring keyword(ActionKeyword(task_.action));
     if (plan->trigger == TriggerKind::Daily) {
+        // Postponed before it came, the day's own occurrence gives way to the moved one.
+        if (!movedDailyMoment_ && Now() < from) skippedDailyMoment_ = from;
         movedDailyMoment_ = plan->due;
+        postponedMoment_ = plan->due;
         watchTimer.SetInterval(kWatchIntervalNearMs);
         watchTimer.SetEnabled(true);
         services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due) +
@@ -134,20 +143,28 @@ bool TaskWatch::Postpone(int minutes) {
             services_.log.Record(L"postpone failed: the task could not be registered again");
             return false;
         }
-        task_.fromNowDueText = plan->trigger == TriggerKind::FromNow ? plan->dueText : L"";
     } else {
         if (!services_.taskStore.Save(plan->stored)) {
             services_.log.Record(L"postpone failed: the task could not be saved");
             return false;
         }
-        task_.fromNowDueText.clear();
         watchTimer.SetInterval(kWatchIntervalAtLoadMs);
         watchTimer.SetEnabled(true);
     }
-    task_.dueText = plan->dueText;
+    // Kept to the second, as the store keeps it.
+    task_.due = plan->due.WholeSecond();
+    postponedMoment_ = task_.due;
     view_.UpdateTaskSummary();
     services_.log.Record(L"task postponed, " + keyword + L" due " + FormatIso(plan->due));
     return true;
+}
+
+void TaskWatch::PerformAction() {
+    if (task_.action == TaskAction::None) {
+        services_.log.Record(L"no action stored: nothing performed");
+        return;
+    }
+    services_.log.Record(PowerActionLogLine(task_.action, services_.power.Perform(task_.action)));
 }
 
 void TaskWatch::EndOneShotTask() {
@@ -155,7 +172,6 @@ void TaskWatch::EndOneShotTask() {
     if (!services_.registration.DeleteRegistered()) services_.log.Record(L"job left behind");
     if (!services_.taskStore.Clear()) services_.log.Record(L"stored task left behind");
     task_.trigger = TriggerKind::None;
-    task_.fromNowDueText.clear();
     watchTimer.SetEnabled(false);
     view_.Reset();
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "base/clock.h"
@@ -11,7 +12,6 @@
 #include "core/main_window_host.h"
 #include "core/postponement.h"
 #include "core/power_action.h"
-#include "core/regional_formats.h"
 #include "core/task_model.h"
 #include "core/task_registration.h"
 #include "core/task_store.h"
@@ -25,7 +25,6 @@ constexpr std::uint32_t kWatchIntervalNearMs = 1000;  // within a minute, and at
 
 struct TaskWatchServices {
     const Clock& clock;
-    const RegionalFormats& formats;
     CountdownRunner& countdown;
     PowerAction& power;
     MainWindowHost& mainWindow;
@@ -49,6 +48,7 @@ public:
     void StopWatching() {
         watchTimer.SetEnabled(false);
         movedDailyMoment_.reset();
+        skippedDailyMoment_.reset();
         watchesOwnMoment_ = false;
     }
 
@@ -57,18 +57,24 @@ public:
     // now. onDone runs once, after the countdown and any action, or at once when no set task is
     // due now.
     void OnScheduledStart(std::function<void()> onDone);
-    // Moves the set task by minutes from now without performing it: a one-shot task is set
-    // again like a new one, a daily task's current occurrence only is moved. False when the
-    // task could not be held at its new moment (it stays as it was).
-    bool Postpone(int minutes);
+    // Moves the set task to minutes after `from` (now, or the moment at hand while it is still
+    // ahead) without performing it: a one-shot task is set again like a new one, a daily task's
+    // current occurrence only is moved, and one still ahead is skipped. False when the task
+    // could not be held at its new moment (it stays as it was).
+    bool Postpone(int minutes, DateTime from);
+    bool Postpone(int minutes) { return Postpone(minutes, Now()); }
     // A daily occurrence moved by a postponement, counted down by the watch.
     std::optional<DateTime> MovedDailyMoment() const { return movedDailyMoment_; }
+    // The moment the latest postponement chose, once: the early warning takes it as known.
+    std::optional<DateTime> TakePostponedMoment() { return std::exchange(postponedMoment_, {}); }
 
 private:
     DateTime Now() const { return services_.clock.Now(); }
     // The countdown for the set task; onDone runs once it and any action are over.
     void RunCountdown(std::function<void()> onDone);
     void CountdownEnded(CountdownOutcome outcome, bool oneShot);
+    // Logs the system's answer; a failure is logged as such.
+    void PerformAction();
     void EndOneShotTask();
 
     TaskRecord& task_;
@@ -79,6 +85,10 @@ private:
     // The daily moment counted down last, so that no moment is counted down twice.
     std::optional<DateTime> lastDailyMoment_;
     std::optional<DateTime> movedDailyMoment_;
+    // A daily occurrence a postponement replaced before it came: neither the watch nor a
+    // scheduled start counts it down.
+    std::optional<DateTime> skippedDailyMoment_;
+    std::optional<DateTime> postponedMoment_;
     // The task is kept inside the program, so the watch counts its own moments down too.
     bool watchesOwnMoment_ = false;
 };

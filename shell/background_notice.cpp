@@ -29,7 +29,7 @@ void BackgroundNotice::ShowNoticeIfWanted(std::function<void()> onClosed) {
     host.show();
 }
 
-void BackgroundNotice::onOkClick() {
+void BackgroundNotice::OnOkClick() {
     if (ignoreBox.Status() == CheckBoxStatus::Checked) {
         // Off for the rest of the run even when the write fails; then it returns next start.
         WriteStoredText(store_, kRootLocalMachine, kSettingsKeyPathUpper, kIgnoreValue, kNoticeOff);
@@ -38,7 +38,7 @@ void BackgroundNotice::onOkClick() {
     Close();
 }
 
-void BackgroundNotice::onCloseRequest() { Close(); }
+void BackgroundNotice::OnCloseRequest() { Close(); }
 
 void BackgroundNotice::Close() {
     if (host.hide) host.hide();

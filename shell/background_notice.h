@@ -32,11 +32,11 @@ public:
     // runs once the notice has gone, or at once when it is not wanted.
     void ShowNoticeIfWanted(std::function<void()> onClosed);
 
-    void onOkClick();
+    void OnOkClick();
     // Closed from the keyboard or the system: nothing is stored.
-    void onCloseRequest();
+    void OnCloseRequest();
     // The window never blocks a log-off or shut-down.
-    int onQueryEndSession() const { return 1; }
+    int OnQueryEndSession() const { return 1; }
 
 private:
     void Close();

@@ -50,7 +50,7 @@ void SkinSelector::ApplyStartupSkin() {
 void SkinSelector::ApplySkin(ButtonColor button, Color window) {
     const Skin& row = SkinFor(skinCode_);
     Call(targets_.mainWindowColor, window);
-    companion_.SetSkin(static_cast<std::uint8_t>(button));
+    companion_.UseSkinColor(static_cast<std::uint8_t>(button));
     Call(targets_.mainWindowButtons, button);
     Call(targets_.taskBoxes, row.boxTitlePicture, row.boxOutline);
     Call(targets_.menuPaletteSlot, MenuPaletteSlotFor(button));

@@ -45,11 +45,11 @@ void TrayIconModel::Show(int iconIndex, std::wstring hint) {
 }
 
 void TrayIconModel::Follow(TaskIndicator& indicator) {
-    indicator.OnChanged = [this, &indicator] { Show(indicator.IconIndex(), indicator.Hint()); };
+    indicator.onChanged = [this, &indicator] { Show(indicator.IconIndex(), indicator.Hint()); };
 }
 
 void TrayIconModel::Changed() {
-    if (OnChanged) OnChanged();
+    if (onChanged) onChanged();
 }
 
 }  // namespace dusk

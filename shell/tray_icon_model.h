@@ -23,7 +23,7 @@ enum class TrayMouseAction { None, TakeForeground, RestoreMainWindow, OpenMenu }
 TrayMouseAction TrayMouseActionFor(std::uint32_t mouseEvent, bool hasMenu);
 
 // The picture and hint of the notification-area icon. The picture is an index into a fixed list
-// of icons. Every setting is passed on through OnChanged, as the platform is to be told.
+// of icons. Every setting is passed on through onChanged, as the platform is to be told.
 class TrayIconModel {
 public:
     TrayIconModel(int iconCount, std::wstring hint);
@@ -41,10 +41,10 @@ public:
     void Show(int iconIndex, std::wstring hint);
 
     // From now on shows the indicator's icon and hint whenever they change (it takes the
-    // indicator's OnChanged).
+    // indicator's onChanged).
     void Follow(TaskIndicator& indicator);
 
-    std::function<void()> OnChanged;
+    std::function<void()> onChanged;
 
 private:
     int Clamped(int index) const;

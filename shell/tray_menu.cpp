@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "core/early_warning.h"
 #include "core/postponement.h"
-#include "system/power_actions.h"
 
 namespace dusk {
 
@@ -28,6 +28,16 @@ std::vector<MenuItem> PostponeMenuItems() {
     return items;
 }
 
+std::vector<MenuItem> WarnMinutesMenuItems(std::int32_t current) {
+    std::vector<MenuItem> items;
+    for (const std::int32_t minutes : kWarnMinutesChoices) {
+        items.push_back({.caption = WarnMinutesText(minutes),
+                         .checked = minutes == current,
+                         .command = minutes + 1});
+    }
+    return items;
+}
+
 void ApplyTrayMenuStyle(PopupMenuStyle& style, const PopupMenuPaletteList& palettes) {
     style.itemHeight = 21;
     style.separatorHeight = 10;
@@ -47,9 +57,10 @@ PopupMenuPaletteList TrayMenuPalettes(const std::array<Picture, 5>& checks) {
     return palettes;
 }
 
-TrayMenuCommands::TrayMenuCommands(MainWindowHost& mainWindow, PowerApi& power,
-                                   Companion& companion, const MessageCatalogue& catalogue)
-    : mainWindow_(mainWindow), power_(power), companion_(companion), catalogue_(catalogue) {}
+TrayMenuCommands::TrayMenuCommands(MainWindowHost& mainWindow, PowerAction& power,
+                                   UserPrompts& prompts, const MessageCatalogue& catalogue,
+                                   ActivityLog& log)
+    : mainWindow_(mainWindow), power_(power), prompts_(prompts), catalogue_(catalogue), log_(log) {}
 
 void TrayMenuCommands::Run(int command) {
     switch (command) {
@@ -57,24 +68,26 @@ void TrayMenuCommands::Run(int command) {
             mainWindow_.Restore();
             break;
         case kTrayRestartNow:
-            RestartComputerNow(power_, companion_, catalogue_, owner_);
+            PerformAfterYes(CatalogueEntry::ConfirmRestartNow, TaskAction::Restart);
             break;
         case kTrayShutDownNow:
-            ShutDownComputerNow(power_, companion_, catalogue_, owner_);
+            PerformAfterYes(CatalogueEntry::ConfirmShutDownNow, TaskAction::ShutDown);
             break;
         case kTrayExit:
-            ConfirmExit();
+            if (Ask(CatalogueEntry::ConfirmExit) && onExit) onExit();
             break;
         default:
             break;
     }
 }
 
-void TrayMenuCommands::ConfirmExit() {
-    const int answer =
-        companion_.ShowMessageBox(owner_, catalogue_.Text(CatalogueEntry::ConfirmExit),
-                                  catalogue_.Text(CatalogueEntry::AppTitle), kMbQuestionYesNo);
-    if (answer == kAnswerYes && OnExit) OnExit();
+bool TrayMenuCommands::Ask(CatalogueEntry question) {
+    return prompts_.Ask(catalogue_.Text(question));
+}
+
+void TrayMenuCommands::PerformAfterYes(CatalogueEntry question, TaskAction action) {
+    if (!Ask(question)) return;
+    log_.Record(PowerActionLogLine(action, power_.Perform(action)));
 }
 
 }  // namespace dusk

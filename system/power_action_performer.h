@@ -11,7 +11,7 @@ namespace dusk {
 class PowerActionPerformer : public PowerAction {
 public:
     explicit PowerActionPerformer(PowerApi& api) : api_(api) {}
-    void Perform(std::int32_t actionCode) override { PerformPowerAction(api_, actionCode); }
+    std::uint32_t Perform(TaskAction action) override { return PerformPowerAction(api_, action); }
 
 private:
     PowerApi& api_;

@@ -1,6 +1,5 @@
 #include "system/power_actions.h"
 
-#include "core/message_catalogue.h"
 #include "core/task_model.h"
 #include "system/token_privilege.h"
 
@@ -8,17 +7,17 @@ namespace dusk {
 
 namespace {
 
-bool Confirm(Companion& companion, const MessageCatalogue& catalogue, WindowHandle owner,
-             CatalogueEntry question) {
-    return companion.ShowMessageBox(owner, catalogue.Text(question),
-                                    catalogue.Text(CatalogueEntry::AppTitle),
-                                    kMbQuestionYesNo) == kAnswerYes;
+// 0 for a call that succeeded, else the error code it left.
+std::uint32_t Answer(PowerApi& api, bool succeeded) {
+    if (succeeded) return 0;
+    const std::uint32_t error = api.LastErrorCode();
+    return error != 0 ? error : kErrorGenFailure;
 }
 
 // The privilege's failure does not stop the call: the system refuses it if it must.
-void ExitWithPrivilege(PowerApi& api, std::uint32_t flags) {
+std::uint32_t ExitWithPrivilege(PowerApi& api, std::uint32_t flags) {
     EnableShutdownPrivilege(api);
-    api.ExitSession(flags, 0);
+    return Answer(api, api.ExitSession(flags, 0));
 }
 
 }  // namespace
@@ -33,54 +32,33 @@ std::uint32_t EnableShutdownPrivilege(PowerApi& api) {
     return api.LastErrorCode();
 }
 
-void PerformPowerAction(PowerApi& api, std::int32_t actionCode) {
-    switch (actionCode) {
-        case kActionShutDown:
-            EnableShutdownPrivilege(api);
-            api.ExitSession(kExitShutdownPowerOff, 0);
-            break;
-        case kActionLogOff:
-            EnableShutdownPrivilege(api);
-            api.ExitSession(kExitLogoff, 0);
-            break;
-        case kActionStandBy:
-        case kActionStandByAlias:
+std::uint32_t PerformPowerAction(PowerApi& api, TaskAction action) {
+    switch (action) {
+        case TaskAction::ShutDown:
+            return ExitWithPrivilege(api, kExitShutdownPowerOff);
+        case TaskAction::LogOff:
+            return ExitWithPrivilege(api, kExitLogoff);
+        case TaskAction::StandBy: {
             // Without the privilege the program ends: the quit request is queued first and takes
             // effect once control is back in the message loop, after the suspend call.
             if (EnableShutdownPrivilege(api) != 0) api.RequestQuit();
-            api.SetPowerState(kSystemTrue, kSystemTrue);
+            const std::uint32_t answer = Answer(api, api.SetPowerState(kSystemTrue, kSystemTrue));
             // The process goes on after the computer wakes: it does not keep the privilege.
             DisablePrivilege(api, kShutdownPrivilegeName);
-            break;
-        case kActionHibernate:
+            return answer;
+        }
+        case TaskAction::Hibernate: {
             EnableShutdownPrivilege(api);
-            api.SetPowerState(kSystemFalse, kSystemTrue);
+            const std::uint32_t answer = Answer(api, api.SetPowerState(kSystemFalse, kSystemTrue));
             DisablePrivilege(api, kShutdownPrivilegeName);
-            break;
-        case kActionRestart:
-            PerformRestart(api);
-            break;
-        default:
+            return answer;
+        }
+        case TaskAction::Restart:
+            return ExitWithPrivilege(api, kExitReboot);
+        case TaskAction::None:
             break;
     }
-}
-
-void PerformRestart(PowerApi& api) { ExitWithPrivilege(api, kExitReboot); }
-
-bool RestartComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
-                        WindowHandle mainWindow) {
-    if (!Confirm(companion, catalogue, mainWindow, CatalogueEntry::ConfirmRestartNow)) return false;
-    PerformRestart(api);
-    return true;
-}
-
-bool ShutDownComputerNow(PowerApi& api, Companion& companion, const MessageCatalogue& catalogue,
-                         WindowHandle mainWindow) {
-    if (!Confirm(companion, catalogue, mainWindow, CatalogueEntry::ConfirmShutDownNow)) {
-        return false;
-    }
-    ExitWithPrivilege(api, kExitShutdownPowerOff);
-    return true;
+    return 0;
 }
 
 }  // namespace dusk

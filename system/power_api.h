@@ -9,6 +9,7 @@ namespace dusk {
 constexpr std::uint32_t kTokenAdjustPrivilegesAndQuery = 0x28;
 constexpr std::uint32_t kPrivilegeEnabled = 2;        // SE_PRIVILEGE_ENABLED
 constexpr std::uint32_t kErrorNotAllAssigned = 1300;  // ERROR_NOT_ALL_ASSIGNED
+constexpr std::uint32_t kErrorGenFailure = 31;        // ERROR_GEN_FAILURE: a failure without a code
 constexpr std::wstring_view kShutdownPrivilegeName = L"SeShutdownPrivilege";
 
 // ExitWindowsEx flags; each forces, so no other application can veto the action.

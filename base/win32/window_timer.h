@@ -10,12 +10,12 @@ namespace dusk::win32 {
 class WindowTimer {
 public:
     WindowTimer(TimerModel& model, UINT_PTR id) : model_(model), id_(id) {
-        model_.OnStateChanged = [this] { Sync(); };
+        model_.onStateChanged = [this] { Sync(); };
     }
     WindowTimer(const WindowTimer&) = delete;
     WindowTimer& operator=(const WindowTimer&) = delete;
     ~WindowTimer() {
-        model_.OnStateChanged = nullptr;
+        model_.onStateChanged = nullptr;
         if (window_ != nullptr) ::KillTimer(window_, id_);
     }
 

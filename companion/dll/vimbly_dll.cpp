@@ -45,7 +45,7 @@ RECT Place(std::int32_t left, std::int32_t top, std::int32_t width, std::int32_t
 }
 
 // The box's owner: the given window, else the registered main form, else the main window
-// InitDLL was given. A box whose owner is no window would not be shown at all.
+// g_VimblyDLL_InitDLL was given. A box whose owner is no window would not be shown at all.
 HWND BoxOwner(HWND owner) {
     if (::IsWindow(owner)) return owner;
     for (const auto& [name, window] : State().forms) {

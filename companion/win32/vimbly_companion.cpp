@@ -13,7 +13,7 @@ std::wstring AsWide(const std::u16string& text) { return std::wstring(text.begin
 
 }  // namespace
 
-std::uint8_t VimblyCompanion::InitDLL(WindowHandle mainWindow) {
+std::uint8_t VimblyCompanion::StartLibrary(WindowHandle mainWindow) {
     std::int32_t unused = 0;
     std::uint8_t skinCode = 1;
     g_VimblyDLL_InitDLL(DUSK_WIDEN(DUSK_PRODUCT_NAME), DUSK_WIDEN(DUSK_VERSION_TEXT),
@@ -21,32 +21,32 @@ std::uint8_t VimblyCompanion::InitDLL(WindowHandle mainWindow) {
     return skinCode;
 }
 
-OsInfo VimblyCompanion::GetOSInfo() {
+OsInfo VimblyCompanion::ReadOsInfo() {
     OsInfoRecord record{};
     g_VimblyDLL_GetOSInfo(&record);
     return {AsWide(ReadOsInfoText(record, kOsFamilyText)),
             AsWide(ReadOsInfoText(record, kTaskNameSuffixText))};
 }
 
-void VimblyCompanion::ShowVimbly(WindowHandle panel, int width, int height) {
+void VimblyCompanion::ShowCompanionPage(WindowHandle panel, int width, int height) {
     g_VimblyDLL_ShowVimbly(AsWindow(panel), 0, 0, width, height);
 }
 
-void VimblyCompanion::ShowOurProducts(WindowHandle panel, int width, int height) {
+void VimblyCompanion::ShowProductsPage(WindowHandle panel, int width, int height) {
     g_VimblyDLL_ShowOurProducts(AsWindow(panel), 0, 0, width, height);
 }
 
-void VimblyCompanion::AddForm(const std::wstring& name, WindowHandle window) {
+void VimblyCompanion::RegisterWindow(const std::wstring& name, WindowHandle window) {
     g_VimblyDLL_AddForm(name.c_str(), AsWindow(window));
 }
 
-void VimblyCompanion::FormStyle(WindowHandle window) { g_VimblyDLL_FormStyle(AsWindow(window)); }
+void VimblyCompanion::StyleWindow(WindowHandle window) { g_VimblyDLL_FormStyle(AsWindow(window)); }
 
-void VimblyCompanion::ChangeSize() { g_VimblyDLL_ChangeSize(); }
+void VimblyCompanion::MainWindowResized() { g_VimblyDLL_ChangeSize(); }
 
-void VimblyCompanion::SetSkin(std::uint8_t buttonColor) { g_VimblyDLL_SetSkin(buttonColor); }
+void VimblyCompanion::UseSkinColor(std::uint8_t buttonColor) { g_VimblyDLL_SetSkin(buttonColor); }
 
-void VimblyCompanion::VisitHomePage() { g_VimblyDLL_VisitHomePage(); }
+void VimblyCompanion::OpenHomePage() { g_VimblyDLL_VisitHomePage(); }
 
 int VimblyCompanion::ShowMessageBox(WindowHandle owner, const std::wstring& text,
                                     const std::wstring& caption, std::uint32_t style) {

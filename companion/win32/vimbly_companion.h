@@ -6,15 +6,15 @@ namespace dusk::win32 {
 // The companion seam over Vimbly.dll's exported functions.
 class VimblyCompanion : public Companion {
 public:
-    std::uint8_t InitDLL(WindowHandle mainWindow) override;
-    OsInfo GetOSInfo() override;
-    void ShowVimbly(WindowHandle panel, int width, int height) override;
-    void ShowOurProducts(WindowHandle panel, int width, int height) override;
-    void AddForm(const std::wstring& name, WindowHandle window) override;
-    void FormStyle(WindowHandle window) override;
-    void ChangeSize() override;
-    void SetSkin(std::uint8_t buttonColor) override;
-    void VisitHomePage() override;
+    std::uint8_t StartLibrary(WindowHandle mainWindow) override;
+    OsInfo ReadOsInfo() override;
+    void ShowCompanionPage(WindowHandle panel, int width, int height) override;
+    void ShowProductsPage(WindowHandle panel, int width, int height) override;
+    void RegisterWindow(const std::wstring& name, WindowHandle window) override;
+    void StyleWindow(WindowHandle window) override;
+    void MainWindowResized() override;
+    void UseSkinColor(std::uint8_t buttonColor) override;
+    void OpenHomePage() override;
     int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                        std::uint32_t style) override;
 };

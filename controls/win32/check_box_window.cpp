@@ -10,13 +10,13 @@
 namespace dusk::win32 {
 
 CheckBoxWindow::CheckBoxWindow(ImageCheckBox& box, AccessibleRole role) : box_(box), role_(role) {
-    box_.host.RepaintNow = [this] {
+    box_.host.repaintNow = [this] {
         if (Handle() == nullptr) return;
         ::InvalidateRect(Handle(), nullptr, FALSE);
         ::UpdateWindow(Handle());
         if (accessible_) accessible_->StateChanged();
     };
-    box_.host.Invalidate = [this] { SizeChanged(); };
+    box_.host.invalidate = [this] { SizeChanged(); };
 }
 
 CheckBoxWindow::~CheckBoxWindow() { box_.host = {}; }

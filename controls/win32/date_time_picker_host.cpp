@@ -48,10 +48,10 @@ DateTime FromSystemTime(const SYSTEMTIME& time) {
 
 DateTimePickerHost::DateTimePickerHost(DateTimePickerModel& model, Kind kind)
     : model_(model), kind_(kind) {
-    model_.OnStateChanged = [this] { ShowModel(); };
+    model_.onStateChanged = [this] { ShowModel(); };
 }
 
-DateTimePickerHost::~DateTimePickerHost() { model_.OnStateChanged = nullptr; }
+DateTimePickerHost::~DateTimePickerHost() { model_.onStateChanged = nullptr; }
 
 bool DateTimePickerHost::Create(HWND parent, const Rect& design, HFONT font,
                                 const std::wstring& name) {

@@ -9,7 +9,7 @@
 namespace dusk::win32 {
 
 // A real date or time picker (SysDateTimePick32) kept in step with its model both ways: the
-// user's change sets the model's value, which runs the model's OnChange; a change of the model's
+// user's change sets the model's value, which runs the model's onChange; a change of the model's
 // value or enabled flag shows in the control. The parent hands its WM_NOTIFY to Notify.
 class DateTimePickerHost {
 public:

@@ -9,13 +9,13 @@ namespace dusk::win32 {
 
 DigitFieldHost::DigitFieldHost(DigitFieldModel& field, UpDownModel& upDown)
     : fieldModel_(field), upDownModel_(upDown) {
-    fieldModel_.OnStateChanged = [this] { ShowField(); };
-    upDownModel_.OnStateChanged = [this] { ShowUpDown(); };
+    fieldModel_.onStateChanged = [this] { ShowField(); };
+    upDownModel_.onStateChanged = [this] { ShowUpDown(); };
 }
 
 DigitFieldHost::~DigitFieldHost() {
-    fieldModel_.OnStateChanged = nullptr;
-    upDownModel_.OnStateChanged = nullptr;
+    fieldModel_.onStateChanged = nullptr;
+    upDownModel_.onStateChanged = nullptr;
 }
 
 bool DigitFieldHost::Create(HWND parent, const Rect& fieldDesign, const Rect& upDownDesign,

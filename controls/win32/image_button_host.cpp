@@ -10,8 +10,8 @@ namespace dusk::win32 {
 
 ImageButtonHost::ImageButtonHost(HWND window, ImageButton& button, Point origin)
     : window_(window), button_(button), origin_(origin) {
-    button_.host.RepaintNow = [this] { RepaintNow(); };
-    button_.host.Invalidate = [this] { Invalidate(); };
+    button_.host.repaintNow = [this] { RepaintNow(); };
+    button_.host.invalidate = [this] { Invalidate(); };
     painted_ = Bounds();
 }
 

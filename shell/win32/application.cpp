@@ -68,10 +68,10 @@ Application::Application(PowerApi& power)
       elevatedStartGuard_(
           programFiles_, [this](const std::wstring& path) { ReportUnprotectedProgram(path); },
           &activityLog_),
-      trayCommands_(mainWindow_, powerApi_, companion_, resources_.catalogue),
-      skins_(skinCode_, companion_, SkinTargetsFor()),
       prompts_(companion_, resources_.catalogue,
                [this] { return WindowHandle(mainWindow_.Handle()); }),
+      trayCommands_(mainWindow_, performer_, prompts_, resources_.catalogue, activityLog_),
+      skins_(skinCode_, companion_, SkinTargetsFor()),
       trayIcon_(resources_.catalogue.Text(CatalogueEntry::AppTitle)) {}
 
 MainWindowEvents Application::MainWindowEventsFor() {
@@ -102,6 +102,7 @@ SkinTargets Application::SkinTargetsFor() {
     targets.menuPaletteSlot = [this](int slot) {
         trayMenu_.SetPaletteSlot(slot);
         postponeMenu_.SetPaletteSlot(slot);
+        warnMinutesMenu_.SetPaletteSlot(slot);
     };
     targets.countdownWindow = [this](Color, ButtonColor, Color) { countdownWindow_.ApplySkin(); };
     targets.noticeWindow = [this](Color, ButtonColor, Color) { noticeWindow_.ApplySkin(); };
@@ -148,13 +149,13 @@ std::optional<OsInfo> Application::CreateWindows() {
     }
     noticeWindow_.SetMainWindow(mainWindow_.Handle());
 
-    skinCode_ = companion_.InitDLL(mainWindow_.Handle());
-    const OsInfo os = companion_.GetOSInfo();
+    skinCode_ = companion_.StartLibrary(mainWindow_.Handle());
+    const OsInfo os = companion_.ReadOsInfo();
     skins_.ApplyStartupSkin();
-    companion_.AddForm(L"frmMain", mainWindow_.Handle());
-    companion_.AddForm(L"frmResource", resources_.Handle());
-    companion_.AddForm(L"jishi_frm", countdownWindow_.Handle());
-    companion_.AddForm(L"tishi_frm", noticeWindow_.Handle());
+    companion_.RegisterWindow(L"frmMain", mainWindow_.Handle());
+    companion_.RegisterWindow(L"frmResource", resources_.Handle());
+    companion_.RegisterWindow(L"jishi_frm", countdownWindow_.Handle());
+    companion_.RegisterWindow(L"tishi_frm", noticeWindow_.Handle());
     PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
                       InstanceWindowOf(mainWindow_.Handle()));
     return os;
@@ -164,7 +165,7 @@ void Application::ConnectServices(const OsInfo& os) {
     const TaskOwner owner{programFolder_, os.taskNameSuffix, CurrentUserAccount()};
     scheduler_.emplace(os.osFamily);
     logonStart_.emplace(os.osFamily, owner, elevatedStartGuard_);
-    taskStore_.emplace(settings_, programFolder_, *logonStart_);
+    taskStore_.emplace(settings_, formats_, programFolder_, *logonStart_);
     registration_.emplace(
         *scheduler_, os.osFamily, owner, PromptsFor(commandPrompts_, resources_.catalogue),
         [this](std::function<void()> onClosed) {
@@ -182,25 +183,31 @@ void Application::ConnectServices(const OsInfo& os) {
                                *registration_, countdownWindow_, mainWindow_, startupShortcut_,
                                power_, activityLog_, os.osFamily});
     controller_->readNoticePreference = [this] { notice_.ReadIgnorePreference(); };
-    controller_->warnMinutes = ReadWarnMinutes(settings_);
+    controller_->BindWarningLead(settings_);
     controller_->onEarlyWarning = [this](const std::wstring& text) {
         trayIcon_.ShowBalloon(resources_.catalogue.Text(CatalogueEntry::AppTitle), text);
     };
     mainWindow_.BindTimers(controller_->watchTimer, controller_->clockTimer);
-    commands_.emplace(*controller_, task_, taskView_.controls, clock_, formats_, *taskStore_,
+    commands_.emplace(*controller_, task_, taskView_.controls, clock_, *taskStore_,
                       commandPrompts_);
 
     trayMenu_.SetCheckPictures(resources_.menuChecks);
     postponeMenu_.SetCheckPictures(resources_.menuChecks);
-    countdownWindow_.choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
-    trayCommands_.SetQuestionOwner(mainWindow_.Handle());
-    trayCommands_.OnExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
+    warnMinutesMenu_.SetCheckPictures(resources_.menuChecks);
+    const auto choosePostpone = [this](POINT at) { return postponeMenu_.Menu().ShowAt(at); };
+    countdownWindow_.choosePostpone = choosePostpone;
+    mainWindow_.Page().choosePostpone = choosePostpone;
+    mainWindow_.Page().WarningLead().choose = [this](POINT at, std::int32_t current) {
+        warnMinutesMenu_.Menu().SetItems(WarnMinutesMenuItems(current));
+        return WarnMinutesOfCommand(warnMinutesMenu_.Menu().ShowAt(at));
+    };
+    trayCommands_.onExit = [this] { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); };
     trayIcon_.Model().Follow(taskView_.indicator);
     trayIcon_.SetMenu(&trayMenu_);
-    trayIcon_.OnRestore = [this] { mainWindow_.Restore(); };
-    // The main window offers Cancel Task for the task the balloon warned of.
-    trayIcon_.OnBalloonClick = [this] { mainWindow_.Restore(); };
-    trayIcon_.OnMenuCommand = [this](int command) { trayCommands_.Run(command); };
+    trayIcon_.onRestore = [this] { mainWindow_.Restore(); };
+    // The main window offers Cancel Task and Postpone for the task the balloon warned of.
+    trayIcon_.onBalloonClick = [this] { mainWindow_.Restore(); };
+    trayIcon_.onMenuCommand = [this](int command) { trayCommands_.Run(command); };
 }
 
 void Application::ReportUnprotectedProgram(const std::wstring& path) {

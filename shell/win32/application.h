@@ -43,7 +43,7 @@ namespace dusk::win32 {
 class SessionWatchingAction : public PowerAction {
 public:
     explicit SessionWatchingAction(PowerAction& action) : action_(action) {}
-    void Perform(std::int32_t actionCode) override;
+    std::uint32_t Perform(TaskAction action) override;
     bool SessionEnding() const { return sessionEnding_; }
 
 private:
@@ -153,12 +153,13 @@ private:
     std::optional<TaskController> controller_;
     std::optional<TaskCommands> commands_;
 
-    TrayPopupMenu trayMenu_{TrayMenuItems()};
-    TrayPopupMenu postponeMenu_{PostponeMenuItems()};
-    TrayMenuCommands trayCommands_;
-    SkinSelector skins_;
     MessageBoxUserPrompts prompts_;  // over the main window
     CommandPrompts commandPrompts_{prompts_};
+    TrayPopupMenu trayMenu_{TrayMenuItems()};
+    TrayPopupMenu postponeMenu_{PostponeMenuItems()};
+    TrayPopupMenu warnMinutesMenu_{WarnMinutesMenuItems(kDefaultWarnMinutes)};
+    TrayMenuCommands trayCommands_;
+    SkinSelector skins_;
     TrayIcon trayIcon_;  // goes before the window it lives on
 };
 

@@ -8,9 +8,12 @@
 
 namespace dusk::win32 {
 
-void SessionWatchingAction::Perform(std::int32_t actionCode) {
-    action_.Perform(actionCode);
-    sessionEnding_ = actionCode == kActionShutDown || actionCode == kActionLogOff;
+std::uint32_t SessionWatchingAction::Perform(TaskAction action) {
+    const std::uint32_t answer = action_.Perform(action);
+    // A refused log-off or shut-down leaves the session as it is.
+    sessionEnding_ =
+        answer == 0 && (action == TaskAction::ShutDown || action == TaskAction::LogOff);
+    return answer;
 }
 
 void Application::RecordStart(const std::wstring& arguments) {

@@ -34,8 +34,8 @@ CountdownWindow::CountdownWindow(const ResourceWindow& resources, const std::uin
       logic_(resources.catalogue, prompts_),
       tickTimer_(logic_.tickTimer, kTickTimerId),
       blinkTimer_(logic_.blinkTimer, kBlinkTimerId) {
-    DialogButton(kCancelButton).OnClick = [this] { logic_.onCancelClick(); };
-    DialogButton(kPostponeButton).OnClick = [this] { OnPostponeClick(); };
+    DialogButton(kCancelButton).onClick = [this] { logic_.OnCancelClick(); };
+    DialogButton(kPostponeButton).onClick = [this] { OnPostponeClick(); };
 }
 
 void CountdownWindow::OnPostponeClick() {
@@ -43,7 +43,7 @@ void CountdownWindow::OnPostponeClick() {
     // The menu opens below the button; the count goes on while it is open.
     const RECT button = ButtonScreenRect(kPostponeButton);
     const int minutes = choosePostpone({button.left, button.bottom});
-    if (minutes > 0) logic_.onPostpone(minutes);
+    if (minutes > 0) logic_.OnPostpone(minutes);
 }
 
 bool CountdownWindow::Create(HWND owner) {
@@ -77,8 +77,8 @@ void CountdownWindow::ViewChanged() {
     if (text != shown) remaining_.SetCaption(text);
 }
 
-void CountdownWindow::Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) {
-    logic_.Start(actionCode, std::move(onDone));
+void CountdownWindow::Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) {
+    logic_.Start(action, std::move(onDone));
 }
 
 void CountdownWindow::ShowTopmost() {
@@ -103,7 +103,7 @@ void CountdownWindow::TimerTick(UINT_PTR id) {
 void CountdownWindow::CloseRequested() {
     // Closing the countdown from the keyboard is a request to cancel it, never a way to skip
     // to the action; the question decides as the Cancel Task button does.
-    if (IsModal() && logic_.tickTimer.Enabled()) logic_.onCancelClick();
+    if (IsModal() && logic_.tickTimer.Enabled()) logic_.OnCancelClick();
 }
 
 LRESULT CountdownWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -29,7 +29,7 @@ public:
 
     // Shows the 30-second countdown and returns; onDone tells how it ended: RanOut only when
     // it reached zero, Interrupted when the window was hidden otherwise.
-    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override;
+    void Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) override;
 
     int PostponedMinutes() const override { return logic_.PostponedMinutes(); }
 

@@ -37,10 +37,10 @@ MainWindow::MainWindow(const ResourceWindow& resources, TaskView& view, MainWind
       vimblyPage_(kPageColor),
       client_(kDesignSize) {
     for (int tab = 0; tab < TitleArea::kTabCount; ++tab) {
-        title_.tabs[std::size_t(tab)].OnClick = [this, tab] { SelectTab(tab); };
+        title_.tabs[std::size_t(tab)].onClick = [this, tab] { SelectTab(tab); };
     }
-    title_.minimize.OnClick = [this] { Minimize(); };
-    title_.close.OnClick = [this] { Hide(); };
+    title_.minimize.onClick = [this] { Minimize(); };
+    title_.close.onClick = [this] { Hide(); };
     title_.onSkinButton = [this](std::uint8_t code) {
         if (events_.onSkinButton) events_.onSkinButton(code);
     };
@@ -95,9 +95,9 @@ void MainWindow::FillCompanionPage(int tab) {
     // The companion library lays its pages out in the pages' own pixels.
     const Rect page = ScaleOf(Handle()).Of(PageBounds(tab, client_));
     if (tab == kVimblyTab) {
-        companion_.ShowVimbly(vimblyPage_.Handle(), page.Width(), page.Height());
+        companion_.ShowCompanionPage(vimblyPage_.Handle(), page.Width(), page.Height());
     } else {
-        companion_.ShowOurProducts(ourProductsPage_.Handle(), page.Width(), page.Height());
+        companion_.ShowProductsPage(ourProductsPage_.Handle(), page.Width(), page.Height());
     }
 }
 
@@ -194,7 +194,7 @@ void MainWindow::Resized(Size client) {
     PlaceChild(vimblyPage_.Handle(), PageBounds(kVimblyTab, client));
     taskPage_.Relayout();
     PlaceEdges(client);
-    companion_.ChangeSize();
+    companion_.MainWindowResized();
 }
 
 void MainWindow::FormShow() {
@@ -241,7 +241,7 @@ bool MainWindow::LinkMessage(UINT message, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             return title_.LinkPress(point, message == WM_LBUTTONDBLCLK);  // no drag from it
         case WM_LBUTTONUP:
-            if (title_.LinkRelease(point)) companion_.VisitHomePage();
+            if (title_.LinkRelease(point)) companion_.OpenHomePage();
             return false;
         case WM_SETCURSOR: {
             if (LOWORD(lParam) != HTCLIENT) return false;

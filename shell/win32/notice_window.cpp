@@ -31,7 +31,7 @@ NoticeWindow::NoticeWindow(const ResourceWindow& resources, BackgroundNotice& lo
     box.SetPictureList(&resources.noticeCheckBoxes);
     box.SetParent(&panel_);
 
-    DialogButton().OnClick = [this] { logic_.onOkClick(); };
+    DialogButton().onClick = [this] { logic_.OnOkClick(); };
 }
 
 bool NoticeWindow::Create(HWND owner) {

@@ -31,7 +31,7 @@ protected:
         return {checkBox_.Handle(), ButtonFocusHandles().front()};
     }
     void Resized(Size /*client*/) override { checkBox_.Place(); }
-    void CloseRequested() override { logic_.onCloseRequest(); }
+    void CloseRequested() override { logic_.OnCloseRequest(); }
 
 private:
     // The panel as the check box's parent: everything in the panel's coordinates.

@@ -53,7 +53,7 @@ bool SkinnedDialog::CreateButton(ButtonSlot& slot) {
         return false;
     }
     slot.focus.onPress = [&button] {
-        if (button.Enabled() && button.OnClick) button.OnClick();
+        if (button.Enabled() && button.onClick) button.onClick();
     };
     slot.focus.onFocusChanged = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
     return true;

@@ -49,7 +49,7 @@ bool SkinnedForm::CreateForm(const Layout& layout, HWND owner) {
     FitToScale(nullptr);
     SetFocusOrder(Handle(), [this] { return FocusOrder(); });
     draggingEnabled_ = true;
-    companion_.FormStyle(Handle());
+    companion_.StyleWindow(Handle());
     return true;
 }
 
@@ -195,7 +195,7 @@ void SkinnedForm::FormMouseDown() {
 
 void SkinnedForm::FormResize(Size client) {
     if (client.width > 0 && client.height > 0) designClient_ = client;
-    companion_.FormStyle(Handle());
+    companion_.StyleWindow(Handle());
     Resized(client);
     ::InvalidateRect(Handle(), nullptr, FALSE);
 }

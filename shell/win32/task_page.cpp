@@ -1,6 +1,5 @@
 #include "shell/win32/task_page.h"
 
-#include "controls/focus_cycle.h"
 #include "controls/win32/window_scale.h"
 #include "core/task_model.h"
 #include "shell/color_button_layout.h"
@@ -31,7 +30,9 @@ constexpr Point kClockAt{520, 0};
 
 constexpr int kCheckBoxHeight = 14;
 constexpr int kActionLeft = 57;
-constexpr int kActionTops[] = {153, 206, 260, 310, 334};
+// The five actions evenly spaced in their box, as far from its bottom as the first is from the
+// title bar.
+constexpr int kActionTops[] = {153, 195, 237, 279, 321};
 constexpr int kTriggerLeft = 316;
 constexpr int kTriggerTops[] = {152, 205, 256};
 
@@ -46,6 +47,8 @@ constexpr Rect kPickerBounds[] = {kDailyTimeBounds, kSpecifiedDateBounds, kSpeci
 // What assistive technology calls the fields, whose labels are painted.
 constexpr const wchar_t* kPickerNames[] = {L"Daily time", L"Specified date", L"Specified time"};
 constexpr Rect kTaskButtonBounds{495, 372, 495 + 135, 372 + 33};
+constexpr Rect kPostponeBounds{390, 372, 390 + 100, 372 + 33};  // beside Cancel Task
+constexpr Point kWarningLeadAt{60, 399};                        // under the summary
 
 std::vector<Label> StaticLabels() {
     return {
@@ -61,19 +64,21 @@ std::vector<Label> StaticLabels() {
     };
 }
 
-ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture& smallPicture) {
+// smallPicture: none for a caption alone.
+ColorButtonLayout TaskButtonLayout(const wchar_t* caption, const Picture* smallPicture,
+                                   const Rect& bounds = kTaskButtonBounds) {
     ColorButtonLayout layout;
     layout.caption = caption;
     layout.font = {L"Tahoma", 12, true, 0x9D4700};
     layout.captionAlign = TextAlign::Center;
-    layout.captionLeft = 8;
+    layout.captionLeft = smallPicture != nullptr ? 8 : 0;
     layout.captionTop = -1;
-    layout.smallPicture = &smallPicture;
+    layout.smallPicture = smallPicture;
     layout.smallPictureAt = {13, 7};
     layout.needStretch = true;
     layout.animationEnd = 64;
     layout.animationParam = 4;
-    layout.bounds = kTaskButtonBounds;
+    layout.bounds = bounds;
     return layout;
 }
 
@@ -85,8 +90,16 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
       skinCode_(skinCode),
       hours_(view.controls.delayHoursField, view.controls.delayHoursUpDown),
       minutes_(view.controls.delayMinutesField, view.controls.delayMinutesUpDown),
-      startButton_(text_),
-      cancelButton_(text_),
+      startButton_(view.startTaskButton, text_,
+                   TaskButtonLayout(L"Start Task", &resources.taskStartSmall),
+                   resources.taskButtons),
+      cancelButton_(view.cancelTaskButton, text_,
+                    TaskButtonLayout(L"Cancel Task", &resources.taskCancelSmall),
+                    resources.taskButtons),
+      postponeButton_(view.postponeButton, text_,
+                      TaskButtonLayout(L"Postpone", nullptr, kPostponeBounds),
+                      resources.taskButtons),
+      warningLead_(view.warningLead, kWarningLeadAt),
       staticLabels_(StaticLabels()) {
     TaskControls& c = view_.controls;
     using Kind = DateTimePickerHost::Kind;
@@ -94,13 +107,12 @@ TaskPage::TaskPage(TaskView& view, const ResourceWindow& resources, const std::u
     pickers_[1] = std::make_unique<DateTimePickerHost>(c.specifiedDatePicker, Kind::Date);
     pickers_[2] = std::make_unique<DateTimePickerHost>(c.specifiedTimePicker, Kind::Time);
     SetUpCheckBoxes();
-    SetUpButtons();
+    view_.postponeButton.onClick = [this] { OnPostponeClick(); };
 }
 
 TaskPage::~TaskPage() {
-    view_.startTaskButton.OnStateChanged = nullptr;
-    view_.cancelTaskButton.OnStateChanged = nullptr;
-    for (LabelModel* label : boundLabels_) label->OnStateChanged = nullptr;
+    view_.postponeButton.onClick = nullptr;
+    for (LabelModel* label : boundLabels_) label->onStateChanged = nullptr;
 }
 
 void TaskPage::SetUpCheckBoxes() {
@@ -122,29 +134,15 @@ void TaskPage::SetUpCheckBoxes() {
     }
 }
 
-void TaskPage::SetUpButtons() {
-    LoadColorButton(startButton_, TaskButtonLayout(L"Start Task", resources_.taskStartSmall),
-                    resources_.taskButtons);
-    LoadColorButton(cancelButton_, TaskButtonLayout(L"Cancel Task", resources_.taskCancelSmall),
-                    resources_.taskButtons);
-    startButton_.OnClick = [this] { view_.startTaskButton.Click(); };
-    cancelButton_.OnClick = [this] { view_.cancelTaskButton.Click(); };
-    BindButton(view_.startTaskButton, startButton_, startFocus_);
-    BindButton(view_.cancelTaskButton, cancelButton_, cancelFocus_);
-}
-
-void TaskPage::BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus) {
-    const auto follow = [&model, &button, &focus] {
-        button.SetVisible(model.Visible());
-        if (button.Enabled() != model.Enabled()) button.SetEnabled(model.Enabled());
-        focus.Follow(model.Visible(), model.Enabled());
-    };
-    model.OnStateChanged = follow;
-    follow();
+void TaskPage::OnPostponeClick() {
+    if (!choosePostpone || !view_.onPostponeChosen || Handle() == nullptr) return;
+    const RECT button = ScreenRect(Handle(), kPostponeBounds);
+    const int minutes = choosePostpone({button.left, button.bottom});
+    if (minutes > 0) view_.onPostponeChosen(minutes);
 }
 
 void TaskPage::BindLabel(LabelModel& model, const Rect& area) {
-    model.OnStateChanged = [this, area] {
+    model.onStateChanged = [this, area] {
         if (Handle() == nullptr) return;
         const RECT r = DeviceRect(Handle(), area);
         ::InvalidateRect(Handle(), &r, FALSE);
@@ -175,27 +173,11 @@ bool TaskPage::Create(HWND parent, const Rect& bounds) {
                          L"minutes")) {
         return false;
     }
-    const auto press = [](ColorImageButton& button) {
-        return [&button] {
-            if (button.Visible() && button.Enabled() && button.OnClick) button.OnClick();
-        };
-    };
     const auto repaint = [this] { ::InvalidateRect(Handle(), nullptr, FALSE); };
-    for (auto [focus, button] :
-         {std::pair{&startFocus_, &startButton_}, std::pair{&cancelFocus_, &cancelButton_}}) {
-        const auto bounds = [this] { return ScreenRect(Handle(), kTaskButtonBounds); };
-        if (!focus->Create(Handle(), button->Caption(), AccessibleRole::PushButton, bounds)) {
-            return false;
-        }
-        focus->onPress = press(*button);
-        focus->onFocusChanged = repaint;
+    for (TaskPageButton* button : {&startButton_, &cancelButton_, &postponeButton_}) {
+        if (!button->Create(Handle(), buttons_, repaint)) return false;
     }
-    view_.startTaskButton.OnStateChanged();
-    view_.cancelTaskButton.OnStateChanged();
-    startHost_.emplace(Handle(), startButton_);
-    cancelHost_.emplace(Handle(), cancelButton_);
-    buttons_.Add(*startHost_);
-    buttons_.Add(*cancelHost_);
+    if (!warningLead_.Create(Handle())) return false;
 
     const int right = kDesignSize.width;
     BindLabel(view_.summaryLabel, {kSummaryAt.x, kSummaryAt.y - 4, right, kSummaryAt.y + 24});
@@ -242,8 +224,10 @@ std::vector<HWND> TaskPage::FocusOrder() const {
     order.push_back(checkBoxes_[daily + 2]->Handle());
     order.push_back(hours_.FieldHandle());
     order.push_back(minutes_.FieldHandle());
-    order.push_back(startFocus_.Handle());
-    order.push_back(cancelFocus_.Handle());
+    order.push_back(warningLead_.FocusHandle());
+    order.push_back(postponeButton_.FocusHandle());
+    order.push_back(startButton_.FocusHandle());
+    order.push_back(cancelButton_.FocusHandle());
     return order;
 }
 
@@ -262,6 +246,7 @@ void TaskPage::ApplySkin() {
     const Skin& skin = SkinFor(skinCode_);
     startButton_.SetColor(skin.button);
     cancelButton_.SetColor(skin.button);
+    postponeButton_.SetColor(skin.button);
     for (const auto& box : checkBoxes_) box->SetFocusCueColor(skin.window);
     pickers_[1]->SetCalendarColors(skin.calendar, ::GetSysColor(COLOR_BACKGROUND));
     if (Handle() != nullptr) {
@@ -294,12 +279,9 @@ void TaskPage::PaintContent(Canvas& canvas) {
     canvas.DrawTextLine(view_.triggerBoxTitle.Text(), kBoxTitleFont, kTriggerTitleAt);
     canvas.DrawPicture(pictures.hourglass, kHourglassAt);
     canvas.DrawTextLine(view_.summaryLabel.Text(), kSummaryFont, kSummaryAt);
-    if (startHost_) startHost_->Paint(canvas);
-    if (cancelHost_) cancelHost_->Paint(canvas);
-    if (startFocus_.Focused() || cancelFocus_.Focused()) {
-        const Rect& b = kTaskButtonBounds;
-        PaintFocusCue(canvas, {b.left + 2, b.top + 2, b.right - 2, b.bottom - 2},
-                      SkinFor(skinCode_).window);
+    warningLead_.Paint(canvas, SkinFor(skinCode_).window);
+    for (const TaskPageButton* button : {&startButton_, &cancelButton_, &postponeButton_}) {
+        button->Paint(canvas, SkinFor(skinCode_).window);
     }
 }
 
@@ -312,6 +294,7 @@ std::optional<LRESULT> TaskPage::Notify(const NMHDR& header) {
 }
 
 LRESULT TaskPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (warningLead_.Route(message, lParam)) return message == WM_SETCURSOR;
     if (buttons_.Route(Handle(), message, wParam, lParam)) return message == WM_SETCURSOR;
     const auto paint = [this](Canvas& canvas) {
         EraseBackground(canvas);

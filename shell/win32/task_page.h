@@ -9,17 +9,17 @@
 #include <vector>
 
 #include "base/win32/window_base.h"
-#include "controls/color_image_button.h"
 #include "controls/display_scale.h"
 #include "controls/label.h"
 #include "controls/win32/buffered_paint.h"
 #include "controls/win32/check_box_window.h"
 #include "controls/win32/date_time_picker_host.h"
 #include "controls/win32/digit_field_host.h"
-#include "controls/win32/focus_proxy.h"
 #include "controls/win32/image_button_router.h"
 #include "core/task_view.h"
 #include "shell/win32/resource_window.h"
+#include "shell/win32/task_page_button.h"
+#include "shell/win32/warning_lead_link.h"
 
 namespace dusk::win32 {
 
@@ -41,14 +41,19 @@ public:
     bool Create(HWND parent, const Rect& bounds);
     // The child controls placed, and given their font, for the page's current display scale.
     void Relayout();
-    // Reading order: the actions, each time choice with its fields, Start Task, Cancel Task.
+    // Reading order: the actions, each time choice with its fields, the early warning's lead
+    // time, Postpone, Start Task, Cancel Task.
     std::vector<HWND> FocusOrder() const;
 
     // Button colours, box outlines and title bars, and the date picker's calendar colours.
     void ApplySkin();
 
-    const ColorImageButton& StartTaskButton() const { return startButton_; }
-    const ColorImageButton& CancelTaskButton() const { return cancelButton_; }
+    const ColorImageButton& StartTaskButton() const { return startButton_.Button(); }
+    const ColorImageButton& CancelTaskButton() const { return cancelButton_.Button(); }
+    const ColorImageButton& PostponeButton() const { return postponeButton_.Button(); }
+    WarningLeadLink& WarningLead() { return warningLead_; }
+    // Opens the Postpone menu at a screen point; answers the minutes chosen, 0 for none.
+    std::function<int(POINT)> choosePostpone;
     const DateTimePickerHost& DailyTimePicker() const { return *pickers_[0]; }
     const DateTimePickerHost& SpecifiedDatePicker() const { return *pickers_[1]; }
     const DateTimePickerHost& SpecifiedTimePicker() const { return *pickers_[2]; }
@@ -67,9 +72,8 @@ protected:
 
 private:
     void SetUpCheckBoxes();
-    void SetUpButtons();
-    void BindButton(ButtonModel& model, ColorImageButton& button, FocusProxy& focus);
     void BindLabel(LabelModel& model, const Rect& area);
+    void OnPostponeClick();
     void PaintBox(Canvas& canvas, const Rect& outline, const Rect& titleBar) const;
     std::optional<LRESULT> Notify(const NMHDR& header);
 
@@ -86,13 +90,11 @@ private:
     DigitFieldHost hours_;
     DigitFieldHost minutes_;
 
-    ColorImageButton startButton_;
-    ColorImageButton cancelButton_;
-    std::optional<ImageButtonHost> startHost_;  // once the window exists
-    std::optional<ImageButtonHost> cancelHost_;
-    FocusProxy startFocus_;
-    FocusProxy cancelFocus_;
+    TaskPageButton startButton_;
+    TaskPageButton cancelButton_;
+    TaskPageButton postponeButton_;
     ImageButtonRouter buttons_;
+    WarningLeadLink warningLead_;
 
     std::vector<Label> staticLabels_;
     std::vector<LabelModel*> boundLabels_;  // their notices are dropped with the page

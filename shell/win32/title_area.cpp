@@ -96,11 +96,11 @@ TitleArea::TitleArea(const ResourceWindow& resources)
         button.SetBounds(place.left, kSkinButtonTop, 0, 0);
         button.SetHint(place.hint);
         const auto code = std::uint8_t(std::size_t(place.color) + 1);
-        button.OnClick = [this, code] {
+        button.onClick = [this, code] {
             if (onSkinButton) onSkinButton(code);
         };
-        button.OnMouseEnter = [this] { hints_.SetInitialDelay(kSkinHintDelayMs); };
-        button.OnMouseLeave = [this] { hints_.SetInitialDelay(kHintDelayMs); };
+        button.onMouseEnter = [this] { hints_.SetInitialDelay(kSkinHintDelayMs); };
+        button.onMouseLeave = [this] { hints_.SetInitialDelay(kHintDelayMs); };
     }
     minimize.SetHint(L"Minimize");
     maximize.SetHint(L"Maximize");

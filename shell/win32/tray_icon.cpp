@@ -36,7 +36,7 @@ void AllowMessageFromLowerIntegrity(HWND window, UINT message) {
 
 TrayIcon::TrayIcon(std::wstring hint, NotifyIconCall notify)
     : notify_(notify), model_(int(kIconCount), std::move(hint)) {
-    model_.OnChanged = [this] {
+    model_.onChanged = [this] {
         if (active_) Notify(NIM_MODIFY);
     };
 }
@@ -104,7 +104,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM /*wParam*/, LPARAM lParam) {
     if (window_ == nullptr) return false;
     if (message == kTrayCallbackMessage) {
         if (UINT(lParam) == NIN_BALLOONUSERCLICK) {
-            if (OnBalloonClick) OnBalloonClick();
+            if (onBalloonClick) onBalloonClick();
             return true;
         }
         MouseEvent(UINT(lParam));
@@ -124,7 +124,7 @@ void TrayIcon::MouseEvent(UINT mouseEvent) {
             break;
         case TrayMouseAction::RestoreMainWindow:
             Notify(NIM_MODIFY);
-            if (OnRestore) OnRestore();
+            if (onRestore) onRestore();
             break;
         case TrayMouseAction::OpenMenu:
             OpenMenu();
@@ -143,7 +143,7 @@ void TrayIcon::OpenMenu() {
     ::GetCursorPos(&cursor);
     const int command = menu_->Menu().ShowAt(cursor);
     menuOpen_ = false;
-    if (command != 0 && OnMenuCommand) OnMenuCommand(command);
+    if (command != 0 && onMenuCommand) onMenuCommand(command);
 }
 
 }  // namespace dusk::win32

@@ -33,7 +33,7 @@ public:
     ~TrayIcon();
 
     // Icon index and hint; a change is shown at once while the icon is in the notification area.
-    // The model's OnChanged belongs to the icon; Follow a task indicator through it.
+    // The model's onChanged belongs to the icon; Follow a task indicator through it.
     TrayIconModel& Model() { return model_; }
 
     // Makes icons of the pictures (one that cannot become an icon shows the program's icon) and
@@ -45,15 +45,15 @@ public:
     void SetMenu(TrayPopupMenu* menu) { menu_ = menu; }
 
     // A double-click: bring the main window back.
-    std::function<void()> OnRestore;
+    std::function<void()> onRestore;
     // A click on the balloon.
-    std::function<void()> OnBalloonClick;
+    std::function<void()> onBalloonClick;
 
     // A balloon over the icon with the program's icon, the title and the text (each cut to what
     // the record holds). False when the icon is not in the notification area.
     bool ShowBalloon(const std::wstring& title, const std::wstring& text);
     // The command of the menu item chosen.
-    std::function<void(int command)> OnMenuCommand;
+    std::function<void(int command)> onMenuCommand;
 
     // True when the message was the icon's; the window procedure then answers 0.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -45,8 +45,8 @@ TEST(ControlModelsTest, ChangeEventsRunOnlyForRealChanges) {
     int changes = 0;
     int stateChanges = 0;
     DigitFieldModel field;
-    field.OnChange = [&] { ++changes; };
-    field.OnStateChanged = [&] { ++stateChanges; };
+    field.onChange = [&] { ++changes; };
+    field.onStateChanged = [&] { ++stateChanges; };
     UpDownModel upDown(field, 0, 1, 0);
     field.SetText(L"0");
     upDown.StepUp();
@@ -58,7 +58,7 @@ TEST(ControlModelsTest, ChangeEventsRunOnlyForRealChanges) {
 
     int pickerChanges = 0;
     DateTimePickerModel picker;
-    picker.OnChange = [&] { ++pickerChanges; };
+    picker.onChange = [&] { ++pickerChanges; };
     picker.SetValue(DateTime::FromMilliseconds(5));
     picker.SetValue(DateTime::FromMilliseconds(5));
     picker.SetEnabled(false);

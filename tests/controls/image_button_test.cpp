@@ -31,12 +31,12 @@ struct ButtonTest : ::testing::Test {
         button.SetBounds(0, 0, 40, 20);
         button.SetPictureList(&list);
         button.SetNormalBadge(Solid(1, 1, kWhite));
-        button.host.RepaintNow = [this] { frames.push_back(button.Picture()); };
-        button.OnClick = [this] { ++clicks; };
-        button.OnMouseEnter = [this] { ++enters; };
-        button.OnMouseLeave = [this] { ++leaves; };
-        button.OnMouseDown = [this] { ++downs; };
-        button.OnMouseUp = [this] { ++ups; };
+        button.host.repaintNow = [this] { frames.push_back(button.Picture()); };
+        button.onClick = [this] { ++clicks; };
+        button.onMouseEnter = [this] { ++enters; };
+        button.onMouseLeave = [this] { ++leaves; };
+        button.onMouseDown = [this] { ++downs; };
+        button.onMouseUp = [this] { ++ups; };
     }
     int Events() const { return clicks + enters + leaves + downs + ups; }
     Color Shown(int x, int y) const { return button.Picture().ColorAt(x, y); }
@@ -62,7 +62,7 @@ TEST_F(ButtonTest, FadesRunTheirExactFrameOpacities) {
         std::vector<Picture> fade = frames;
         if (c.click) {
             button.MouseDown(MouseButton::Left, false);
-            button.OnClick = [&] { fade = frames; };
+            button.onClick = [&] { fade = frames; };
             frames.clear();
             button.MouseUp(MouseButton::Left, true);
         }
@@ -258,9 +258,9 @@ TEST(PlainButtonTest, KeepsItsStoredPictureInEveryStateAndStillClicks) {
     button.LoadNormalFace(Solid(14, 12, 0x654321));
     button.SetHoverFace(Solid(14, 12, kWhite));
     int clicks = 0;
-    button.OnClick = [&] { ++clicks; };
+    button.onClick = [&] { ++clicks; };
     int repaints = 0;
-    button.host.RepaintNow = [&] { ++repaints; };
+    button.host.repaintNow = [&] { ++repaints; };
 
     button.MouseEnter();
     EXPECT_EQ(button.Picture(), stored);

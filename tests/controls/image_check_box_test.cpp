@@ -48,12 +48,12 @@ struct CheckBoxTest : ::testing::Test {
         box.SetParent(&parent);
         box.SetPictureList(&list);
         box.SetCaption(L"Shut down");  // 9 characters: 54 x 13
-        box.host.RepaintNow = [this] {
+        box.host.repaintNow = [this] {
             canvas.ops.clear();
             box.PaintCheckBox(canvas);
             log.push_back("paint");
         };
-        box.OnClick = [this] { log.push_back("click"); };
+        box.onClick = [this] { log.push_back("click"); };
     }
     void Click() {
         box.MouseDown(MouseButton::Left, false);
@@ -158,7 +158,7 @@ TEST_F(CheckBoxTest, InSystemColoursAPlainBoxAndTheCaptionShowTheStateLegibly) {
 TEST_F(CheckBoxTest, FitWidthTakesTheCaptionsWidthOnlyWhenAutosized) {
     test::FakeTextRenderer measurer;
     int changes = 0;
-    box.host.Invalidate = [&changes] { ++changes; };
+    box.host.invalidate = [&changes] { ++changes; };
     box.FitWidth(measurer);
     EXPECT_EQ(box.Width(), 54 + 18);
     EXPECT_EQ(measurer.measured, std::vector<std::wstring>{L"Shut down"});
@@ -214,7 +214,7 @@ TEST_F(CheckBoxTest, MissingPicturesKeepTheDefaultBox) {
 
 TEST_F(CheckBoxTest, AutosizeOnlyTouchesTheWidthAndOnlyWhenOn) {
     int resized = 0;
-    box.host.Invalidate = [&] { ++resized; };
+    box.host.invalidate = [&] { ++resized; };
     box.SetAutosize(false);
     box.SetBounds(57, 40, 201, 14);
     box.SetCaption(L"Do not prompt me in the future?");

@@ -60,11 +60,11 @@ protected:
     }
 
     void Show() {
-        form.Start(actionCode, [this](CountdownOutcome outcome) { outcomes.push_back(outcome); });
+        form.Start(action, [this](CountdownOutcome outcome) { outcomes.push_back(outcome); });
     }
 
     int window = 0;
-    std::int32_t actionCode = 0;
+    TaskAction action = TaskAction::ShutDown;
     MessageCatalogue catalogue;
     AskingCompanion companion;
     MessageBoxUserPrompts prompts{companion, catalogue, [this] { return WindowHandle(&window); }};
@@ -98,7 +98,7 @@ TEST_F(CountdownTest, ConfirmedCancelEndsAsCancelledAndCloses) {
     Show();
     TickUntilClosed(5);
     companion.answers = {kAnswerYes};
-    form.onCancelClick();
+    form.OnCancelClick();
 
     EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::Cancelled});
     EXPECT_TRUE(Closed());
@@ -119,7 +119,7 @@ TEST_F(CountdownTest, AnyOtherAnswerResumesWhereTheCountStood) {
         const auto before = TickUntilClosed(6);  // 30 29 28 27 26 25
         ASSERT_EQ(before.back(), "25");
         companion.answers = {answer};
-        form.onCancelClick();
+        form.OnCancelClick();
 
         EXPECT_TRUE(outcomes.empty()) << answer;
         EXPECT_FALSE(Closed()) << answer;
@@ -142,7 +142,7 @@ TEST_F(CountdownTest, EachShowingStartsAfreshAndEndsOnce) {
     form.Interrupt();  // the window went away
     form.Interrupt();
     companion.answers = {};
-    form.onCancelClick();  // nothing left to cancel: no question
+    form.OnCancelClick();  // nothing left to cancel: no question
     EXPECT_EQ(outcomes, (std::vector<CountdownOutcome>{CountdownOutcome::Interrupted,
                                                        CountdownOutcome::Interrupted}));
     EXPECT_TRUE(companion.boxes.empty());
@@ -155,28 +155,28 @@ TEST_F(CountdownTest, EachShowingStartsAfreshAndEndsOnce) {
     EXPECT_EQ(outcomes, std::vector<CountdownOutcome>{CountdownOutcome::RanOut});
 }
 
-TEST_F(CountdownTest, CaptionFollowsTheActionCodeAndOtherCodesKeepIt) {
+TEST_F(CountdownTest, CaptionFollowsTheActionAndNoneKeepsIt) {
+    using enum TaskAction;
     struct Step {
-        std::int32_t code;
+        TaskAction action;
         const wchar_t* caption;
     };
     const Step steps[] = {
-        {4, L"Time before shut down:"},  // the design text until a known code is shown
-        {-1, L"Time before shut down:"},  {0, L"Time before shutdown:"},
-        {1, L"Time before logoff:"},      {4, L"Time before logoff:"},
-        {6, L"Time before logoff:"},      {2, L"Time before standby:"},
-        {3, L"Time before hibernation:"}, {5, L"Time before restart:"},
+        {None, L"Time before shut down:"},  // the design text until an action is shown
+        {ShutDown, L"Time before shutdown:"},     {LogOff, L"Time before logoff:"},
+        {None, L"Time before logoff:"},           {StandBy, L"Time before standby:"},
+        {Hibernate, L"Time before hibernation:"}, {Restart, L"Time before restart:"},
     };
     for (const Step& step : steps) {
-        actionCode = step.code;
+        action = step.action;
         Show();
-        EXPECT_EQ(form.Caption(), step.caption) << step.code;
+        EXPECT_EQ(form.Caption(), step.caption) << static_cast<int>(step.action);
         form.Interrupt();
     }
 }
 
 TEST_F(CountdownTest, CaptionIsReadFromTheCatalogueAtEachShowing) {
-    actionCode = 3;
+    action = TaskAction::Hibernate;
     Show();
     form.Interrupt();
     catalogue.SetText(CatalogueEntry::CountdownHibernateCaption, L"Ruhezustand in:");
@@ -216,8 +216,8 @@ TEST(TimerModel, ReportsOnlyRealChangesAndDropsTicksWhileStopped) {
     TimerModel timer(1000);
     int changes = 0;
     int ticks = 0;
-    timer.OnStateChanged = [&] { ++changes; };
-    timer.OnTimer = [&] { ++ticks; };
+    timer.onStateChanged = [&] { ++changes; };
+    timer.onTimer = [&] { ++ticks; };
 
     timer.Tick();
     EXPECT_EQ(ticks, 0);

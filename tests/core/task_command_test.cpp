@@ -8,8 +8,7 @@ namespace dusk {
 namespace {
 
 struct TaskCommandTest : ::testing::Test, test::TaskFixture {
-    TaskCommands commands{controller, task,      view.controls, clock,
-                          formats,    taskStore, commandPrompts};
+    TaskCommands commands{controller, task, view.controls, clock, taskStore, commandPrompts};
 
     CommandResult Run(std::vector<std::wstring> arguments) {
         return commands.Run(ParseCommandLine(arguments));
@@ -41,7 +40,7 @@ TEST_F(TaskCommandTest, SetRegistersWithoutAQuestionQueryReadsItBackAndCancelRem
 
 TEST_F(TaskCommandTest, WithoutTheSchedulerTheTaskIsKeptLocallyOrTheReasonIsAnswered) {
     EXPECT_EQ(Run({L"/set", L"sleep", L"in", L"90"}).code, CommandExitCode::Done);
-    EXPECT_EQ(task.actionCode, kActionStandBy);
+    EXPECT_EQ(task.action, TaskAction::StandBy);
     const std::wstring line = Run({L"/query"}).text;
     EXPECT_EQ(line.substr(0, 25), L"sleep at 2016-12-24 22:35") << line;
     EXPECT_TRUE(line.ends_with(L" local")) << line;
@@ -63,14 +62,14 @@ TEST_F(TaskCommandTest, AMomentThatPassedBeforeTheSetIsRefused) {
     EXPECT_EQ(Run({L"/query"}).text, L"none");
 }
 
-TEST(CommandActionTest, EveryCommandActionHasItsActionCode) {
+TEST(CommandActionTest, EveryCommandActionHasItsTaskAction) {
     for (const CommandActionName& name : kCommandActionNames) {
-        const std::int32_t code = ActionCodeOf(name.action);
-        EXPECT_EQ(CommandActionOf(code), name.action);
-        EXPECT_FALSE(ActionKeyword(code).empty());
+        const TaskAction action = TaskActionOf(name.action);
+        EXPECT_EQ(CommandActionOf(action), name.action);
+        EXPECT_FALSE(ActionKeyword(action).empty());
     }
-    EXPECT_EQ(ActionCodeOf(CommandAction::Restart), kActionRestart);
-    EXPECT_EQ(CommandActionOf(kActionStandByAlias), std::nullopt);
+    EXPECT_EQ(TaskActionOf(CommandAction::Restart), TaskAction::Restart);
+    EXPECT_EQ(CommandActionOf(TaskAction::None), std::nullopt);
 }
 
 }  // namespace

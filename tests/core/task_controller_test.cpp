@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/stored_settings.h"
@@ -30,25 +31,18 @@ public:
         companion.answers = {answer};
         controller.OnStartTaskClick();
     }
-    void StartDaily(std::int32_t action, int hour, int minute) {
+    void StartDaily(TaskAction action, int hour, int minute) {
         controller.OnActionClick(action);
         controller.OnDailyClick();
         view.controls.dailyTimePicker.SetValue(At(2016, 12, 24, hour, minute, 0));
         StartTask(kAnswerYes);
     }
-    void StartFromNow(std::int32_t action, const wchar_t* hours, const wchar_t* minutes) {
+    void StartFromNow(TaskAction action, const wchar_t* hours, const wchar_t* minutes) {
         controller.OnActionClick(action);
         controller.OnFromNowClick();
         view.controls.delayHoursField.SetText(hours);
         view.controls.delayMinutesField.SetText(minutes);
         StartTask(kAnswerYes);
-    }
-    void PutStored(std::wstring_view name, std::wstring text) {
-        store.Put(kRootLocalMachine, kSettingsKeyPath, name, {StoredValue::Kind::Text, 0, text});
-    }
-    void PutAction(std::int32_t code) {
-        store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
-                  {StoredValue::Kind::Integer, code, L""});
     }
     // The message loop of the watch timer until `until`; a countdown takes 31 seconds, or 3
     // when it is cancelled, and its start is noted. Answers the number of ticks.
@@ -98,7 +92,7 @@ TEST(TaskControllerTest, LocalTaskStartsAtLogOnOrSaysItCannot) {
     const std::wstring lastsWhileRunning =
         L"Windows could not be set to start the program when you log on. The task runs only "
         L"while the program runs.";
-    auto daily = [](Scenario& t) { t.StartDaily(kActionShutDown, 22, 0); };
+    auto daily = [](Scenario& t) { t.StartDaily(TaskAction::ShutDown, 22, 0); };
     struct Case {
         const char* name;
         LogonStartOutcome outcome;
@@ -117,7 +111,7 @@ TEST(TaskControllerTest, LocalTaskStartsAtLogOnOrSaysItCannot) {
         {"no log-on tasks before Vista", LogonStartOutcome::NotAvailable, daily, 1, {confirm}},
         {"from now: no Run value, no log-on start",
          LogonStartOutcome::Registered,
-         [](Scenario& t) { t.StartFromNow(kActionShutDown, L"1", L"0"); },
+         [](Scenario& t) { t.StartFromNow(TaskAction::ShutDown, L"1", L"0"); },
          0,
          {confirm}},
     };
@@ -139,7 +133,7 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
     struct Case {
         const char* name;
         std::function<void(Scenario&)> start;
-        std::int32_t action;
+        std::int32_t storedCode;  // of the action
         Names stored;
         std::wstring_view triggerValue;
         std::wstring triggerText;
@@ -149,8 +143,8 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
     };
     const Case cases[] = {
         {"daily",
-         [](Scenario& t) { t.StartDaily(kActionShutDown, 22, 0); },
-         kActionShutDown,
+         [](Scenario& t) { t.StartDaily(TaskAction::ShutDown, 22, 0); },
+         0,
          {L"AdjustInfo", L"Daliy_ShutDown"},
          kDailyTimeValue,
          L"10:00:00 PM",
@@ -159,13 +153,13 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
          1000},
         {"specified",
          [](Scenario& t) {
-             t.controller.OnActionClick(kActionHibernate);
+             t.controller.OnActionClick(TaskAction::Hibernate);
              t.controller.OnSpecifiedClick();
              t.view.controls.specifiedDatePicker.SetValue(At(2016, 12, 25, 3, 0, 0));
              t.view.controls.specifiedTimePicker.SetValue(At(2016, 12, 24, 8, 30, 0, 999));
              t.StartTask(kAnswerYes);
          },
-         kActionHibernate,
+         3,
          {L"AdjustInfo", L"CountdownTime"},
          kCountdownTimeValue,
          L"12/25/2016 8:30:00 AM",
@@ -173,8 +167,8 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
          L"Hibernate scheduled to run on 12/25/2016 8:30:00 AM.",
          60000},
         {"from now",
-         [](Scenario& t) { t.StartFromNow(kActionLogOff, L"0", L"1"); },
-         kActionLogOff,
+         [](Scenario& t) { t.StartFromNow(TaskAction::LogOff, L"0", L"1"); },
+         1,
          {L"AdjustInfo", L"HourandMinute", L"WaitTime"},
          kWaitTimeReadValue,
          L"12/24/2016 9:06:09 PM",
@@ -190,7 +184,7 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
                   c.triggerText)
             << c.name;
         EXPECT_EQ(f->store.Peek(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue)->integer,
-                  c.action)
+                  c.storedCode)
             << c.name;
         EXPECT_EQ(f->RunValue(), c.run) << c.name;
         EXPECT_EQ(f->view.summaryLabel.Text(), c.summary) << c.name;
@@ -198,7 +192,7 @@ TEST(TaskControllerTest, LocalStartStoresTheTriggerAndWatchesIt) {
         EXPECT_EQ(f->controller.watchTimer.Interval(), c.interval) << c.name;
     }
     auto f = std::make_unique<Scenario>();
-    f->StartFromNow(kActionLogOff, L"0", L"1");
+    f->StartFromNow(TaskAction::LogOff, L"0", L"1");
     EXPECT_EQ(f->store.Peek(kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue)->text,
               L"0|1");
 }
@@ -217,7 +211,7 @@ TEST(TaskControllerTest, RegistrationAnswersDecideTheView) {
     for (const Case& c : cases) {
         auto f = std::make_unique<Scenario>();
         f->registration.answer = c.answer;
-        f->StartFromNow(kActionStandBy, L"2", L"05");
+        f->StartFromNow(TaskAction::StandBy, L"2", L"05");
         EXPECT_EQ(f->Describe(), c.view);
         EXPECT_EQ(f->task.status, c.status);
         EXPECT_TRUE(f->StoredNames().empty());
@@ -231,7 +225,7 @@ TEST(TaskControllerTest, RegistrationAnswersDecideTheView) {
     }
     auto f = std::make_unique<Scenario>();
     f->registration.answer = RegistrationResult::Registered;
-    f->StartFromNow(kActionStandBy, L"2", L"05");
+    f->StartFromNow(TaskAction::StandBy, L"2", L"05");
     EXPECT_EQ(f->view.summaryLabel.Text(), L"Sleep scheduled to run on 12/24/2016 11:11:00 PM.");
     EXPECT_EQ(f->view.indicator.Hint(), L"A task has been assigned...");
 }
@@ -295,7 +289,7 @@ TEST(TaskControllerTest, DailyTaskIsWatchedSlowlyAndFoundDueToTheSecond) {
     };
     for (const Case& c : cases) {
         auto f = std::make_unique<Scenario>();
-        f->StartDaily(kActionShutDown, c.hour, 0);
+        f->StartDaily(TaskAction::ShutDown, c.hour, 0);
         f->countdown.outcomes.assign(c.outcomes.begin(), c.outcomes.end());
         const int ticks = f->RunWatch(At(2016, 12, 26, 0, 0, 0));
         EXPECT_EQ(f->countdownStarts, c.starts) << c.name;
@@ -316,7 +310,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
                      {StoredValue::Kind::Text, 0,
                       f->formats.FormatDateTime(f->clock.Now().Plus(-secondsPast * 1000))});
         f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
-                     {StoredValue::Kind::Integer, kActionHibernate, L""});
+                     {StoredValue::Kind::Integer, 3, L""});  // hibernate
         f->controller.OnFirstShow();
         if (secondsPast == 60) {
             EXPECT_EQ(f->task.status, TaskStatus::None);
@@ -336,7 +330,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
         f->countdown.outcomes = {CountdownOutcome::RanOut};
         f->clock.Advance(60000);
         f->controller.watchTimer.Tick();
-        EXPECT_EQ(f->countdown.runs, std::vector<std::int32_t>{kActionHibernate});
+        EXPECT_EQ(f->countdown.runs, std::vector<TaskAction>{TaskAction::Hibernate});
         EXPECT_EQ(f->PowerCalls(), Calls{"SetSystemPowerState 0 -1"});
         EXPECT_EQ(f->Describe(), kNoTaskView);
         EXPECT_EQ(f->task.status, TaskStatus::Ended);
@@ -346,7 +340,7 @@ TEST(TaskControllerTest, StoredSpecifiedTaskIsRestoredWithinAMinuteOfItsMoment) 
 
 TEST(TaskControllerTest, CancelledOneShotCountdownEndsInTheNoTaskView) {
     Scenario s;
-    s.StartFromNow(kActionShutDown, L"0", L"1");
+    s.StartFromNow(TaskAction::ShutDown, L"0", L"1");
     s.countdown.outcomes = {CountdownOutcome::Cancelled};
     s.RunWatch(At(2016, 12, 24, 22, 0, 0));
 
@@ -366,7 +360,7 @@ TEST(TaskControllerTest, CancelledOneShotCountdownEndsInTheNoTaskView) {
 TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete) {
     for (const bool taskSet : {false, true}) {
         auto f = std::make_unique<Scenario>();
-        if (taskSet) f->StartDaily(kActionLogOff, 22, 0);
+        if (taskSet) f->StartDaily(TaskAction::LogOff, 22, 0);
         f->companion.answers = {kAnswerYes};
         f->controller.OnCancelTaskClick();
         EXPECT_EQ(f->Describe(), kNoTaskView);
@@ -380,7 +374,7 @@ TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete
         EXPECT_FALSE(f->controller.watchTimer.Enabled());
     }
     Scenario s;
-    s.StartDaily(kActionShutDown, 22, 0);
+    s.StartDaily(TaskAction::ShutDown, 22, 0);
     for (const int answer : {kAnswerNo, 0}) {
         s.companion.answers = {answer};
         s.controller.OnCancelTaskClick();
@@ -391,7 +385,7 @@ TEST(TaskControllerTest, CancelTaskEndsInTheCancelledViewWhateverThereIsToDelete
 
 TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
     Scenario s;
-    s.StartFromNow(kActionShutDown, L"0", L"1");
+    s.StartFromNow(TaskAction::ShutDown, L"0", L"1");
     s.clock.Advance(31000);
     s.controller.watchTimer.Tick();
     ASSERT_TRUE(s.countdown.Open());
@@ -406,17 +400,27 @@ TEST(TaskControllerTest, OneCountdownAtATimeAndOnlyOneThatRanOutActs) {
     EXPECT_EQ(s.task.status, TaskStatus::Set);
 }
 
-TEST(TaskControllerTest, UnreadableStoredDailyTimeIsForgotten) {
-    auto f = std::make_unique<test::TaskFixture>();
-    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kDailyTimeValue,
-                 {StoredValue::Kind::Text, 0, L"22 Uhr"});
-    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kAdjustInfoValue,
-                 {StoredValue::Kind::Integer, kActionShutDown, L""});
-    f->controller.OnFirstShow();
-    EXPECT_EQ(f->task.status, TaskStatus::None);
-    EXPECT_EQ(f->Describe(), kNoTaskView);
-    EXPECT_TRUE(f->StoredNames().empty());
-    EXPECT_FALSE(f->controller.watchTimer.Enabled());
+// Written under another region or edited by hand: a time that does not read back never falls due.
+TEST(TaskControllerTest, UnreadableStoredTimesAreForgotten) {
+    const RegionalFormats germany(test::FixedRegionSettings("de-DE"));
+    const DateTime later = At(2016, 12, 24, 23, 0, 0);
+    const std::pair<std::wstring_view, std::wstring> stored[] = {
+        {kDailyTimeValue, L"22 Uhr"},
+        {kDailyTimeValue, germany.FormatLongTime(later).append(L"x")},
+        {kCountdownTimeValue, germany.FormatDateTime(later)},
+        {kWaitTimeWrittenValue, L""},
+    };
+    for (const auto& [name, text] : stored) {
+        auto f = std::make_unique<test::TaskFixture>();
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, name, {StoredValue::Kind::Text, 0, text});
+        f->store.Put(kRootLocalMachine, kSettingsKeyPath, kHourAndMinuteValue,
+                     {StoredValue::Kind::Text, 0, L"1|0"});
+        f->controller.OnFirstShow();
+        EXPECT_EQ(f->task.status, TaskStatus::None) << text;
+        EXPECT_EQ(f->Describe(), kNoTaskView);
+        EXPECT_TRUE(f->StoredNames().empty());
+        EXPECT_FALSE(f->controller.watchTimer.Enabled());
+    }
 }
 
 TEST(TaskControllerTest, ScheduledTaskIsRestoredAndRunByAScheduledStart) {
@@ -480,6 +484,37 @@ TEST(TaskControllerTest, FirstShowingSetsUpOnceAndHandedOverStartsNeedATask) {
     EXPECT_TRUE(s.countdown.runs.empty());
     EXPECT_EQ(s.log.lines.back(), L"scheduled start matches no task due now: nothing performed");
     EXPECT_TRUE(s.PowerCalls().empty());
+}
+
+// The log tells what the system answered the action; a refusal is never logged as done.
+TEST(TaskControllerTest, ThePerformedActionIsLoggedWithTheSystemsAnswer) {
+    const struct {
+        std::uint32_t error;
+        const wchar_t* line;
+    } cases[] = {
+        {0, L"action performed: Restart, the system answered 0"},
+        {1314, L"action failed: Restart, the system answered error 1314"},
+    };
+    for (const auto& c : cases) {
+        Scenario s;
+        s.powerApi.actionError = c.error;
+        s.countdown.outcomes = {CountdownOutcome::RanOut};
+        s.StartFromNow(TaskAction::Restart, L"0", L"1");
+        s.RunWatch(At(2016, 12, 24, 22, 0, 0));
+        EXPECT_EQ(s.PowerCalls(), Calls{"ExitWindowsEx 0x06 0"});
+        EXPECT_EQ(s.log.lines.back(), c.line);
+    }
+    // A task restored without a stored action performs nothing.
+    auto f = std::make_unique<test::TaskFixture>();
+    f->store.Put(kRootLocalMachine, kSettingsKeyPath, kCountdownTimeValue,
+                 {StoredValue::Kind::Text, 0, f->formats.FormatDateTime(f->clock.Now())});
+    f->countdown.outcomes = {CountdownOutcome::RanOut};
+    f->controller.OnFirstShow();
+    f->clock.Advance(60000);
+    f->controller.watchTimer.Tick();
+    EXPECT_EQ(f->countdown.runs, std::vector<TaskAction>{TaskAction::None});
+    EXPECT_TRUE(f->PowerCalls().empty());
+    EXPECT_EQ(f->log.lines.back(), L"no action stored: nothing performed");
 }
 
 }  // namespace

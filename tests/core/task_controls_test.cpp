@@ -18,7 +18,7 @@ TEST(TaskControlsTest, TaskControlsStartInTheirDesignState) {
     }
     EXPECT_EQ(controls.specifiedBox.Caption(), L"Specified date and time:      ");
     EXPECT_FALSE(controls.dailyBox.RadioButton());
-    EXPECT_EQ(CheckedActionCode(controls), kActionShutDown);
+    EXPECT_EQ(CheckedAction(controls), TaskAction::ShutDown);
 
     EXPECT_EQ(controls.dailyTimePicker.Value().TimeOfDayMs(), 12 * DateTime::kMsPerHour);
     EXPECT_EQ(controls.specifiedTimePicker.Value().TimeOfDayMs(), 12 * DateTime::kMsPerHour);
@@ -41,27 +41,28 @@ TEST(TaskControlsTest, TaskControlsStartInTheirDesignState) {
     EXPECT_EQ(controls.delayMinutesField.Text(), L"1");
 }
 
-TEST(TaskControlsTest, CheckedActionCodeTakesTheFirstCheckedRadioButton) {
+TEST(TaskControlsTest, CheckedActionTakesTheFirstCheckedRadioButton) {
     TaskControls controls(DateTime{});
     controls.shutDownRadio.SetStatus(CheckBoxStatus::Unchecked);
-    EXPECT_EQ(CheckedActionCode(controls), kActionNone);
+    EXPECT_EQ(CheckedAction(controls), TaskAction::None);
     controls.restartRadio.SetStatus(CheckBoxStatus::Checked);
-    EXPECT_EQ(CheckedActionCode(controls), kActionRestart);
-    EXPECT_EQ(controls.ActionRadio(kActionRestart), &controls.restartRadio);
-    EXPECT_EQ(controls.ActionRadio(4), nullptr);
+    EXPECT_EQ(CheckedAction(controls), TaskAction::Restart);
+    EXPECT_EQ(controls.ActionRadio(TaskAction::Restart), &controls.restartRadio);
+    EXPECT_EQ(controls.ActionRadio(TaskAction::None), nullptr);
     controls.hibernateRadio.SetStatus(CheckBoxStatus::Checked);
-    EXPECT_EQ(CheckedActionCode(controls), kActionHibernate);
+    EXPECT_EQ(CheckedAction(controls), TaskAction::Hibernate);
     controls.logOffRadio.SetStatus(CheckBoxStatus::Checked);
-    EXPECT_EQ(CheckedActionCode(controls), kActionLogOff);
-    EXPECT_EQ(ActionKeyword(CheckedActionCode(controls)), L"Logoff");
+    EXPECT_EQ(CheckedAction(controls), TaskAction::LogOff);
+    EXPECT_EQ(ActionKeyword(CheckedAction(controls)), L"Logoff");
 }
 
-TEST(TaskControlsTest, OnlyTheFiveActionsHaveKeywords) {
-    const std::pair<std::int32_t, const wchar_t*> cases[] = {
-        {0, L"Shutdown"}, {1, L"Logoff"}, {2, L"Standby"}, {3, L"Hibernate"},
-        {5, L"Restart"},  {-1, L""},      {4, L""},        {6, L""},
-    };
-    for (const auto& [code, keyword] : cases) EXPECT_EQ(ActionKeyword(code), keyword) << code;
+TEST(TaskControlsTest, EveryActionButNoneHasAKeywordThatReadsBack) {
+    for (const ActionInfo& info : kActions) {
+        EXPECT_FALSE(ActionKeyword(info.action).empty());
+        EXPECT_EQ(ActionOfKeyword(ActionKeyword(info.action)), info.action);
+    }
+    EXPECT_EQ(ActionKeyword(TaskAction::None), L"");
+    EXPECT_EQ(ActionOfKeyword(L"Reboot"), TaskAction::None);
 }
 
 }  // namespace

@@ -45,7 +45,7 @@ struct TaskFixture {
     TaskRecord task;
     RecordingActivityLog log;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\Program Files\\Dusk Relay\\", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\Program Files\\Dusk Relay\\", logonStart};
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,

@@ -56,7 +56,10 @@ struct IntendedTask {
 
 class PowerCounter : public PowerAction {
 public:
-    void Perform(std::int32_t) override { performed.push_back(clock->Now()); }
+    std::uint32_t Perform(TaskAction) override {
+        performed.push_back(clock->Now());
+        return 0;
+    }
     const Clock* clock = nullptr;
     std::vector<DateTime> performed;
 };
@@ -125,7 +128,7 @@ private:
     MessageCatalogue catalogue_;
     test::MemorySettingsStore store_;
     FakeLogonStart logonStart_;
-    TaskStore taskStore_{store_, L"C:\\D\\", logonStart_};
+    TaskStore taskStore_{store_, formats_, L"C:\\D\\", logonStart_};
     test::FakeCompanion companion_;
     MessageBoxUserPrompts prompts_{companion_, catalogue_, nullptr};
     test::FakeTaskScheduler scheduler_;
@@ -158,7 +161,7 @@ private:
 void Simulation::StartProgram() {
     process_ = std::make_unique<Process>(*this);
     Process& p = *process_;
-    p.controller.watchTimer.OnStateChanged = [this] {
+    p.controller.watchTimer.onStateChanged = [this] {
         const TimerModel& timer = process_->controller.watchTimer;
         nextWatchTick_.reset();
         if (timer.Enabled()) nextWatchTick_ = Now().Plus(timer.Interval());
@@ -188,7 +191,7 @@ void Simulation::EndProgram() {
 void Simulation::StartTask() {
     Process& p = *process_;
     TaskControls& c = p.view.controls;
-    p.controller.OnActionClick(static_cast<std::int32_t>(Pick(0, 3)));
+    p.controller.OnActionClick(kActions[static_cast<std::size_t>(Pick(0, 3))].action);
     // Times on a grid around midnight and minute boundaries.
     const std::int64_t offset = Pick(-150, 150) * 2 * kSecond + (Chance(20) ? 500 : 0);
     const DateTime gridPoint = Now().Date().Plus(kDay).Plus(offset);
@@ -269,7 +272,7 @@ void Simulation::AdvanceTo(DateTime until) {
         // only slow the watch down again): those are skipped, keeping the timer's phase.
         if (nextWatchTick_) {
             const std::int64_t interval = process_->controller.watchTimer.Interval();
-            const auto moment = TaskMomentNear(process_->task, *nextWatchTick_, formats_);
+            const auto moment = TaskMomentNear(process_->task, *nextWatchTick_);
             std::int64_t ahead = moment ? MillisecondsBetween(*moment, *nextWatchTick_) : 0;
             if (process_->task.trigger == TriggerKind::Daily && ahead < 0) ahead += kDay;
             const std::int64_t skip = (ahead - 10 * kMinute) / interval;

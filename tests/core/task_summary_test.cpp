@@ -19,10 +19,12 @@ class TaskSummaryTest : public ::testing::Test {
 protected:
     TaskSummaryTest() : controls(now.Date()), formats(test::FixedRegionSettings("en-US")) {}
 
-    void Choose(std::int32_t action, Trigger trigger) {
+    void Choose(TaskAction action, Trigger trigger) {
         for (ImageCheckBox* radio : controls.ActionRadios())
             radio->SetStatus(CheckBoxStatus::Unchecked);
-        if (action >= 0) controls.ActionRadios()[action]->SetStatus(CheckBoxStatus::Checked);
+        if (ImageCheckBox* radio = controls.ActionRadio(action)) {
+            radio->SetStatus(CheckBoxStatus::Checked);
+        }
         for (ImageCheckBox* box : controls.TriggerBoxes())
             box->SetStatus(CheckBoxStatus::Unchecked);
         if (trigger != Trigger::None) {
@@ -30,7 +32,7 @@ protected:
                 CheckBoxStatus::Checked);
         }
     }
-    std::wstring Summary() { return BuildTaskSummary(controls, task, catalogue, formats, now); }
+    std::wstring Summary() { return BuildTaskSummary(controls, task, catalogue, formats); }
 
     const DateTime now = At(2016, 12, 24, 21, 5, 9, 300);
     TaskControls controls;
@@ -46,17 +48,19 @@ TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
     controls.delayHoursField.SetText(L"2");
     controls.delayMinutesField.SetText(L"45");
     struct Case {
-        std::int32_t action;
+        TaskAction action;
         Trigger trigger;
         const wchar_t* summary;
     };
     const Case cases[] = {
-        {kActionShutDown, Trigger::Daily, L"Shut down scheduled to run on 10:00:00 PM every day."},
-        {kActionLogOff, Trigger::Specified, L"Log off scheduled to run on 1/1/2017 12:30:15 AM."},
-        {kActionStandBy, Trigger::FromNow,
+        {TaskAction::ShutDown, Trigger::Daily,
+         L"Shut down scheduled to run on 10:00:00 PM every day."},
+        {TaskAction::LogOff, Trigger::Specified,
+         L"Log off scheduled to run on 1/1/2017 12:30:15 AM."},
+        {TaskAction::StandBy, Trigger::FromNow,
          L"Stand by scheduled to run after 2 hours and 45 minutes."},
-        {kActionHibernate, Trigger::None, L""},
-        {kActionNone, Trigger::Daily, L" scheduled to run on 10:00:00 PM every day."},
+        {TaskAction::Hibernate, Trigger::None, L""},
+        {TaskAction::None, Trigger::Daily, L" scheduled to run on 10:00:00 PM every day."},
     };
     for (const Case& c : cases) {
         Choose(c.action, c.trigger);
@@ -67,36 +71,46 @@ TEST_F(TaskSummaryTest, DescribesTheCheckedActionAndTrigger) {
 TEST_F(TaskSummaryTest, UsesCaptionsAndTemplatesAsTheyStandNow) {
     controls.standByRadio.SetCaption(std::wstring(kSleepCaption));
     catalogue.SetText(CatalogueEntry::FromNowSummary, L"N%: H% h M% min (n%)");
-    Choose(kActionStandBy, Trigger::FromNow);
+    Choose(TaskAction::StandBy, Trigger::FromNow);
     EXPECT_EQ(Summary(), L"Sleep: 1 h 0 min (Sleep)");
 }
 
-TEST_F(TaskSummaryTest, RunningFromNowTaskShowsItsDueMomentFromTheTaskOrDelay) {
-    Choose(kActionShutDown, Trigger::FromNow);
-    task.status = TaskStatus::Set;
+// A set task is summarised from the task, whatever the controls show.
+TEST_F(TaskSummaryTest, SetTaskIsSummarisedFromTheTask) {
+    Choose(TaskAction::ShutDown, Trigger::FromNow);
     controls.delayHoursField.SetText(L"1");
     controls.delayMinutesField.SetText(L"30");
-
-    // No moment known: made from the delay and kept.
-    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
-    EXPECT_EQ(task.fromNowDueText, L"12/24/2016 10:35:09 PM");
-
-    // Kept: the task's moment does not replace it.
-    task.dueText = L"1/1/2017";
-    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 12/24/2016 10:35:09 PM.");
-
-    // Emptied: the task's own moment.
-    task.fromNowDueText.clear();
-    EXPECT_EQ(Summary(), L"Shut down scheduled to run on 1/1/2017.");
-    EXPECT_EQ(task.fromNowDueText, L"1/1/2017");
+    struct Case {
+        TaskAction action;
+        TriggerKind trigger;
+        DateTime moment;
+        const wchar_t* summary;
+    };
+    const Case cases[] = {
+        {TaskAction::Restart, TriggerKind::Daily, At(2016, 12, 25, 0, 0, 30),
+         L"Restart scheduled to run on 12:00:30 AM every day."},
+        {TaskAction::LogOff, TriggerKind::Specified, At(2017, 1, 1, 0, 0, 0),
+         L"Log off scheduled to run on 1/1/2017 12:00:00 AM."},
+        {TaskAction::ShutDown, TriggerKind::FromNow, At(2016, 12, 24, 22, 35, 9),
+         L"Shut down scheduled to run on 12/24/2016 10:35:09 PM."},
+        // The default form of a moment at midnight is the date alone.
+        {TaskAction::Hibernate, TriggerKind::FromNow, At(2017, 1, 1, 0, 0, 0),
+         L"Hibernate scheduled to run on 1/1/2017."},
+        {TaskAction::None, TriggerKind::FromNow, At(2017, 1, 1, 0, 0, 0),
+         L" scheduled to run on 1/1/2017."},
+    };
+    for (const Case& c : cases) {
+        task = {c.action, c.trigger, TimeOfDay::Of(c.moment), c.moment, TaskStatus::Set};
+        EXPECT_EQ(Summary(), c.summary);
+    }
 }
 
 TEST_F(TaskSummaryTest, FromNowChoiceBeforeStartShowsTheDelayTexts) {
-    Choose(kActionShutDown, Trigger::FromNow);
+    Choose(TaskAction::ShutDown, Trigger::FromNow);
+    task.due = At(2017, 1, 1);
     for (const TaskStatus status : {TaskStatus::None, TaskStatus::Ended}) {
         task.status = status;
         EXPECT_EQ(Summary(), L"Shut down scheduled to run after 1 hours and 0 minutes.");
-        EXPECT_TRUE(task.fromNowDueText.empty());
     }
 }
 

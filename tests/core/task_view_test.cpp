@@ -120,9 +120,9 @@ TEST_F(TaskViewTest, RefreshPadsTitlesAndTakesTheHintFromTheStatus) {
 
 TEST_F(TaskViewTest, ModelsNotifyOnlyRealChanges) {
     int changes = 0;
-    view.summaryLabel.OnStateChanged = [&] { ++changes; };
-    view.startTaskButton.OnStateChanged = [&] { ++changes; };
-    view.indicator.OnChanged = [&] { ++changes; };
+    view.summaryLabel.onStateChanged = [&] { ++changes; };
+    view.startTaskButton.onStateChanged = [&] { ++changes; };
+    view.indicator.onChanged = [&] { ++changes; };
     view.summaryLabel.SetText(L"Please set a task.");
     view.startTaskButton.SetVisible(true);
     view.indicator.Set(kIndicatorNoTask, L"");

@@ -30,18 +30,22 @@ public:
     std::vector<std::wstring> calls;  // names of the other calls, in order
     std::vector<std::uint8_t> skinsSet;
 
-    std::uint8_t InitDLL(WindowHandle) override { return Record(L"InitDLL"), reportedSkin; }
-    OsInfo GetOSInfo() override { return Record(L"GetOSInfo"), osInfo; }
-    void ShowVimbly(WindowHandle, int, int) override { Record(L"ShowVimbly"); }
-    void ShowOurProducts(WindowHandle, int, int) override { Record(L"ShowOurProducts"); }
-    void AddForm(const std::wstring& name, WindowHandle) override { Record(L"AddForm " + name); }
-    void FormStyle(WindowHandle) override { Record(L"FormStyle"); }
-    void ChangeSize() override { Record(L"ChangeSize"); }
-    void SetSkin(std::uint8_t buttonColor) override {
-        Record(L"SetSkin");
+    std::uint8_t StartLibrary(WindowHandle) override {
+        return Record(L"StartLibrary"), reportedSkin;
+    }
+    OsInfo ReadOsInfo() override { return Record(L"ReadOsInfo"), osInfo; }
+    void ShowCompanionPage(WindowHandle, int, int) override { Record(L"ShowCompanionPage"); }
+    void ShowProductsPage(WindowHandle, int, int) override { Record(L"ShowProductsPage"); }
+    void RegisterWindow(const std::wstring& name, WindowHandle) override {
+        Record(L"RegisterWindow " + name);
+    }
+    void StyleWindow(WindowHandle) override { Record(L"StyleWindow"); }
+    void MainWindowResized() override { Record(L"MainWindowResized"); }
+    void UseSkinColor(std::uint8_t buttonColor) override {
+        Record(L"UseSkinColor");
         skinsSet.push_back(buttonColor);
     }
-    void VisitHomePage() override { Record(L"VisitHomePage"); }
+    void OpenHomePage() override { Record(L"OpenHomePage"); }
     int ShowMessageBox(WindowHandle owner, const std::wstring& text, const std::wstring& caption,
                        std::uint32_t style) override {
         boxes.push_back({owner, text, caption, style});

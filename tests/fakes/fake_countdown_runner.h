@@ -1,5 +1,4 @@
 #pragma once
-#include <cstdint>
 #include <deque>
 #include <functional>
 #include <utility>
@@ -14,18 +13,18 @@ namespace dusk::test {
 class FakeCountdownRunner : public CountdownRunner {
 public:
     std::deque<CountdownOutcome> outcomes;
-    std::vector<std::int32_t> runs;  // the action code of each countdown
+    std::vector<TaskAction> runs;  // the action of each countdown
     std::function<void()> whileRunning;
     int postponedMinutes = 10;  // told when an outcome is Postponed
 
     int PostponedMinutes() const override { return postponedMinutes; }
 
-    void Start(std::int32_t actionCode, std::function<void(CountdownOutcome)> onDone) override {
+    void Start(TaskAction action, std::function<void(CountdownOutcome)> onDone) override {
         if (open_) {
             onDone(CountdownOutcome::Interrupted);
             return;
         }
-        runs.push_back(actionCode);
+        runs.push_back(action);
         open_ = std::move(onDone);
         if (whileRunning) whileRunning();
         if (outcomes.empty()) return;

@@ -19,6 +19,7 @@ public:
     bool adjustSucceeds = true;
     std::uint32_t adjustError = 0;  // left by the adjustment: 1300 when the account lacks it
     PrivilegeId privilegeId{0x13, 0};
+    std::uint32_t actionError = 0;  // ExitWindowsEx and SetSystemPowerState fail with it unless 0
     std::vector<std::string> calls;
 
     std::unique_ptr<AccessToken> OpenOwnToken(std::uint32_t access) override {
@@ -47,12 +48,12 @@ public:
 
     bool ExitSession(std::uint32_t flags, std::uint32_t reason) override {
         Record("ExitWindowsEx " + Hex(flags) + " " + std::to_string(reason));
-        return true;
+        return ActionCallSucceeds();
     }
 
     bool SetPowerState(std::int32_t suspend, std::int32_t force) override {
         Record("SetSystemPowerState " + std::to_string(suspend) + " " + std::to_string(force));
-        return true;
+        return ActionCallSucceeds();
     }
 
     void RequestQuit() override { Record("PostQuitMessage"); }
@@ -86,6 +87,10 @@ private:
     }
 
     void Record(std::string call) { calls.push_back(std::move(call)); }
+    bool ActionCallSucceeds() {
+        if (actionError != 0) lastError_ = actionError;
+        return actionError == 0;
+    }
 
     std::uint32_t lastError_ = 0;
 };

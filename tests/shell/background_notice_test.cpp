@@ -91,7 +91,7 @@ TEST_F(NoticeTest, TickedOkStoresTheChoiceAndKeepsTheNoticeOff) {
     notice.ReadIgnorePreference();
     ASSERT_TRUE(StartTask(notice));
     notice.ignoreBox.SetStatus(CheckBoxStatus::Checked);
-    notice.onOkClick();
+    notice.OnOkClick();
 
     EXPECT_EQ(closings, 1);
     EXPECT_EQ(ended, 1);
@@ -109,7 +109,7 @@ TEST_F(NoticeTest, OkWithoutATickWritesNothingAndTheNoticeReturns) {
     for (CheckBoxStatus status : {CheckBoxStatus::Unchecked, CheckBoxStatus::Grayed}) {
         notice.ReadIgnorePreference();
         notice.ignoreBox.SetStatus(status);
-        notice.onOkClick();
+        notice.OnOkClick();
         EXPECT_FALSE(store.KeyExists(kRootLocalMachine, kKey)) << int(status);
         EXPECT_EQ(notice.IgnoreNotice(), L"0") << int(status);
         EXPECT_TRUE(StartTask(notice)) << int(status);
@@ -126,7 +126,7 @@ TEST_F(NoticeTest, AFailedWriteStillKeepsTheNoticeOffForThisRunOnly) {
         Bind(form);
         form.ReadIgnorePreference();
         form.ignoreBox.SetStatus(CheckBoxStatus::Checked);
-        form.onOkClick();
+        form.OnOkClick();
         EXPECT_FALSE(StartTask(form)) << failOpen;
 
         failing.failOpen = failing.failWrites = false;

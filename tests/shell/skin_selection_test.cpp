@@ -24,8 +24,8 @@ std::string Num(ButtonColor color) { return std::to_string(int(color)); }
 class LoggingCompanion : public test::FakeCompanion {
 public:
     explicit LoggingCompanion(Log& log) : log_(log) {}
-    void SetSkin(std::uint8_t buttonColor) override {
-        FakeCompanion::SetSkin(buttonColor);
+    void UseSkinColor(std::uint8_t buttonColor) override {
+        FakeCompanion::UseSkinColor(buttonColor);
         log_.push_back("companion " + std::to_string(buttonColor));
     }
 

@@ -7,9 +7,11 @@
 #include "core/message_catalogue.h"
 #include "fakes/fake_companion.h"
 #include "fakes/fake_main_window.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "shell/tray_icon_model.h"
 #include "shell/tray_menu.h"
+#include "system/power_action_performer.h"
 
 namespace dusk {
 namespace {
@@ -23,7 +25,7 @@ TEST(TrayIconModelTest, IconIndexStaysInsideTheList) {
     for (const Case& c : cases) {
         TrayIconModel model(c.count, L"Tolvane Dusk Relay");
         int changes = 0;
-        model.OnChanged = [&] { ++changes; };
+        model.onChanged = [&] { ++changes; };
         model.SetIconIndex(c.index);
         EXPECT_EQ(model.IconIndex(), c.shown) << c.count << " " << c.index;
         EXPECT_EQ(changes, 1);
@@ -51,7 +53,7 @@ TEST(TrayIconModelTest, FollowsTheTaskIndicator) {
     TaskIndicator indicator;
     TrayIconModel model(3, L"Tolvane Dusk Relay");
     std::vector<std::pair<int, std::wstring>> shown;
-    model.OnChanged = [&] { shown.emplace_back(model.IconIndex(), model.Hint()); };
+    model.onChanged = [&] { shown.emplace_back(model.IconIndex(), model.Hint()); };
     model.Follow(indicator);
 
     indicator.Set(kIndicatorTaskSet, L"A task has been assigned...");
@@ -139,12 +141,14 @@ TEST(TrayMenuTest, Commands) {
         catalogue.SetText(CatalogueEntry::ConfirmShutDownNow, L"ShutDown");
         test::FakeMainWindow mainWindow;
         test::RecordingPowerApi power;
+        PowerActionPerformer performer(power);
         test::FakeCompanion companion;
         companion.answers.assign(c.answers.begin(), c.answers.end());
-        TrayMenuCommands commands(mainWindow, power, companion, catalogue);
-        commands.SetQuestionOwner(owner);
+        MessageBoxUserPrompts prompts(companion, catalogue, [owner] { return owner; });
+        RecordingActivityLog log;
+        TrayMenuCommands commands(mainWindow, performer, prompts, catalogue, log);
         bool exited = false;
-        commands.OnExit = [&] { exited = true; };
+        commands.onExit = [&] { exited = true; };
 
         commands.Run(c.command);
 
@@ -159,6 +163,7 @@ TEST(TrayMenuTest, Commands) {
         EXPECT_EQ(mainWindow.calls, c.mainWindow);
         EXPECT_EQ(power.calls.empty() ? "" : power.calls.back(), c.lastPowerCall);
         EXPECT_EQ(exited, c.exited);
+        EXPECT_EQ(log.lines.size(), c.lastPowerCall.empty() ? 0u : 1u);  // with the answer
         EXPECT_TRUE(companion.answers.empty());
     }
 }

@@ -160,7 +160,7 @@ struct World {
     PowerActionPerformer power{powerApi};
     TaskRecord task;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\D\\", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\D\\", logonStart};
     TaskView view{task, catalogue, formats, clock};
     TaskController controller{task,
                               view,
@@ -168,7 +168,7 @@ struct World {
                                countdown, mainWindow, shortcut, power, log, L"windows10"}};
 
     void StartFromNow(const wchar_t* hours, const wchar_t* minutes) {
-        controller.OnActionClick(kActionLogOff);
+        controller.OnActionClick(TaskAction::LogOff);
         controller.OnFromNowClick();
         view.controls.delayHoursField.SetText(hours);
         view.controls.delayMinutesField.SetText(minutes);
@@ -176,7 +176,7 @@ struct World {
         controller.OnStartTaskClick();
     }
     void StartDaily() {
-        controller.OnActionClick(kActionShutDown);
+        controller.OnActionClick(TaskAction::ShutDown);
         controller.OnDailyClick();
         view.controls.dailyTimePicker.SetValue(At(21, 6));
         companion.answers = {kAnswerYes, kAnswerNo};

@@ -3,18 +3,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <string>
 #include <vector>
 
-#include "core/message_catalogue.h"
-#include "fakes/fake_companion.h"
 #include "fakes/recording_power_api.h"
 
 namespace dusk {
 namespace {
 
-using test::FakeCompanion;
 using test::RecordingPowerApi;
 using Calls = std::vector<std::string>;
 
@@ -73,27 +69,31 @@ TEST(EnableShutdownPrivilege, FailedAdjustmentAnswersItsError) {
     EXPECT_EQ(api.calls, kPrivilegeCalls);
 }
 
+std::string Narrow(std::wstring_view text) { return std::string(text.begin(), text.end()); }
+
 struct ActionCase {
-    std::int32_t code;
+    TaskAction action;
     Privilege privilege;
     Calls after;  // calls that follow the privilege steps
 };
 
-void PrintTo(const ActionCase& c, std::ostream* os) { *os << "code " << c.code; }
+void PrintTo(const ActionCase& c, std::ostream* os) {
+    *os << "action " << static_cast<int>(c.action);
+}
 
 class PerformPowerActionTest : public ::testing::TestWithParam<ActionCase> {};
 
-TEST_P(PerformPowerActionTest, MakesTheCallsOfTheActionCode) {
+TEST_P(PerformPowerActionTest, MakesTheCallsOfTheAction) {
     const ActionCase& c = GetParam();
     RecordingPowerApi api;
     Configure(api, c.privilege);
-    PerformPowerAction(api, c.code);
+    EXPECT_EQ(PerformPowerAction(api, c.action), 0u);
     EXPECT_EQ(api.calls, Join(PrivilegeCalls(c.privilege), c.after));
 }
 
 std::string ActionCaseName(const ::testing::TestParamInfo<ActionCase>& info) {
     static const char* const kNames[] = {"Granted", "NotHeld", "TokenFails", "LookupFails"};
-    return "Code" + std::to_string(info.param.code) +
+    return Narrow(ActionKeyword(info.param.action)) +
            kNames[static_cast<int>(info.param.privilege)];
 }
 
@@ -119,103 +119,44 @@ const Calls kQuitThenSuspend = {"PostQuitMessage", "SetSystemPowerState -1 -1"};
 const Calls kHibernate = ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::Granted);
 const Calls kRestart = {"ExitWindowsEx 0x06 0"};
 
+using enum TaskAction;
 INSTANTIATE_TEST_SUITE_P(
-    Codes, PerformPowerActionTest,
-    ::testing::Values(
-        ActionCase{0, Privilege::Granted, kShutdown}, ActionCase{0, Privilege::NotHeld, kShutdown},
-        ActionCase{0, Privilege::TokenFails, kShutdown}, ActionCase{1, Privilege::Granted, kLogoff},
-        ActionCase{1, Privilege::NotHeld, kLogoff}, ActionCase{1, Privilege::LookupFails, kLogoff},
-        ActionCase{2, Privilege::Granted, kSuspend},
-        ActionCase{2, Privilege::NotHeld, ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
-        ActionCase{2, Privilege::TokenFails, ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)},
-        ActionCase{2, Privilege::LookupFails,
-                   ThenDisabled(kQuitThenSuspend, Privilege::LookupFails)},
-        ActionCase{3, Privilege::Granted, kHibernate},
-        ActionCase{3, Privilege::NotHeld, kHibernate},
-        ActionCase{3, Privilege::TokenFails,
-                   ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::TokenFails)},
-        ActionCase{4, Privilege::Granted, kSuspend},
-        ActionCase{4, Privilege::NotHeld, ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
-        ActionCase{4, Privilege::TokenFails, ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)},
-        ActionCase{5, Privilege::Granted, kRestart}, ActionCase{5, Privilege::NotHeld, kRestart}),
+    Actions, PerformPowerActionTest,
+    ::testing::Values(ActionCase{ShutDown, Privilege::Granted, kShutdown},
+                      ActionCase{ShutDown, Privilege::NotHeld, kShutdown},
+                      ActionCase{ShutDown, Privilege::TokenFails, kShutdown},
+                      ActionCase{LogOff, Privilege::Granted, kLogoff},
+                      ActionCase{LogOff, Privilege::NotHeld, kLogoff},
+                      ActionCase{LogOff, Privilege::LookupFails, kLogoff},
+                      ActionCase{StandBy, Privilege::Granted, kSuspend},
+                      ActionCase{StandBy, Privilege::NotHeld,
+                                 ThenDisabled(kQuitThenSuspend, Privilege::NotHeld)},
+                      ActionCase{StandBy, Privilege::TokenFails,
+                                 ThenDisabled(kQuitThenSuspend, Privilege::TokenFails)},
+                      ActionCase{StandBy, Privilege::LookupFails,
+                                 ThenDisabled(kQuitThenSuspend, Privilege::LookupFails)},
+                      ActionCase{Hibernate, Privilege::Granted, kHibernate},
+                      ActionCase{Hibernate, Privilege::NotHeld, kHibernate},
+                      ActionCase{Hibernate, Privilege::TokenFails,
+                                 ThenDisabled({"SetSystemPowerState 0 -1"}, Privilege::TokenFails)},
+                      ActionCase{Restart, Privilege::Granted, kRestart},
+                      ActionCase{Restart, Privilege::NotHeld, kRestart}),
     ActionCaseName);
 
-TEST(PerformPowerAction, UnknownCodesMakeNoCallAtAll) {
-    for (std::int32_t code : {6, -1, 100, INT_MIN, INT_MAX}) {
-        RecordingPowerApi api;
-        PerformPowerAction(api, code);
-        EXPECT_THAT(api.calls, ::testing::IsEmpty()) << code;
-    }
-}
-
-TEST(PerformRestart, ForcesARestartWhateverThePrivilegeAnswers) {
-    for (Privilege privilege : {Privilege::Granted, Privilege::NotHeld, Privilege::TokenFails}) {
-        RecordingPowerApi api;
-        Configure(api, privilege);
-        PerformRestart(api);
-        EXPECT_EQ(api.calls, Join(PrivilegeCalls(privilege), {"ExitWindowsEx 0x06 0"}))
-            << static_cast<int>(privilege);
-    }
-}
-
-using ImmediateAction = bool (*)(PowerApi&, Companion&, const MessageCatalogue&, WindowHandle);
-
-struct ImmediateCase {
-    const char* name;
-    ImmediateAction action;
-    const wchar_t* question;
-    const char* exitCall;
-};
-
-const ImmediateCase kImmediate[] = {
-    {"restart", RestartComputerNow, L"Are you sure you want to restart the computer now?",
-     "ExitWindowsEx 0x06 0"},
-    {"shut down", ShutDownComputerNow, L"Do you want to shut down the computer now?",
-     "ExitWindowsEx 0x0D 0"},
-};
-
-TEST(ImmediateActions, YesEnablesThePrivilegeThenExits) {
-    int mainWindow = 0;
-    for (const ImmediateCase& c : kImmediate) {
-        RecordingPowerApi api;
-        api.adjustError = kErrorNotAllAssigned;  // the call is made regardless
-        FakeCompanion companion;
-        companion.answers = {kAnswerYes};
-        MessageCatalogue catalogue;
-        EXPECT_TRUE(c.action(api, companion, catalogue, &mainWindow)) << c.name;
-        EXPECT_EQ(api.calls, Join(kPrivilegeCalls, {c.exitCall})) << c.name;
-        ASSERT_EQ(companion.boxes.size(), 1u) << c.name;
-        EXPECT_EQ(companion.boxes[0].owner, &mainWindow) << c.name;
-        EXPECT_EQ(companion.boxes[0].text, c.question) << c.name;
-        EXPECT_EQ(companion.boxes[0].caption, L"Tolvane Dusk Relay") << c.name;
-        EXPECT_EQ(companion.boxes[0].style, 0x24u) << c.name;
-    }
-}
-
-TEST(ImmediateActions, AnyAnswerButYesMakesNoCall) {
-    for (const ImmediateCase& c : kImmediate) {
-        for (int answer : {kAnswerNo, 2 /* closed */, 0}) {
-            RecordingPowerApi api;
-            FakeCompanion companion;
-            companion.answers = {answer};
-            MessageCatalogue catalogue;
-            EXPECT_FALSE(c.action(api, companion, catalogue, nullptr)) << c.name << answer;
-            EXPECT_THAT(api.calls, ::testing::IsEmpty()) << c.name << answer;
-        }
-    }
-}
-
-TEST(ImmediateActions, AskWithTheCurrentCatalogueText) {
+TEST(PerformPowerAction, NoneMakesNoCallAtAll) {
     RecordingPowerApi api;
-    FakeCompanion companion;
-    companion.answers = {kAnswerNo};
-    MessageCatalogue catalogue;
-    catalogue.SetText(CatalogueEntry::ConfirmRestartNow, L"Neu starten?");
-    catalogue.SetText(CatalogueEntry::AppTitle, L"Relais");
-    RestartComputerNow(api, companion, catalogue, nullptr);
-    ASSERT_EQ(companion.boxes.size(), 1u);
-    EXPECT_EQ(companion.boxes[0].text, L"Neu starten?");
-    EXPECT_EQ(companion.boxes[0].caption, L"Relais");
+    EXPECT_EQ(PerformPowerAction(api, TaskAction::None), 0u);
+    EXPECT_THAT(api.calls, ::testing::IsEmpty());
+}
+
+// A refused call answers the system's error code, read before the privilege is given back (that
+// adjustment leaves 0 as the last error).
+TEST(PerformPowerAction, ARefusedCallAnswersItsErrorCode) {
+    for (const ActionInfo& info : kActions) {
+        RecordingPowerApi api;
+        api.actionError = 1314;  // ERROR_PRIVILEGE_NOT_HELD
+        EXPECT_EQ(PerformPowerAction(api, info.action), 1314u) << Narrow(info.keyword);
+    }
 }
 
 }  // namespace

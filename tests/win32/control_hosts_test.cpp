@@ -107,7 +107,7 @@ protected:
         button.SetEnableAnimation(false);
         button.SetBounds(30, 20, 40, 20);  // at (40, 30) in the window
         button.SetPictureList(&list);
-        button.OnClick = [this] { ++clicks; };
+        button.onClick = [this] { ++clicks; };
         Pump();
     }
 
@@ -190,7 +190,7 @@ protected:
         box.SetFont({L"Tahoma", 12, false, 0x434343});
         box.SetPictureList(&list);
         box.SetParent(&parent);
-        box.OnClick = [this] { ++clicks; };
+        box.onClick = [this] { ++clicks; };
         boxWindow.Create(parent.Handle(), {0, 0});
         Pump();
     }
@@ -240,15 +240,15 @@ TEST_F(CheckBoxWindowTest, HostsUnhookTheirControlsWhenTheyGo) {
         CheckBoxWindow window(otherBox);
         window.Create(parent.Handle(), {0, 0});
     }
-    ASSERT_FALSE(otherBox.host.RepaintNow);
-    ASSERT_FALSE(otherBox.host.Invalidate);
+    ASSERT_FALSE(otherBox.host.repaintNow);
+    ASSERT_FALSE(otherBox.host.invalidate);
     otherBox.SetStatus(CheckBoxStatus::Checked);
 
     GdiTextRenderer text;
     ColorImageButton button(text);
     { ImageButtonHost host(parent.Handle(), button); }
-    ASSERT_FALSE(button.host.RepaintNow);
-    ASSERT_FALSE(button.host.Invalidate);
+    ASSERT_FALSE(button.host.repaintNow);
+    ASSERT_FALSE(button.host.invalidate);
     button.SetEnabled(false);
 }
 

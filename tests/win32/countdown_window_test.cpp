@@ -95,7 +95,7 @@ protected:
     // own message loop would.
     CountdownOutcome RunToEnd() {
         std::optional<CountdownOutcome> outcome;
-        window.Start(actionCode, [&outcome](CountdownOutcome ended) { outcome = ended; });
+        window.Start(action, [&outcome](CountdownOutcome ended) { outcome = ended; });
         MSG message{};
         while (!outcome && ::GetMessageW(&message, nullptr, 0, 0) > 0) {
             DispatchWithNavigation(message);
@@ -104,7 +104,7 @@ protected:
         return outcome.value_or(CountdownOutcome::Interrupted);
     }
 
-    std::int32_t actionCode = 0;
+    TaskAction action = TaskAction::ShutDown;
     std::uint8_t skinCode = 1;
     test::FakeCompanion companion;
     CountdownWindow window{*resources, skinCode, companion};
@@ -268,7 +268,7 @@ TEST_F(CountdownWindowTest, ASecondStartEndsAtOnceAndTheFirstCountsOn) {
     std::optional<CountdownOutcome> second;
     PostTicks(10);
     steps.Post([&] {
-        window.Start(actionCode, [&second](CountdownOutcome ended) { second = ended; });
+        window.Start(action, [&second](CountdownOutcome ended) { second = ended; });
         EXPECT_EQ(second, CountdownOutcome::Interrupted);
         PostTicks(21);
     });

@@ -40,7 +40,10 @@ void Pump() {
 
 class NoPowerAction : public PowerAction {
 public:
-    void Perform(std::int32_t) override { ADD_FAILURE() << "no action may be performed"; }
+    std::uint32_t Perform(TaskAction) override {
+        ADD_FAILURE() << "no action may be performed";
+        return 0;
+    }
 };
 
 Size ClientSize(HWND window) {
@@ -83,7 +86,7 @@ TEST_F(DisplayScaleTest, WindowsAndMenuAreLaidOutAndDrawnForTheDisplayScale) {
     NoPowerAction power;
     TaskRecord task;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\Relay", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\Relay", logonStart};
     MessageBoxUserPrompts prompts{companion, resources->catalogue, nullptr};
     RecordingActivityLog log;
     TaskView view{task, resources->catalogue, formats, clock};

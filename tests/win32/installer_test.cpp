@@ -108,7 +108,7 @@ ScheduledJob LeaveProgramTraces(const std::wstring& folder) {
         skin->WriteInteger(L"Skin", 2);
     }
 
-    const OsInfo os = win32::VimblyCompanion().GetOSInfo();
+    const OsInfo os = win32::VimblyCompanion().ReadOsInfo();
     ScheduledTask task;
     task.actionKeyword = L"Shutdown";
     task.trigger = TriggerKind::Daily;

@@ -27,7 +27,9 @@
 #include "gui_test_support.h"
 #include "program_pictures_test.h"
 #include "shell/skin.h"
+#include "shell/tray_menu.h"
 #include "shell/win32/countdown_window.h"
+#include "shell/win32/tray_popup_menu.h"
 
 namespace dusk::win32 {
 namespace {
@@ -37,7 +39,10 @@ using test::CountMismatches;
 
 class NoPowerAction : public PowerAction {
 public:
-    void Perform(std::int32_t) override { ADD_FAILURE() << "no action may be performed"; }
+    std::uint32_t Perform(TaskAction) override {
+        ADD_FAILURE() << "no action may be performed";
+        return 0;
+    }
 };
 
 // Runs every message that is waiting, the paints they cause included.
@@ -88,6 +93,7 @@ protected:
                                                   prompts, registration, countdown, window,
                                                   shortcut, power, log, L"windows10"});
         window.BindTimers(controller->watchTimer, controller->clockTimer);
+        controller->BindWarningLead(store);
     }
 
     MainWindowEvents Events() {
@@ -122,7 +128,7 @@ protected:
     TaskRecord task;
     RecordingActivityLog log;
     FakeLogonStart logonStart;
-    TaskStore taskStore{store, L"C:\\Dusk Relay", logonStart};
+    TaskStore taskStore{store, formats, L"C:\\Dusk Relay", logonStart};
     TaskView view{task, resources->catalogue, formats, clock};
     std::uint8_t skinCode = 1;
     int firstShows = 0;
@@ -162,10 +168,10 @@ TEST_F(MainWindowTest, LaysOutTheWindowTheTabsAndTheTaskControls) {
     const struct {
         const ImageCheckBox& box;
         Point at;
-    } boxes[] = {{c.shutDownRadio, {57, 153}}, {c.logOffRadio, {57, 206}},
-                 {c.standByRadio, {57, 260}},  {c.hibernateRadio, {57, 310}},
-                 {c.dailyBox, {316, 152}},     {c.specifiedBox, {316, 205}},
-                 {c.fromNowBox, {316, 256}}};
+    } boxes[] = {{c.shutDownRadio, {57, 153}}, {c.logOffRadio, {57, 195}},
+                 {c.standByRadio, {57, 237}},  {c.hibernateRadio, {57, 279}},
+                 {c.restartRadio, {57, 321}},  {c.dailyBox, {316, 152}},
+                 {c.specifiedBox, {316, 205}}, {c.fromNowBox, {316, 256}}};
     for (const auto& [box, at] : boxes) {
         const Rect place = PlaceOf(BoxWindow(box));
         EXPECT_EQ((Point{place.left, place.top}), at);
@@ -224,7 +230,7 @@ TEST_F(MainWindowTest, ClicksReachTheModelsAndTheController) {
 
     ClickAt(BoxWindow(view.controls.fromNowBox), {5, 7});
     ClickAt(BoxWindow(view.controls.logOffRadio), {5, 7});
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     EXPECT_TRUE(::IsWindowEnabled(page.DelayMinutes().UpDownHandle()));
 
     // Start Task: asked, registered, the task-set view, and the window goes away.
@@ -287,7 +293,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     tab(2);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.logOffRadio));
     press(VK_SPACE);
-    EXPECT_EQ(CheckedActionCode(view.controls), kActionLogOff);
+    EXPECT_EQ(CheckedAction(view.controls), TaskAction::LogOff);
     tab(7);
     EXPECT_EQ(::GetFocus(), BoxWindow(view.controls.fromNowBox));
     // The focus cue in the skin's window colour round the focused box.
@@ -295,7 +301,7 @@ TEST_F(MainWindowTest, KeyboardAloneSetsAFromNowTaskAndCancelsIt) {
     EXPECT_EQ(CountDiffering(box, {0, 0, box.Width(), 1}, SkinFor(skinCode).window, 0), 0);
     press(VK_SPACE);
     EXPECT_EQ(view.controls.fromNowBox.Status(), CheckBoxStatus::Checked);
-    tab(3);  // the hours, the minutes, Start Task
+    tab(4);  // the hours, the minutes, the early warning, Start Task (Postpone is not offered)
     companion.answers = {kAnswerYes};
     registration.answer = RegistrationResult::Registered;
     press(VK_RETURN);
@@ -397,6 +403,8 @@ TEST_F(MainWindowTest, EveryControlTellsItsNameRoleAndStateToAccessibility) {
         {L"Daily:", kCheck, kFocusable | kChecked},
         {L"Specified date and time:", kCheck, kFocusable},
         {L"From now:", kCheck, kFocusable},
+        {L"Early warning: 5 minutes before", kButton, kFocusable},
+        {L"Postpone", kButton, kFocusable | kHidden},
         {L"Start Task", kButton, kFocusable},
         {L"Cancel Task", kButton, kFocusable | kHidden},
         {L"Dusk Relay", kTab, kChecked},
@@ -501,10 +509,10 @@ TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
     };
     ShowWindow();
     // The companion library fills a page when its tab is first chosen.
-    EXPECT_EQ(filled(L"ShowOurProducts") + filled(L"ShowVimbly"), 0);
+    EXPECT_EQ(filled(L"ShowProductsPage") + filled(L"ShowCompanionPage"), 0);
     ClickAt(window.Handle(), {127 + 80, 50});
     EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
-    EXPECT_EQ(companion.calls.back(), L"ShowOurProducts");
+    EXPECT_EQ(companion.calls.back(), L"ShowProductsPage");
     EXPECT_TRUE(::IsWindowVisible(window.PageHandle(1)));
     EXPECT_FALSE(::IsWindowVisible(window.PageHandle(0)));
     EXPECT_FALSE(window.Title().tabs[1].Enabled());
@@ -514,7 +522,7 @@ TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
     EXPECT_EQ(window.ActiveTab(), MainWindow::kOurProductsTab);
     ClickAt(window.Handle(), {242 + 90, 50});
     EXPECT_EQ(window.ActiveTab(), MainWindow::kVimblyTab);
-    EXPECT_EQ(companion.calls.back(), L"ShowVimbly");
+    EXPECT_EQ(companion.calls.back(), L"ShowCompanionPage");
     EXPECT_TRUE(::IsWindowVisible(window.PageHandle(2)));
     EXPECT_FALSE(::IsWindowVisible(window.PageHandle(1)));
 
@@ -524,8 +532,8 @@ TEST_F(MainWindowTest, TabsShowOnePageAndTheActiveTabTakesNoClick) {
     EXPECT_EQ(firstShows, 1);
     EXPECT_EQ(window.ActiveTab(), MainWindow::kVimblyTab);
     ClickAt(window.Handle(), {127 + 80, 50});
-    EXPECT_EQ(filled(L"ShowOurProducts"), 1);
-    EXPECT_EQ(filled(L"ShowVimbly"), 1);
+    EXPECT_EQ(filled(L"ShowProductsPage"), 1);
+    EXPECT_EQ(filled(L"ShowCompanionPage"), 1);
 }
 
 TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
@@ -535,7 +543,7 @@ TEST_F(MainWindowTest, TitleAreaButtonsAndSystemRequests) {
     for (const int left : skinLefts) ClickAt(window.Handle(), {left + 7, 11});
     EXPECT_EQ(skinClicks, (std::vector<std::uint8_t>{2, 5, 4, 1, 3}));
     ClickAt(window.Handle(), {670, 56});
-    EXPECT_EQ(companion.calls.back(), L"VisitHomePage");
+    EXPECT_EQ(companion.calls.back(), L"OpenHomePage");
     EXPECT_TRUE(window.Title().LinkUnderlined());
 
     // Hints on minimize, close and the five skin buttons; over a skin button they come at once.
@@ -604,6 +612,88 @@ TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
         EXPECT_EQ(
             CountDiffering(screen, {20 + 28, 72 + 200, 20 + 29, 72 + 300}, skin.boxOutline, 0), 0);
     }
+}
+
+// Opens a menu of the program's in a nested loop, presses Down `downs` times and Enter there, and
+// keeps what the screen showed meanwhile.
+Picture ChooseFromMenu(int downs, const std::function<void()>& open) {
+    Picture screen;
+    int ticks = 0;
+    const test::ThreadTicker ticker([&] {
+        if (++ticks > 100) {
+            ::EndMenu();  // never hang, whatever went wrong
+            return;
+        }
+        const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
+        if (!screen.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
+        screen = test::CaptureWholeWindow(::GetDesktopWindow());
+        for (int i = 0; i < downs; ++i) {
+            ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+            ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
+        }
+        ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+    });
+    open();
+    Pump();
+    return screen;
+}
+
+// The early warning's lead time is picked from the program's menu under the task summary and
+// stored at once; once a task is warned of, Postpone beside Cancel Task moves it later.
+TEST_F(MainWindowTest, TheLeadTimeIsPickedAndStoredAndPostponeFollowsTheWarning) {
+    TrayPopupMenu leadMenu{WarnMinutesMenuItems(kDefaultWarnMinutes)};
+    TrayPopupMenu postponeMenu{PostponeMenuItems()};
+    leadMenu.SetCheckPictures(resources->menuChecks);
+    postponeMenu.SetCheckPictures(resources->menuChecks);
+    TaskPage& page = window.Page();
+    page.WarningLead().choose = [&](POINT at, std::int32_t current) {
+        leadMenu.Menu().SetItems(WarnMinutesMenuItems(current));
+        return WarnMinutesOfCommand(leadMenu.Menu().ShowAt(at));
+    };
+    page.choosePostpone = [&](POINT at) { return postponeMenu.Menu().ShowAt(at); };
+    ShowWindow();
+    std::int32_t stored = -1;
+    EXPECT_FALSE(
+        ReadStoredInteger(store, kRootLocalMachine, kSettingsKeyPath, kWarnMinutesValue, stored));
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name, L"Early warning: 5 minutes before");
+    ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_warning.png"));
+
+    // A click on the lead time; the fifth item, 15 minutes.
+    const Picture menuShown = ChooseFromMenu(5, [&] {
+        test::PostClick(page.Handle(), {60 + 120, 399 + 6});
+    });
+    ASSERT_FALSE(menuShown.Empty()) << "the menu never showed";
+    ASSERT_TRUE(test::SaveArtifact(menuShown, "main_warning_menu.png"));
+    EXPECT_EQ(view.warningLead.Value(), 15);
+    EXPECT_EQ(ReadWarnMinutes(store), 15);
+    EXPECT_EQ(Describe(page.WarningLead().FocusHandle()).name, L"Early warning: 15 minutes before");
+    // From the keyboard: Enter on the focused choice, then Off at the top.
+    ::SetFocus(page.WarningLead().FocusHandle());
+    ChooseFromMenu(1, [&] { ::SendMessageW(::GetFocus(), WM_KEYDOWN, VK_RETURN, 1); });
+    EXPECT_EQ(ReadWarnMinutes(store), 0);
+    view.warningLead.Choose(5);
+
+    // A task ten minutes away: Postpone comes once it is warned of, five minutes before.
+    controller->OnFromNowClick();
+    view.controls.delayHoursField.SetText(L"0");
+    view.controls.delayMinutesField.SetText(L"10");
+    companion.answers = {kAnswerYes};
+    registration.answer = RegistrationResult::Registered;
+    controller->OnStartTaskClick();
+    ASSERT_TRUE(registration.registered);
+    const DateTime due = task.due;
+    controller->clockTimer.Tick();
+    EXPECT_FALSE(page.PostponeButton().Visible());
+    clock.Set(due.Plus(-4 * DateTime::kMsPerMinute));
+    controller->clockTimer.Tick();
+    ShowWindow();
+    ASSERT_TRUE(page.PostponeButton().Visible());
+    ::SendMessageW(page.Handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));  // off the lead time
+    Pump();
+    ASSERT_TRUE(test::SaveArtifact(test::CaptureWindow(window.Handle()), "main_postpone.png"));
+    ChooseFromMenu(1, [&] { test::PostClick(page.Handle(), {390 + 50, 372 + 16}); });
+    EXPECT_EQ(registration.registered->start, due.Plus(10 * DateTime::kMsPerMinute));
+    EXPECT_FALSE(page.PostponeButton().Visible());  // the new moment is not warned of yet
 }
 
 TEST_F(MainWindowTest, FirstActivationWithATaskSetHidesTheWindow) {

@@ -91,7 +91,7 @@ class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(::FindWindowW(kAppWindowClass, nullptr), nullptr) << "the program already runs";
-        os_ = VimblyCompanion().GetOSInfo();
+        os_ = VimblyCompanion().ReadOsInfo();
         scheduler_.emplace(os_.osFamily);
         // The scheduler's COM classes need the service.
         ASSERT_TRUE(scheduler_->StartScheduler());
@@ -122,8 +122,8 @@ protected:
         task.actionKeyword = actionKeyword;
         task.trigger = trigger;
         task.start = SystemClock().Now().Plus(fromNowMs);
-        const ScheduledJob job =
-            MakeScheduledJob(task, TaskOwner{ThisFolder(), os_.taskNameSuffix, CurrentUserAccount()});
+        const ScheduledJob job = MakeScheduledJob(
+            task, TaskOwner{ThisFolder(), os_.taskNameSuffix, CurrentUserAccount()});
         EXPECT_EQ(scheduler_->SaveTask(job), SaveOutcome::Saved);
         return job.parameters;
     }

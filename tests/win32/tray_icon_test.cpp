@@ -9,12 +9,14 @@
 #include <vector>
 
 #include "fakes/fake_companion.h"
+#include "fakes/recording_activity_log.h"
 #include "fakes/recording_power_api.h"
 #include "gui_test_support.h"
 #include "shell/skin_selection.h"
 #include "shell/tray_menu.h"
 #include "shell/win32/resource_window.h"
 #include "shell/win32/tray_popup_menu.h"
+#include "system/power_action_performer.h"
 
 namespace dusk::win32 {
 namespace {
@@ -162,7 +164,7 @@ TEST_F(TrayIconTest, TheEarlyWarningIsABalloonWithTheProgramsIconAndItsClickShow
     MainWindow mainWindow;
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
     HiddenWindow window(icon);
-    icon.OnBalloonClick = [&] { mainWindow.Restore(); };
+    icon.onBalloonClick = [&] { mainWindow.Restore(); };
     EXPECT_FALSE(icon.ShowBalloon(L"Tolvane Dusk Relay", L"early"));  // not added yet
     ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
     const std::wstring longText(300, L'x');
@@ -188,10 +190,13 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     MainWindow mainWindow;
     test::FakeCompanion companion;
     test::RecordingPowerApi power;
-    TrayMenuCommands commands(mainWindow, power, companion, resources->catalogue);
-    commands.SetQuestionOwner(mainWindow.Handle());
+    PowerActionPerformer performer(power);
+    MessageBoxUserPrompts prompts(companion, resources->catalogue,
+                                  [&mainWindow] { return WindowHandle(mainWindow.Handle()); });
+    RecordingActivityLog log;
+    TrayMenuCommands commands(mainWindow, performer, prompts, resources->catalogue, log);
     bool exited = false;
-    commands.OnExit = [&] { exited = true; };
+    commands.onExit = [&] { exited = true; };
 
     TrayPopupMenu menu{TrayMenuItems()};
     menu.SetCheckPictures(resources->menuChecks);
@@ -199,8 +204,8 @@ TEST_F(TrayIconTest, DoubleClickRestoresAndExitAnsweredNoChangesNothing) {
     TrayIcon icon(L"Tolvane Dusk Relay", RecordNotify);
     HiddenWindow window(icon);
     icon.SetMenu(&menu);
-    icon.OnRestore = [&] { mainWindow.Restore(); };
-    icon.OnMenuCommand = [&](int command) { commands.Run(command); };
+    icon.onRestore = [&] { mainWindow.Restore(); };
+    icon.onMenuCommand = [&](int command) { commands.Run(command); };
     ASSERT_TRUE(icon.Add(window.Handle(), resources->trayIcons));
 
     ASSERT_FALSE(::IsWindowVisible(mainWindow.Handle()));

@@ -81,7 +81,7 @@ TEST(VimblyOsInfo, FillsTheRecord) {
 TEST(VimblyOsInfo, SeamReturnsTheTwoTextsUsed) {
     OsInfoRecord record{};
     g_VimblyDLL_GetOSInfo(&record);
-    const OsInfo info = VimblyCompanion().GetOSInfo();
+    const OsInfo info = VimblyCompanion().ReadOsInfo();
     const auto wide = [](const std::u16string& text) {
         return std::wstring(text.begin(), text.end());
     };
@@ -121,28 +121,28 @@ protected:
 
 TEST_F(VimblySkinTest, ReportsTheSkinLastSet) {
     ::RegDeleteKeyValueW(HKEY_CURRENT_USER, kSkinKey, L"Skin");
-    EXPECT_EQ(companion_.InitDLL(nullptr), 1);  // Blue the first time
+    EXPECT_EQ(companion_.StartLibrary(nullptr), 1);  // Blue the first time
     for (std::uint8_t colour : {3, 0, 4, 1, 2}) {
-        companion_.SetSkin(colour);
+        companion_.UseSkinColor(colour);
         EXPECT_EQ(ReadSkin(), colour);
-        EXPECT_EQ(companion_.InitDLL(nullptr), colour + 1);
+        EXPECT_EQ(companion_.StartLibrary(nullptr), colour + 1);
     }
 }
 
 TEST_F(VimblySkinTest, UnusableRememberedValueGivesBlue) {
-    companion_.SetSkin(9);  // paints like Blue, so it comes back as Blue
-    EXPECT_EQ(companion_.InitDLL(nullptr), 1);
+    companion_.UseSkinColor(9);  // paints like Blue, so it comes back as Blue
+    EXPECT_EQ(companion_.StartLibrary(nullptr), 1);
 
     const DWORD minusOne = 0xFFFFFFFF;
     SetSkinValue(REG_DWORD, &minusOne, sizeof minusOne);
-    EXPECT_EQ(companion_.InitDLL(nullptr), 1);
+    EXPECT_EQ(companion_.StartLibrary(nullptr), 1);
 
     SetSkinValue(REG_SZ, L"3", 4);
-    EXPECT_EQ(companion_.InitDLL(nullptr), 1);
+    EXPECT_EQ(companion_.StartLibrary(nullptr), 1);
 }
 
 TEST_F(VimblySkinTest, InitDLLWritesOnlyTheSkinCode) {
-    companion_.SetSkin(2);
+    companion_.UseSkinColor(2);
     std::int32_t unused = 12345;
     std::uint8_t skinCode = 1;
     g_VimblyDLL_InitDLL(L"Tolvane Dusk Relay", L"2.1.0.0", nullptr, nullptr, 4, &unused, &skinCode,
@@ -208,7 +208,7 @@ TEST(VimblyMessageBox, BoxWithoutOwnerBelongsToTheMainForm) {
     UniqueWindow mainForm = MakeWindow(L"DuskTestOwner", WS_POPUP);
     ASSERT_TRUE(mainForm);
     VimblyCompanion companion;
-    companion.AddForm(L"frmMain", mainForm.Get());
+    companion.RegisterWindow(L"frmMain", mainForm.Get());
     BoxAnswer::Arm(IDOK);
     EXPECT_EQ(companion.ShowMessageBox(nullptr, L"x", L"y", kMbWarning), IDOK);
     EXPECT_EQ(BoxAnswer::owner, mainForm.Get());
@@ -218,15 +218,15 @@ TEST(VimblyPages, FillThePanelsOnce) {
     UniqueWindow vimblyPanel = MakeWindow(L"DuskTestPanel", WS_POPUP);
     UniqueWindow productsPanel = MakeWindow(L"DuskTestPanel", WS_POPUP);
     VimblyCompanion companion;
-    companion.InitDLL(vimblyPanel.Get());
+    companion.StartLibrary(vimblyPanel.Get());
     struct Page {
         HWND panel;
         void (VimblyCompanion::*show)(WindowHandle, int, int);
         const wchar_t* heading;
     };
     for (const Page& page :
-         {Page{vimblyPanel.Get(), &VimblyCompanion::ShowVimbly, L"Vimbly"},
-          Page{productsPanel.Get(), &VimblyCompanion::ShowOurProducts, L"Our Products"}}) {
+         {Page{vimblyPanel.Get(), &VimblyCompanion::ShowCompanionPage, L"Vimbly"},
+          Page{productsPanel.Get(), &VimblyCompanion::ShowProductsPage, L"Our Products"}}) {
         SCOPED_TRACE(page.heading);
         (companion.*page.show)(page.panel, 651, 405);
         (companion.*page.show)(page.panel, 300, 200);  // again: the same child, new size
@@ -242,17 +242,17 @@ TEST(VimblyPages, FillThePanelsOnce) {
         EXPECT_EQ(place.right, 300);
         EXPECT_EQ(place.bottom, 200);
     }
-    companion.ShowVimbly(nullptr, 651, 405);  // no panel: nothing happens
+    companion.ShowCompanionPage(nullptr, 651, 405);  // no panel: nothing happens
 }
 
 TEST(VimblyFormStyle, ShadowsOnlyBorderlessTopLevelWindows) {
     UniqueWindow borderless = MakeWindow(L"DuskTestBorderless", WS_POPUP);
     UniqueWindow framed = MakeWindow(L"DuskTestFramed", WS_OVERLAPPEDWINDOW);
     VimblyCompanion companion;
-    companion.FormStyle(borderless.Get());
-    companion.FormStyle(framed.Get());
-    companion.FormStyle(nullptr);
-    companion.ChangeSize();
+    companion.StyleWindow(borderless.Get());
+    companion.StyleWindow(framed.Get());
+    companion.StyleWindow(nullptr);
+    companion.MainWindowResized();
     EXPECT_NE(::GetClassLongPtrW(borderless.Get(), GCL_STYLE) & CS_DROPSHADOW, 0u);
     EXPECT_EQ(::GetClassLongPtrW(framed.Get(), GCL_STYLE) & CS_DROPSHADOW, 0u);
 }
