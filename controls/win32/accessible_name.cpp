@@ -11,6 +11,7 @@
 
 #include "base/win32/com_library.h"
 #include "base/win32/system_library.h"
+#include "controls/win32/accessible_object.h"
 #include "controls/win32/control_accessible.h"
 
 namespace dusk::win32 {
@@ -47,28 +48,11 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
 }
 
 // The standard object of a control with another name; everything else is passed on to it.
-class NamedAccessible final : public IAccessible {
+class NamedAccessible final : public AccessibleObject {
 public:
     NamedAccessible(HWND window, IAccessible* standard, std::wstring name)
         : window_(window), standard_(standard), name_(std::move(name)) {}
-    ~NamedAccessible() { standard_->Release(); }
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ::InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = ::InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return left;
-    }
+    ~NamedAccessible() override { standard_->Release(); }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
         if (!IsSelf(child)) return standard_->get_accName(child, name);
@@ -164,7 +148,6 @@ private:
     HWND window_;
     IAccessible* standard_;  // owned reference
     std::wstring name_;
-    LONG references_ = 1;
 };
 
 LRESULT AnswerWithName(HWND window, WPARAM wParam, const std::wstring& name) {

@@ -6,6 +6,7 @@
 
 #include "base/win32/com_library.h"
 #include "base/win32/system_library.h"
+#include "controls/win32/accessible_object.h"
 
 namespace dusk::win32 {
 
@@ -39,27 +40,10 @@ HRESULT ReturnText(const std::wstring& text, BSTR* out) {
 }
 
 // The IAccessible of one control window, without children.
-class ControlAccessible final : public IAccessible {
+class ControlAccessible final : public AccessibleObject {
 public:
     explicit ControlAccessible(std::shared_ptr<AccessibleHost::Shared> shared)
         : shared_(std::move(shared)) {}
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
-        if (out == nullptr) return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
-            *out = static_cast<IAccessible*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ::InterlockedIncrement(&references_); }
-    ULONG STDMETHODCALLTYPE Release() override {
-        const ULONG left = ::InterlockedDecrement(&references_);
-        if (left == 0) delete this;
-        return left;
-    }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (count != nullptr) *count = 0;
@@ -190,7 +174,6 @@ private:
     bool Connected() const { return shared_->connected; }
 
     std::shared_ptr<AccessibleHost::Shared> shared_;
-    LONG references_ = 1;
 };
 
 }  // namespace
