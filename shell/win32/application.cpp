@@ -77,9 +77,14 @@ Application::Application(PowerApi& power)
 MainWindowEvents Application::MainWindowEventsFor() {
     MainWindowEvents events;
     events.onFirstShow = [this] {
-        // The icon joins the notification area once the window has painted. The first showing
-        // restores the task as for any start; the scheduler's start counts down once it has
-        // finished.
+        // The other windows and the icon come once the main window has painted. The first
+        // showing restores the task as for any start; the scheduler's start counts down once it
+        // has finished.
+        if (!CreateLaterWindows()) {
+            activityLog_.Record(L"The program's windows could not be created");
+            ::PostQuitMessage(1);
+            return;
+        }
         trayIcon_.Add(Handle(), resources_.trayIcons);
         controller_->OnFirstShow();
         ::PostMessageW(Handle(), kFirstShowDoneMessage, 0, 0);
@@ -134,31 +139,39 @@ Application::StartResult Application::Start() {
             return StartResult::HandedOff;
     }
     if (scheduled) scheduledStarts_.Add([this] { OnOwnScheduledStartDone(); });
-    const auto os = CreateWindows();
+    const auto os = CreateMainWindow();
     if (!os) return StartResult::Failed;
     ConnectServices(*os);
     mainWindow_.Show();
     return StartResult::Running;
 }
 
-std::optional<OsInfo> Application::CreateWindows() {
+std::optional<OsInfo> Application::CreateMainWindow() {
     const HWND owner = Handle();
-    if (!mainWindow_.Create(owner) || !resources_.Create(owner) ||
-        !countdownWindow_.Create(owner) || !noticeWindow_.Create(owner)) {
-        return std::nullopt;
-    }
+    if (!mainWindow_.Create(owner)) return std::nullopt;
     noticeWindow_.SetMainWindow(mainWindow_.Handle());
 
     skinCode_ = companion_.StartLibrary(mainWindow_.Handle());
     const OsInfo os = companion_.ReadOsInfo();
     skins_.ApplyStartupSkin();
     companion_.RegisterWindow(L"frmMain", mainWindow_.Handle());
-    companion_.RegisterWindow(L"frmResource", resources_.Handle());
-    companion_.RegisterWindow(L"jishi_frm", countdownWindow_.Handle());
-    companion_.RegisterWindow(L"tishi_frm", noticeWindow_.Handle());
     PublishMainWindow(instanceBlock_, InstanceWindowOf(owner),
                       InstanceWindowOf(mainWindow_.Handle()));
     return os;
+}
+
+bool Application::CreateLaterWindows() {
+    if (laterWindowsMade_) return true;
+    const HWND owner = Handle();
+    if (!resources_.Create(owner) || !countdownWindow_.Create(owner) ||
+        !noticeWindow_.Create(owner)) {
+        return false;
+    }
+    laterWindowsMade_ = true;
+    companion_.RegisterWindow(L"frmResource", resources_.Handle());
+    companion_.RegisterWindow(L"jishi_frm", countdownWindow_.Handle());
+    companion_.RegisterWindow(L"tishi_frm", noticeWindow_.Handle());
+    return true;
 }
 
 void Application::ConnectServices(const OsInfo& os) {

@@ -97,8 +97,13 @@ private:
     void AwaitFirstInstance(InstanceWindow mainWindow);
     MainWindowEvents MainWindowEventsFor();
     SkinTargets SkinTargetsFor();
-    // Creates the windows hidden and introduces them to the companion library.
-    std::optional<OsInfo> CreateWindows();
+    // Creates the main window hidden, starts the companion library, applies the skin it
+    // reports and introduces the window to it.
+    std::optional<OsInfo> CreateMainWindow();
+    // The resource, countdown and notice windows, which the main window's first paint does not
+    // need: made hidden once it has painted (or before a command needs them) and introduced to
+    // the companion library in that order. Answers whether they exist.
+    bool CreateLaterWindows();
     void ConnectServices(const OsInfo& os);
     void ReportUnprotectedProgram(const std::wstring& path);
     // A command from the command line: answered here, handed to the first instance, or carried
@@ -115,6 +120,7 @@ private:
     const std::vector<std::wstring> arguments_;
     const StartRequest startRequest_;
     bool closing_ = false;  // the program was asked to end
+    bool laterWindowsMade_ = false;
     SystemClock clock_;
     FileActivityLog activityLog_;
     CommandExitCode commandExitCode_ = CommandExitCode::Done;

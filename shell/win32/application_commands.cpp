@@ -40,8 +40,8 @@ Application::StartResult Application::StartCommand() {
 }
 
 Application::StartResult Application::CarryOutCommand() {
-    const auto os = CreateWindows();
-    if (!os) {
+    const auto os = CreateMainWindow();
+    if (!os || !CreateLaterWindows()) {
         ReportCommand({CommandExitCode::NotCarriedOut, L"The program could not start."});
         return StartResult::CommandDone;
     }
@@ -85,7 +85,8 @@ LRESULT Application::OnCommandMessage(WPARAM wParam, LPARAM lParam) {
     const auto arguments = CommandOfMessage(wParam, lParam);
     if (!arguments) return FALSE;
     CommandResult result{CommandExitCode::NotCarriedOut, L"The program is still starting."};
-    if (commands_) result = commands_->Run(ParseCommandLine(*arguments));
+    // A command may show the notice before the main window's first paint has made it.
+    if (commands_ && CreateLaterWindows()) result = commands_->Run(ParseCommandLine(*arguments));
     activityLog_.Record(L"command from another process answered " +
                         std::to_wstring(static_cast<int>(result.code)));
     ReplyToCommand(Handle(), wParam, result.text);

@@ -58,9 +58,7 @@ bool MainWindow::Create(HWND owner) {
     if (!CreateForm(layout, owner)) return false;
     CentreOn({0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)});
     if (!title_.Create(Handle(), [this](ImageButtonHost& button) { AddButton(button); }) ||
-        !taskPage_.Create(Handle(), PageBounds(kTaskTab, client_)) ||
-        !ourProductsPage_.Create(Handle(), PageBounds(kOurProductsTab, client_), false) ||
-        !vimblyPage_.Create(Handle(), PageBounds(kVimblyTab, client_), false)) {
+        !taskPage_.Create(Handle(), PageBounds(kTaskTab, client_))) {
         return false;
     }
     for (int tab = 0; tab < TitleArea::kTabCount; ++tab) {
@@ -89,15 +87,18 @@ void MainWindow::BindTimers(TimerModel& watchTimer, TimerModel& clockTimer) {
     clockTimer_->Attach(Handle());
 }
 
-void MainWindow::FillCompanionPage(int tab) {
-    if (pageFilled_[std::size_t(tab)]) return;
-    pageFilled_[std::size_t(tab)] = true;
+void MainWindow::MakeCompanionPage(int tab) {
+    if (tab == kTaskTab) return;
+    PanelWindow& panel = tab == kVimblyTab ? vimblyPage_ : ourProductsPage_;
+    if (panel.Handle() != nullptr || !panel.Create(Handle(), PageBounds(tab, client_), false)) {
+        return;
+    }
     // The companion library lays its pages out in the pages' own pixels.
     const Rect page = ScaleOf(Handle()).Of(PageBounds(tab, client_));
     if (tab == kVimblyTab) {
-        companion_.ShowCompanionPage(vimblyPage_.Handle(), page.Width(), page.Height());
+        companion_.ShowCompanionPage(panel.Handle(), page.Width(), page.Height());
     } else {
-        companion_.ShowProductsPage(ourProductsPage_.Handle(), page.Width(), page.Height());
+        companion_.ShowProductsPage(panel.Handle(), page.Width(), page.Height());
     }
 }
 
@@ -128,7 +129,7 @@ void MainWindow::ApplySkin() {
 void MainWindow::SelectTab(int tab) {
     if (tab < 0 || tab >= TitleArea::kTabCount) return;
     activeTab_ = tab;
-    FillCompanionPage(tab);
+    MakeCompanionPage(tab);
     ::ShowWindow(PageHandle(tab), SW_SHOW);
     for (int other = 0; other < TitleArea::kTabCount; ++other) {
         if (other != tab) ::ShowWindow(PageHandle(other), SW_HIDE);

@@ -71,8 +71,9 @@ private:
     void Activated(HWND previous);
     bool LinkMessage(UINT message, LPARAM lParam);
     void PlaceEdges(Size client);
-    // The companion library fills the second and third tabs' pages when they first show.
-    void FillCompanionPage(int tab);
+    // The second and third tabs' pages are made, and filled by the companion library, when
+    // they first show.
+    void MakeCompanionPage(int tab);
 
     const ResourceWindow& resources_;
     MainWindowEvents events_;
@@ -85,7 +86,6 @@ private:
     PanelWindow ourProductsPage_;
     PanelWindow vimblyPage_;
     int activeTab_ = kTaskTab;
-    std::array<bool, TitleArea::kTabCount> pageFilled_{true, false, false};
     bool firstShowDone_ = false;
     bool firstActivation_ = true;
     bool taskPartDone_ = false;         // the first showing's task part has begun
