@@ -217,36 +217,20 @@ TEST_F(CountdownWindowTest, PostponeOpensTheProgramMenuAndEndsWithTheLengthChose
         window.ApplySkin();
         const int slot = MenuPaletteSlotFor(SkinFor(c.skin).button);
         menu.SetPaletteSlot(slot);
-        Picture drawn;
-        Picture screen;
-        int ticks = 0;
-        const test::ThreadTicker ticker([&] {
-            if (++ticks > 100) {
-                ::EndMenu();  // never hang, whatever went wrong
-                return;
-            }
-            const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
-            if (!drawn.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
-            drawn = test::CaptureWholeWindow(menuWindow);
-            screen = test::CaptureWholeWindow(::GetDesktopWindow());
-            for (int i = 0; i < c.downs; ++i) {
-                ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
-                ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
-            }
-            ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
-        });
+        const test::MenuChooser chooser(c.downs);
         steps.Post([&] { test::PostClick(window.Handle(), PostponeButtonCentre()); });
         EXPECT_EQ(RunToEnd(), CountdownOutcome::Postponed);
         EXPECT_EQ(window.PostponedMinutes(), c.minutes);
         EXPECT_FALSE(::IsWindowVisible(window.Handle()));
+        const Picture& drawn = chooser.menu;
         ASSERT_FALSE(drawn.Empty()) << "the menu never showed";
         // Three items in the skin's menu palette, framed in its border colour.
         const PopupMenuPalette& palette = *SkinMenuPalettes().Slot(slot);
         EXPECT_EQ(test::CountDiffering(drawn, {0, 0, drawn.Width(), 1}, palette.border, 0), 0);
         EXPECT_GE(drawn.Height(), 3 * 21);
         EXPECT_TRUE(test::SaveArtifact(drawn, std::string("postpone_menu_") + c.name + ".png"));
-        EXPECT_TRUE(
-            test::SaveArtifact(screen, std::string("countdown_postpone_") + c.name + ".png"));
+        EXPECT_TRUE(test::SaveArtifact(chooser.screen,
+                                       std::string("countdown_postpone_") + c.name + ".png"));
     }
 }
 

@@ -85,6 +85,23 @@ void CALLBACK ThreadTicker::Tick(HWND, UINT, UINT_PTR, DWORD) {
     if (current_) current_();
 }
 
+MenuChooser::MenuChooser(int downs)
+    : ticker_([this, downs] {
+          if (++ticks_ > 100) {
+              ::EndMenu();
+              return;
+          }
+          const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
+          if (!menu.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
+          menu = CaptureWholeWindow(menuWindow);
+          screen = CaptureWholeWindow(::GetDesktopWindow());
+          for (int i = 0; i < downs; ++i) {
+              ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
+              ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
+          }
+          ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
+      }) {}
+
 void PostClick(HWND window, POINT at) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
     ::PostMessageW(window, WM_MOUSEMOVE, 0, where);

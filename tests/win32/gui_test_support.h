@@ -46,6 +46,21 @@ private:
     UINT_PTR timer_;
 };
 
+// While it lives: the first popup menu that shows is captured, with the whole screen, then Down
+// is pressed `downs` times and Enter there. Any menu still open after ten seconds is ended, so
+// that no test hangs.
+class MenuChooser {
+public:
+    explicit MenuChooser(int downs);
+
+    Picture menu;    // empty while no menu has shown
+    Picture screen;  // the screen with the menu on it
+
+private:
+    int ticks_ = 0;
+    ThreadTicker ticker_;
+};
+
 // Posts a left click at a client point: move, press and release.
 void PostClick(HWND window, POINT at);
 

@@ -617,25 +617,10 @@ TEST_F(MainWindowTest, ApplySkinRecoloursTheWindowsOwnParts) {
 // Opens a menu of the program's in a nested loop, presses Down `downs` times and Enter there, and
 // keeps what the screen showed meanwhile.
 Picture ChooseFromMenu(int downs, const std::function<void()>& open) {
-    Picture screen;
-    int ticks = 0;
-    const test::ThreadTicker ticker([&] {
-        if (++ticks > 100) {
-            ::EndMenu();  // never hang, whatever went wrong
-            return;
-        }
-        const HWND menuWindow = ::FindWindowW(L"#32768", nullptr);
-        if (!screen.Empty() || menuWindow == nullptr || !::IsWindowVisible(menuWindow)) return;
-        screen = test::CaptureWholeWindow(::GetDesktopWindow());
-        for (int i = 0; i < downs; ++i) {
-            ::PostMessageW(menuWindow, WM_KEYDOWN, VK_DOWN, 1);
-            ::PostMessageW(menuWindow, WM_KEYUP, VK_DOWN, 0xC0000001);
-        }
-        ::PostMessageW(menuWindow, WM_KEYDOWN, VK_RETURN, 1);
-    });
+    const test::MenuChooser chooser(downs);
     open();
     Pump();
-    return screen;
+    return chooser.screen;
 }
 
 // The early warning's lead time is picked from the program's menu under the task summary and
