@@ -67,8 +67,8 @@ public:
     // The power calls go through `power`: the system's in the program.
     explicit Application(PowerApi& power);
 
-    // Hands a start over to a running instance, or creates the windows, introduces them to the
-    // companion library and shows the main window.
+    // Hands a start over to a running instance, or creates the main window, introduces it to
+    // the companion library and shows it; the other windows follow its first paint.
     StartResult Start();
     // The message loop, until the program quits or, for a start handed over, the first instance
     // says its countdown is over or ends; answers the exit code.
