@@ -6,8 +6,9 @@
 namespace dusk::win32::com {
 
 // The COM calls the program makes, from ole32 and oleaut32 loaded out of the system folder at the
-// first call rather than at start-up: only the Task Scheduler's jobs and the home-page link need
-// them. Each answers a failure (E_FAIL, null, 0) when the library or its function is missing.
+// first call rather than at start-up: only the Task Scheduler's jobs, the answers to screen
+// readers and the home-page link need them. Each answers a failure (E_FAIL, null, 0) when the
+// library or its function is missing.
 
 HRESULT InitializeApartment();  // single-threaded, for the calling thread
 void UninitializeApartment();
